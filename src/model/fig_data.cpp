@@ -1,0 +1,43 @@
+#include "model/fig_data.h"
+
+#include "model/fig_ops.h"
+
+namespace mirel {
+
+TFigData::TFigData() = default;
+TFigData::~TFigData() = default;
+TFigData::TFigData(TFigData&&) noexcept = default;
+TFigData& TFigData::operator=(TFigData&&) noexcept = default;
+
+TFigData::TFigData(const TFigData& other)
+    : DrawingTool(other.DrawingTool),
+      PenWidth(other.PenWidth),
+      PenColor(other.PenColor),
+      BrushColor(other.BrushColor),
+      BrushStyle(other.BrushStyle),
+      TextSize(other.TextSize),
+      TextColor(other.TextColor),
+      Text(other.Text),
+      Start(other.Start),
+      End(other.End) {
+  if (IsPointListTool(DrawingTool) && other.PointData) {
+    const TPointData& source = *other.PointData;
+    PointData = std::make_unique<TPointData>(source.GetCount());
+    for (const TPoint& p : source.Points()) PointData->AddPoint(p.X, p.Y);
+    FitToPoints(*this);
+  }
+  if (DrawingTool == dtStamp && other.StampData) {
+    StampData = std::make_unique<TFigList>();
+    for (const TFigItem* item = other.StampData->GetNext(other.StampData->GetHead()); item;
+         item = item->Next()) {
+      AddCopy(*StampData, item->Data);
+    }
+  }
+}
+
+TFigData& TFigData::operator=(const TFigData& other) {
+  if (this != &other) *this = TFigData(other);
+  return *this;
+}
+
+}  // namespace mirel
