@@ -1,0 +1,70 @@
+#pragma once
+// The recorders: every editing operation changes the figure list first and
+// then calls exactly one of these, which appends the operation's record to
+// the history, stamps it with the local time, and describes it in the log.
+// They also hand out figure IDs, find the ID of the figure an edit concerns,
+// and fold track-bar resizing into one deferred size record.
+#include <cstdint>
+
+#include "history/action_data.h"
+#include "history/clock.h"
+#include "history/history_list.h"
+#include "history/internal_log.h"
+
+namespace mirel {
+
+class TActionRecorder {
+ public:
+  TActionRecorder(THistoryList& history, TInternalLog& log, TClock clock = ReadLocalClock);
+
+  // Editor state kept here. SelectedFig is an item of the drawing's figure
+  // list. For Delete the caller keeps it naming the deleted item until the
+  // record is written; only its address is compared then, never its contents.
+  TFigItem* SelectedFig = nullptr;
+  bool SizeChangePending = false;
+  const TFigData* PendingFig = nullptr;        // a figure of the drawing resized with the track bars
+  const TFigData* StampResizeBase = nullptr;   // reference geometry of a stamp being resized
+
+  // Each recorder returns the record it wrote, or none when there was
+  // nothing to record (no figure to describe).
+
+  // Create, Duplicate or Undo for the item that has just entered the drawing.
+  TActionItem* RecordCreation(TActionKind kind, TFigItem* item);
+  // Move, Delete, Front, Back (about SelectedFig), CleareBG, ClearDrawing, ClearAll.
+  TActionItem* RecordEdit(TActionKind kind);
+  // A changed attribute of SelectedFig.
+  TActionItem* RecordChange(TActionKind kind, TParameter parameter);
+  // A changed text of SelectedFig; never commits a pending resize.
+  TActionItem* RecordTextChange();
+  // ReadBG with the picture's path as the loading received it.
+  TActionItem* RecordFileAction(TActionKind kind, const std::string& fileName);
+  // Drawing resumes from an earlier step. The caller has cleared the links of
+  // every later record.
+  TActionItem* RecordBranch(std::int32_t step);
+
+  // Writes the pending resize as a Change/Size record if the figure's width
+  // or height really changed, and clears the pending state in every case.
+  void CommitSizeChange();
+  // A track bar has resized SelectedFig: a pending resize of another figure
+  // is committed first, then SelectedFig becomes the pending one.
+  void MarkPendingResize();
+  // The editor reset: forgets a pending resize without recording it.
+  void ResetPending();
+
+  // Copies into `record` the TargetID of the nearest earlier record linked to
+  // `figure`. The record itself is not examined. Finding none leaves
+  // TargetID as it is.
+  static void FindFigureID(TActionItem& record, const TFigData* figure);
+  // Date and time from one clock reading.
+  void StampTime(TActionData& record) const;
+
+ private:
+  const TFigData* SelectedData() const;
+  void Finish(TActionItem& record);
+
+  THistoryList& history_;
+  TInternalLog& log_;
+  TClock clock_;
+};
+
+}  // namespace mirel

@@ -1,0 +1,153 @@
+// Stored copies are deep: equal, sharing nothing, and independent afterwards.
+#include <gtest/gtest.h>
+
+#include "model/fig_builders.h"
+#include "model/fig_ops.h"
+
+namespace mirel {
+namespace {
+
+using testing::MakePointFig;
+using testing::MakeRect;
+using testing::MakeStamp;
+using testing::MakeText;
+
+void ExpectSameFigure(const TFigData& a, const TFigData& b) {
+  EXPECT_EQ(a.DrawingTool, b.DrawingTool);
+  EXPECT_EQ(a.PenWidth, b.PenWidth);
+  EXPECT_EQ(a.PenColor, b.PenColor);
+  EXPECT_EQ(a.BrushColor, b.BrushColor);
+  EXPECT_EQ(a.BrushStyle, b.BrushStyle);
+  EXPECT_EQ(a.TextSize, b.TextSize);
+  EXPECT_EQ(a.TextColor, b.TextColor);
+  EXPECT_EQ(a.Text, b.Text);
+  EXPECT_EQ(a.Start, b.Start);
+  EXPECT_EQ(a.End, b.End);
+  ASSERT_EQ(a.PointData == nullptr, b.PointData == nullptr);
+  if (a.PointData) {
+    ASSERT_EQ(a.PointData->GetCount(), b.PointData->GetCount());
+    for (int i = 0; i < a.PointData->GetCount(); ++i) EXPECT_EQ(a.PointData->Point(i), b.PointData->Point(i));
+  }
+  ASSERT_EQ(a.StampData == nullptr, b.StampData == nullptr);
+  if (a.StampData) {
+    ASSERT_EQ(a.StampData->Count(), b.StampData->Count());
+    const TFigItem* x = a.StampData->GetNext(a.StampData->GetHead());
+    const TFigItem* y = b.StampData->GetNext(b.StampData->GetHead());
+    for (; x && y; x = x->Next(), y = y->Next()) ExpectSameFigure(x->Data, y->Data);
+  }
+}
+
+void ExpectNothingShared(const TFigData& a, const TFigData& b) {
+  if (a.PointData) {
+    EXPECT_NE(a.PointData.get(), b.PointData.get());
+  }
+  if (a.StampData) {
+    ASSERT_NE(a.StampData.get(), b.StampData.get());
+    const TFigItem* x = a.StampData->GetNext(a.StampData->GetHead());
+    const TFigItem* y = b.StampData->GetNext(b.StampData->GetHead());
+    for (; x && y; x = x->Next(), y = y->Next()) {
+      EXPECT_NE(x, y);
+      ExpectNothingShared(x->Data, y->Data);
+    }
+  }
+}
+
+// Stamp(outer) > stamp(middle) > stamp(inner) > free line, with a text and
+// a rectangle beside them at the outer levels.
+TFigData ThreeLevelStamp() {
+  const TFigData line = MakePointFig(dtFreeLine, {{5, 6}, {40, 2}, {17, 30}});
+  const TFigData inner = MakeStamp({1, 1}, {41, 31}, {&line});
+  const TFigData text = MakeText("\x95\x5C", {0, 0});
+  const TFigData middle = MakeStamp({2, 3}, {60, 60}, {&text, &inner});
+  const TFigData rect = MakeRect(0, 0, 9, 9);
+  return MakeStamp({100, 120}, {180, 200}, {&middle, &rect});
+}
+
+TFigData& InnerLine(TFigData& outer) {
+  TFigData& middle = outer.StampData->GetNext(outer.StampData->GetHead())->Data;
+  TFigData& inner = middle.StampData->GetTail()->Data;
+  return inner.StampData->GetTail()->Data;
+}
+
+TEST(FigCopy, NestedStampIsEqualThenDistinctThenIndependent) {
+  TFigList list;
+  auto source = std::make_unique<TFigData>(ThreeLevelStamp());
+  TFigItem* copy = AddCopy(list, *source);
+
+  ExpectSameFigure(*source, copy->Data);
+  ExpectNothingShared(*source, copy->Data);
+
+  // Change the source at the deepest level, then at the top.
+  SetPointCoord(InnerLine(*source), 0, 1, 999);
+  source->StampData->GetTail()->Data.PenWidth = 77;
+  EXPECT_EQ(InnerLine(copy->Data).PointData->Point(1), (TPoint{40, 2}));
+  EXPECT_EQ(copy->Data.StampData->GetTail()->Data.PenWidth, 2);
+
+  // And the other way round.
+  OffsetFig(InnerLine(copy->Data), 1, 1);
+  EXPECT_EQ(InnerLine(*source).PointData->Point(0), (TPoint{5, 6}));
+
+  // Releasing the source leaves the copy whole.
+  source.reset();
+  EXPECT_EQ(InnerLine(copy->Data).PointData->GetCount(), 3);
+  EXPECT_EQ(copy->Data.StampData->Count(), 2);
+}
+
+TEST(FigCopy, PointFigureCornersAreRecomputedFromPoints) {
+  TFigData line = MakePointFig(dtPolyline, {{10, 20}, {90, 95}, {50, 50}});
+  SetPointCoord(line, 0, 2, 200);  // bounds are now stale
+  SetPointCoord(line, 1, 0, -4);
+  line.Start = {1, 1};
+  line.End = {2, 2};
+  TFigList list;
+  const TFigData& copy = AddCopy(list, line)->Data;
+  EXPECT_EQ(copy.Start, (TPoint{10, -4}));
+  EXPECT_EQ(copy.End, (TPoint{200, 95}));
+  EXPECT_EQ(copy.PointData->MaxX, 200);
+  EXPECT_EQ(line.Start, (TPoint{1, 1}));  // the source is only read
+}
+
+TEST(FigCopy, OwnedPartsFollowTheKind) {
+  // A rectangle that happens to carry a point list gets none in the copy.
+  TFigData rect = MakeRect(0, 0, 5, 5);
+  rect.PointData = std::make_unique<TPointData>();
+  TFigList list;
+  EXPECT_EQ(AddCopy(list, rect)->Data.PointData, nullptr);
+  // An empty stamp copies to an empty stamp.
+  const TFigData empty = MakeStamp({0, 0}, {1, 1}, {});
+  const TFigData& copy = AddCopy(list, empty)->Data;
+  ASSERT_NE(copy.StampData, nullptr);
+  EXPECT_TRUE(copy.StampData->IsEmpty());
+}
+
+TEST(FigCopy, FullFreeLineCopiesAll2000Points) {
+  TFigData line = MakePointFig(dtFreeLine, {});
+  for (int i = 0; i < 2000; ++i) line.PointData->AddPoint(i % 640, i % 480);
+  TFigList list;
+  const TFigData& copy = AddCopy(list, line)->Data;
+  EXPECT_EQ(copy.PointData->GetCount(), 2000);
+  EXPECT_EQ(copy.End, (TPoint{639, 479}));
+}
+
+TEST(FigCopy, OffsetMovesPointsButNotStampContents) {
+  TFigData stamp = ThreeLevelStamp();
+  OffsetFig(stamp, 10, -20);
+  EXPECT_EQ(stamp.Start, (TPoint{110, 100}));
+  EXPECT_EQ(stamp.End, (TPoint{190, 180}));
+  EXPECT_EQ(InnerLine(stamp).PointData->Point(0), (TPoint{5, 6}));
+
+  TFigData line = MakePointFig(dtFreeLine, {{5, 6}, {7, 8}});
+  OffsetFig(line, 3, 4);
+  EXPECT_EQ(line.PointData->Point(1), (TPoint{10, 12}));
+  EXPECT_EQ(line.Start, (TPoint{8, 10}));
+  EXPECT_EQ(line.PointData->MinX, 5);  // bounds stay stale
+}
+
+TEST(FigCopy, OffsetWrapsInsteadOfOverflowing) {
+  TFigData rect = MakeRect(0x7FFFFFFF, 0, 0, 0);
+  OffsetFig(rect, 1, 0);
+  EXPECT_EQ(rect.Start.X, static_cast<std::int32_t>(0x80000000u));
+}
+
+}  // namespace
+}  // namespace mirel
