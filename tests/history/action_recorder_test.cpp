@@ -1,0 +1,298 @@
+// The recorders, driven the way the editor drives them: change the figure
+// list first, then call one recorder.
+#include "history/action_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include "model/fig_builders.h"
+
+namespace mirel {
+namespace {
+
+using testing::ExpectListInvariants;
+using testing::MakeRect;
+
+// A clock that advances 10 ms per reading and counts the readings.
+struct TFakeClock {
+  int Readings = 0;
+  int Millis = 0;  // since 13:05:00.000
+  TLocalTime operator()() {
+    ++Readings;
+    const int now = Millis;
+    Millis += 10;
+    return {2004, 11, 22, 13, 5 + now / 60000, now / 1000 % 60, now % 1000};
+  }
+};
+
+int Centis(const TActionTime& t) { return ((t.Hour * 60 + t.Minute) * 60 + t.Second) * 100 + t.Hundredths; }
+
+class Recorder : public ::testing::Test {
+ protected:
+  Recorder() : recorder(history, log, [this] { return clock(); }) { log.ShowInternal = true; }
+
+  // Draws a rectangle: into the figure list, then recorded.
+  TFigItem* Draw(int x, int y) {
+    TFigItem* item = AddCopy(figures, MakeRect(x, y, x + 30, y + 20));
+    recorder.RecordCreation(TActionKind::Create, item);
+    return item;
+  }
+  // Widens the selected figure by `dx` as a track bar does.
+  void Widen(int dx) {
+    recorder.SelectedFig->Data.End.X += dx;
+    recorder.MarkPendingResize();
+  }
+  // The delete command: commit, store, release, record.
+  void Delete(TFigItem* item) {
+    recorder.SelectedFig = item;
+    if (recorder.SizeChangePending) recorder.CommitSizeChange();
+    AddCopy(deleted, item->Data);
+    DeleteFig(figures, item);
+    recorder.RecordEdit(TActionKind::Delete);
+    recorder.SelectedFig = nullptr;
+  }
+  // The undo command.
+  TFigItem* Undo() {
+    TFigItem* stored = deleted.GetTail();
+    TFigItem* restored = AddCopy(figures, stored->Data);
+    recorder.RecordCreation(TActionKind::Undo, restored);
+    DeleteFig(deleted, stored);
+    return restored;
+  }
+  void Move(TFigItem* item, int dx, int dy) {
+    OffsetFig(item->Data, dx, dy);
+    recorder.SelectedFig = item;
+    recorder.RecordEdit(TActionKind::Move);
+  }
+  const TActionData& Step(int n) { return history.StepItem(n)->Data; }
+  std::vector<TActionKind> Kinds() {
+    std::vector<TActionKind> kinds;
+    for (const TActionItem* i = history.GetNext(history.GetHead()); i; i = i->Next()) kinds.push_back(i->Data.TargetType);
+    return kinds;
+  }
+
+  THistoryList history;
+  TInternalLog log;
+  TFakeClock clock;
+  TFigList figures;
+  TFigList deleted;
+  TActionRecorder recorder;
+};
+
+TEST_F(Recorder, CreationsTakeConsecutiveIds) {
+  TFigItem* a = Draw(0, 0);
+  Draw(50, 0);
+  TFigItem* c = Draw(100, 0);
+  ASSERT_EQ(history.GetStepCount(), 3);
+  EXPECT_EQ(Step(1).TargetID, 1);
+  EXPECT_EQ(Step(2).TargetID, 2);
+  EXPECT_EQ(Step(3).TargetID, 3);
+  EXPECT_EQ(history.NextFigureID, 4);
+  EXPECT_EQ(Step(1).LiveFig, &a->Data);
+  EXPECT_EQ(Step(3).LiveFig, &c->Data);
+  EXPECT_EQ(Step(3).TargetType, TActionKind::Create);
+  EXPECT_EQ(Step(3).Parameter, TParameter::NoParameter);
+  EXPECT_EQ(Step(3).FigData.Start, (TPoint{100, 0}));
+  EXPECT_NE(&Step(3).FigData, &c->Data);
+  EXPECT_EQ(clock.Readings, 3);  // one clock reading per record
+  EXPECT_EQ(log.Lines()[0], "Create Rectangle (ID = 1)");
+  ExpectListInvariants(history);
+}
+
+TEST_F(Recorder, FigureKeepsItsIdThroughEditsAndGetsANewOneBack) {
+  Draw(0, 0);
+  TFigItem* b = Draw(50, 0);
+  Draw(100, 0);
+
+  recorder.SelectedFig = b;
+  TFigItem* copy = DuplicateFig(figures, b);
+  OffsetFig(copy->Data, 20, 20);
+  recorder.RecordCreation(TActionKind::Duplicate, copy);
+  EXPECT_EQ(Step(4).TargetType, TActionKind::Duplicate);
+  EXPECT_EQ(Step(4).TargetID, 4);
+  EXPECT_EQ(Step(4).FigData.Start, (TPoint{70, 20}));
+
+  Move(b, 7, 9);
+  b->Data.PenColor = 0x00FF00;
+  recorder.RecordChange(TActionKind::Change, TParameter::LineColor);
+  EXPECT_EQ(Step(5).TargetType, TActionKind::Move);
+  EXPECT_EQ(Step(5).TargetID, 2);
+  EXPECT_EQ(Step(5).FigData.Start, (TPoint{57, 9}));
+  EXPECT_EQ(Step(5).LiveFig, &b->Data);
+  EXPECT_EQ(Step(6).TargetType, TActionKind::Change);
+  EXPECT_EQ(Step(6).Parameter, TParameter::LineColor);
+  EXPECT_EQ(Step(6).TargetID, 2);
+  EXPECT_EQ(Step(6).FigData.PenColor, 0x00FF00u);
+
+  Delete(b);
+  EXPECT_EQ(Step(7).TargetType, TActionKind::Delete);
+  EXPECT_EQ(Step(7).TargetID, 2);
+  EXPECT_EQ(Step(7).LiveFig, nullptr);
+  EXPECT_EQ(Step(7).FigData.DrawingTool, dtNone);
+
+  TFigItem* restored = Undo();
+  EXPECT_EQ(Step(8).TargetType, TActionKind::Undo);
+  EXPECT_EQ(Step(8).TargetID, 5);
+  Move(restored, 1, 1);
+  EXPECT_EQ(Step(9).TargetID, 5);
+  EXPECT_EQ(history.NextFigureID, 6);
+  ExpectListInvariants(figures);
+}
+
+TEST_F(Recorder, ResizeBackToTheStartRecordsNothing) {
+  recorder.SelectedFig = Draw(0, 0);
+  Widen(10);
+  Widen(5);
+  Widen(-15);
+  EXPECT_TRUE(recorder.SizeChangePending);
+  recorder.CommitSizeChange();  // a mode change
+  EXPECT_EQ(history.GetStepCount(), 1);
+  EXPECT_FALSE(recorder.SizeChangePending);
+  EXPECT_EQ(recorder.PendingFig, nullptr);
+}
+
+TEST_F(Recorder, MovedButNotResizedRecordsNoSize) {
+  TFigItem* a = Draw(0, 0);
+  recorder.SelectedFig = a;
+  recorder.MarkPendingResize();
+  Move(a, 30, 40);  // the move commits; the size is unchanged
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Move}));
+}
+
+TEST_F(Recorder, ResizeThenFrontRecordsFrontThenEarlierSizeChange) {
+  TFigItem* a = Draw(0, 0);
+  Draw(50, 0);
+  recorder.SelectedFig = a;
+  Widen(12);
+  ASSERT_EQ(MoveFront(figures, a), 0);
+  recorder.RecordEdit(TActionKind::Front);
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Front,
+                                               TActionKind::Change}));
+  const TActionData& front = Step(3);
+  const TActionData& size = Step(4);
+  EXPECT_EQ(front.TargetID, 1);
+  EXPECT_EQ(size.TargetID, 1);
+  EXPECT_EQ(size.Parameter, TParameter::Size);
+  EXPECT_EQ(size.LiveFig, &a->Data);
+  EXPECT_EQ(size.FigData.End.X, 42);
+  EXPECT_LT(Centis(size.ActionTime), Centis(front.ActionTime));
+  // The log describes the size change first, as it was written first.
+  EXPECT_EQ(log.Lines()[6], "Change figure (ID = 1)");
+  EXPECT_EQ(log.Lines()[7], "Parameter: Size");
+  EXPECT_EQ(log.Lines()[10], "Move front figure (ID = 1)");
+}
+
+TEST_F(Recorder, ResizeThenDeleteRecordsChangeThenDelete) {
+  Draw(0, 0);
+  TFigItem* b = Draw(50, 0);
+  recorder.SelectedFig = b;
+  Widen(-8);
+  Delete(b);
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Change,
+                                               TActionKind::Delete}));
+  EXPECT_EQ(Step(3).TargetID, 2);
+  EXPECT_EQ(Step(3).FigData.End.X, 72);
+  EXPECT_EQ(Step(4).TargetID, 2);
+}
+
+TEST_F(Recorder, ResizingAnotherFigureCommitsTheFirst) {
+  TFigItem* a = Draw(0, 0);
+  TFigItem* b = Draw(50, 0);
+  recorder.SelectedFig = a;
+  Widen(3);
+  recorder.SelectedFig = b;
+  b->Data.End.Y += 4;
+  recorder.MarkPendingResize();
+  ASSERT_EQ(history.GetStepCount(), 3);
+  EXPECT_EQ(Step(3).TargetID, 1);
+  EXPECT_EQ(recorder.PendingFig, &b->Data);
+  recorder.CommitSizeChange();
+  EXPECT_EQ(Step(4).TargetID, 2);
+  EXPECT_EQ(Step(4).FigData.End.Y, 24);
+  // A second resize compares with the recorded size, not the original one.
+  Widen(0);
+  recorder.CommitSizeChange();
+  EXPECT_EQ(history.GetStepCount(), 4);
+}
+
+TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
+  TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
+  recorder.RecordCreation(TActionKind::Create, text);
+  recorder.SelectedFig = text;
+  Widen(6);
+  text->Data.Text = "ab";
+  recorder.RecordTextChange();
+  EXPECT_EQ(Step(2).Parameter, TParameter::Text);
+  EXPECT_EQ(Step(2).TargetID, 1);
+  EXPECT_EQ(Step(2).FigData.Text, "ab");
+  recorder.RecordBranch(1);
+  EXPECT_EQ(Step(3).TargetType, TActionKind::Branch);
+  EXPECT_EQ(Step(3).TargetID, 1);
+  EXPECT_EQ(history.GetStepCount(), 3);
+  EXPECT_TRUE(recorder.SizeChangePending);
+  recorder.ResetPending();  // the editor reset drops it unrecorded
+  EXPECT_FALSE(recorder.SizeChangePending);
+  EXPECT_EQ(history.GetStepCount(), 3);
+}
+
+TEST_F(Recorder, FileAndClearRecordsCarryNoFigure) {
+  TFigItem* a = Draw(0, 0);
+  recorder.SelectedFig = a;
+  Widen(1);
+  recorder.RecordFileAction(TActionKind::ReadBG, "C:\\\x95\x5C\\hana.bmp");
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::ReadBG, TActionKind::Change}));
+  EXPECT_EQ(Step(2).FileName, "C:\\\x95\x5C\\hana.bmp");
+  EXPECT_EQ(Step(2).TargetID, 0);
+  EXPECT_EQ(Step(2).LiveFig, nullptr);
+  recorder.RecordEdit(TActionKind::ClearAll);  // with a figure still selected
+  EXPECT_EQ(Step(4).TargetID, 0);
+  EXPECT_EQ(Step(4).LiveFig, nullptr);
+  EXPECT_EQ(Step(4).FigData.DrawingTool, dtNone);
+}
+
+TEST_F(Recorder, StampResizeBaseIsClearedByEveryCommit) {
+  TFigItem* a = Draw(0, 0);
+  recorder.SelectedFig = a;
+  recorder.StampResizeBase = &Step(1).FigData;
+  recorder.MarkPendingResize();
+  recorder.CommitSizeChange();
+  EXPECT_EQ(recorder.StampResizeBase, nullptr);
+}
+
+TEST_F(Recorder, UnknownFigureGetsIdZeroAndNothingCrashes) {
+  Draw(0, 0);
+  TFigItem* stranger = AddCopy(figures, MakeRect(1, 1, 2, 2));  // never recorded
+  recorder.SelectedFig = stranger;
+  recorder.RecordEdit(TActionKind::Back);
+  EXPECT_EQ(Step(2).TargetID, 0);
+  stranger->Data.End.X = 90;
+  recorder.MarkPendingResize();
+  recorder.CommitSizeChange();  // no record to compare with: nothing recorded
+  EXPECT_EQ(history.GetStepCount(), 2);
+  recorder.SelectedFig = nullptr;
+  EXPECT_EQ(recorder.RecordEdit(TActionKind::Move), nullptr);
+  EXPECT_EQ(recorder.RecordChange(TActionKind::Change, TParameter::BodyColor), nullptr);
+  EXPECT_EQ(recorder.RecordCreation(TActionKind::Create, nullptr), nullptr);
+  EXPECT_EQ(history.GetStepCount(), 2);
+}
+
+TEST(RecorderTime, OneReadingGivesDateAndTime) {
+  THistoryList history;
+  TInternalLog log;
+  int readings = 0;
+  TActionRecorder recorder(history, log, [&readings] {
+    // The first reading is a second before midnight; any later one is the next day.
+    return readings++ == 0 ? TLocalTime{2004, 12, 31, 23, 59, 59, 999} : TLocalTime{2005, 1, 1, 0, 0, 0, 0};
+  });
+  TActionData record;
+  recorder.StampTime(record);
+  EXPECT_EQ(readings, 1);
+  EXPECT_EQ(record.ActionTime, (TActionTime{2004, 31, 12, 59, 23, 99, 59}));
+
+  TActionRecorder worked(history, log, [] { return TLocalTime{2004, 11, 22, 13, 5, 9, 874}; });
+  worked.StampTime(record);
+  EXPECT_EQ(record.ActionTime.Hundredths, 87);
+  EXPECT_EQ(record.ActionTime.Second, 9);
+}
+
+}  // namespace
+}  // namespace mirel

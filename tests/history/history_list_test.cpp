@@ -1,0 +1,127 @@
+#include "history/history_list.h"
+
+#include <gtest/gtest.h>
+
+#include "model/fig_builders.h"
+
+namespace mirel {
+namespace {
+
+using testing::ExpectListInvariants;
+using testing::MakePointFig;
+using testing::MakeRect;
+using testing::MakeStamp;
+
+TEST(HistoryList, FreshHistory) {
+  const THistoryList history;
+  EXPECT_EQ(history.GetStepCount(), 0);
+  EXPECT_EQ(history.GetHead(), history.GetTail());
+  const TActionData& head = history.GetHead()->Data;
+  EXPECT_EQ(head.TargetType, TActionKind::NoAction);
+  EXPECT_EQ(head.Parameter, TParameter::NoParameter);
+  EXPECT_EQ(head.TargetID, 0);
+  EXPECT_TRUE(head.FileName.empty());
+  EXPECT_EQ(head.ActionTime, TActionTime{});
+  EXPECT_EQ(history.NextFigureID, 1);
+  ExpectListInvariants(history);
+}
+
+TEST(HistoryList, BlankActionIsLinkedAfterTheHead) {
+  THistoryList history;
+  TActionItem* item = history.AddBlankAction();
+  EXPECT_EQ(history.GetTail(), item);
+  EXPECT_EQ(item->Prev(), history.GetHead());
+  EXPECT_EQ(history.GetStepCount(), 1);
+  EXPECT_EQ(item->Data.TargetType, TActionKind::NoAction);
+  EXPECT_EQ(item->Data.FigData.DrawingTool, dtNone);
+  ExpectListInvariants(history);
+}
+
+TEST(HistoryList, SnapshotIsAStoredCopy) {
+  THistoryList history;
+  TFigData polyline = MakePointFig(dtPolyline, {{10, 20}, {90, 95}, {40, 60}});
+  polyline.Start = {0, 0};
+  polyline.End = {1, 1};
+  const TFigData& snapshot = history.AddAction(polyline)->Data.FigData;
+  EXPECT_EQ(snapshot.Start, (TPoint{10, 20}));
+  EXPECT_EQ(snapshot.End, (TPoint{90, 95}));
+  ASSERT_NE(snapshot.PointData, nullptr);
+  EXPECT_NE(snapshot.PointData.get(), polyline.PointData.get());
+  SetPointCoord(polyline, 0, 0, 500);
+  EXPECT_EQ(snapshot.PointData->Point(0), (TPoint{10, 20}));
+  EXPECT_EQ(polyline.Start, (TPoint{0, 0}));
+}
+
+TEST(HistoryList, StampInStampSnapshotHasItsOwnLevels) {
+  const TFigData rect = MakeRect(0, 0, 3, 3);
+  const TFigData inner = MakeStamp({0, 0}, {3, 3}, {&rect});
+  auto outer = std::make_unique<TFigData>(MakeStamp({5, 5}, {8, 8}, {&inner}));
+  THistoryList history;
+  const TFigData& snapshot = history.AddAction(*outer)->Data.FigData;
+  const TFigList* outerList = outer->StampData.get();
+  const TFigList* innerList = testing::FirstFig(*outerList).StampData.get();
+  outer.reset();
+  ASSERT_NE(snapshot.StampData, nullptr);
+  EXPECT_NE(snapshot.StampData.get(), outerList);
+  const TFigData& innerCopy = testing::FirstFig(*snapshot.StampData);
+  ASSERT_NE(innerCopy.StampData, nullptr);
+  EXPECT_NE(innerCopy.StampData.get(), innerList);
+  EXPECT_EQ(testing::FirstFig(*innerCopy.StampData).End, (TPoint{3, 3}));
+}
+
+TEST(HistoryList, ClearHistoryResetsIdsOnlyWhenThereWereRecords) {
+  THistoryList history;
+  history.NextFigureID = 9;
+  history.ClearHistory();
+  EXPECT_EQ(history.NextFigureID, 9);
+
+  for (int i = 0; i < 3; ++i) history.AddAction(MakeRect(0, 0, i, i));
+  TActionItem* head = history.GetHead();
+  history.ClearHistory();
+  EXPECT_EQ(history.GetStepCount(), 0);
+  EXPECT_EQ(history.NextFigureID, 1);
+  EXPECT_EQ(history.GetHead(), head);
+  ExpectListInvariants(history);
+  history.AddBlankAction();
+  EXPECT_EQ(history.GetStepCount(), 1);
+  ExpectListInvariants(history);
+}
+
+TEST(HistoryList, StepsAndLinks) {
+  THistoryList history;
+  TFigList figures;
+  TFigItem* live = AddCopy(figures, MakeRect(0, 0, 1, 1));
+  std::vector<TActionItem*> items;
+  for (int i = 0; i < 4; ++i) {
+    items.push_back(history.AddAction(live->Data));
+    items.back()->Data.LiveFig = &live->Data;
+    items.back()->Data.LiveItem = live;
+  }
+  EXPECT_EQ(history.StepItem(0), history.GetHead());
+  EXPECT_EQ(history.StepItem(2), items[1]);
+  EXPECT_EQ(history.StepItem(4), items[3]);
+  EXPECT_EQ(history.StepItem(5), nullptr);
+  EXPECT_EQ(history.StepItem(-1), nullptr);
+  EXPECT_EQ(history.StepOf(items[2]), 3);
+  EXPECT_EQ(history.StepOf(history.GetHead()), 0);
+  EXPECT_EQ(history.StepOf(nullptr), -1);
+
+  history.ClearLinksAfter(items[1]);
+  EXPECT_EQ(items[1]->Data.LiveFig, &live->Data);
+  EXPECT_EQ(items[2]->Data.LiveFig, nullptr);
+  EXPECT_EQ(items[3]->Data.LiveItem, nullptr);
+  history.ClearLinksAfter(history.GetHead());
+  EXPECT_EQ(items[0]->Data.LiveFig, nullptr);
+}
+
+TEST(HistoryList, FreeHistoryReleasesEverything) {
+  auto history = std::make_unique<THistoryList>();
+  const TFigData line = MakePointFig(dtFreeLine, {{1, 2}, {3, 4}});
+  const TFigData stamp = MakeStamp({0, 0}, {4, 4}, {&line});
+  for (int i = 0; i < 1000; ++i) history->AddAction(stamp);
+  FreeHistory(history);
+  EXPECT_EQ(history, nullptr);
+}
+
+}  // namespace
+}  // namespace mirel
