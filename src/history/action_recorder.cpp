@@ -1,5 +1,6 @@
 #include "history/action_recorder.h"
 
+#include <limits>
 #include <utility>
 
 namespace mirel {
@@ -40,7 +41,10 @@ TActionItem* TActionRecorder::RecordCreation(TActionKind kind, TFigItem* item) {
   TActionItem* record = history_.AddAction(item->Data);
   if (SizeChangePending) CommitSizeChange();
   record->Data.TargetType = kind;
-  record->Data.TargetID = history_.NextFigureID++;
+  record->Data.TargetID = history_.NextFigureID;
+  // A file may have set the counter to the top of the range; stay there
+  // rather than overflow.
+  if (history_.NextFigureID < std::numeric_limits<std::int32_t>::max()) ++history_.NextFigureID;
   record->Data.LiveFig = &item->Data;
   StampTime(record->Data);
   Finish(*record);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/fig_builders.h"
 
 namespace mirel {
@@ -273,6 +275,14 @@ TEST_F(Recorder, UnknownFigureGetsIdZeroAndNothingCrashes) {
   EXPECT_EQ(recorder.RecordChange(TActionKind::Change, TParameter::BodyColor), nullptr);
   EXPECT_EQ(recorder.RecordCreation(TActionKind::Create, nullptr), nullptr);
   EXPECT_EQ(history.GetStepCount(), 2);
+}
+
+TEST_F(Recorder, IdCounterStopsAtTheTopOfItsRange) {
+  history.NextFigureID = std::numeric_limits<std::int32_t>::max();
+  Draw(0, 0);
+  Draw(0, 0);
+  EXPECT_EQ(Step(2).TargetID, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(history.NextFigureID, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(RecorderTime, OneReadingGivesDateAndTime) {
