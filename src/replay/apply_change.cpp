@@ -1,0 +1,76 @@
+#include "replay/apply_change.h"
+
+#include <memory>
+
+#include "model/fig_ops.h"
+
+namespace mirel {
+namespace {
+
+// A resize keeps the number of points, so a snapshot with fewer points than
+// the figure, or a stamp snapshot without contents, does not come from
+// resizing this figure.
+bool SizeSnapshotFits(const TFigData& figure, const TFigData& snapshot) {
+  if (IsPointListTool(figure.DrawingTool) && figure.PointData) {
+    return snapshot.PointData && snapshot.PointData->GetCount() >= figure.PointData->GetCount();
+  }
+  if (figure.DrawingTool == dtStamp) return snapshot.StampData != nullptr;
+  return true;
+}
+
+void ApplySize(TFigData& figure, const TFigData& snapshot) {
+  figure.TextSize = snapshot.TextSize;
+  figure.Start = snapshot.Start;
+  figure.End = snapshot.End;
+  if (IsPointListTool(figure.DrawingTool) && figure.PointData) {
+    TPointData& points = *figure.PointData;
+    const TPointData& from = *snapshot.PointData;
+    for (std::int32_t i = 0; i < points.GetCount(); ++i) points.Point(i) = from.Point(i);
+    points.MinX = from.MinX;
+    points.MinY = from.MinY;
+    points.MaxX = from.MaxX;
+    points.MaxY = from.MaxY;
+  } else if (figure.DrawingTool == dtStamp) {
+    if (!figure.StampData) figure.StampData = std::make_unique<TFigList>();
+    ClearFigList(*figure.StampData);
+    const TFigList& from = *snapshot.StampData;
+    for (const TFigItem* i = from.GetNext(from.GetHead()); i; i = i->Next()) {
+      AddCopy(*figure.StampData, i->Data);
+    }
+  }
+}
+
+}  // namespace
+
+int ApplyChange(const TActionData& record, TFigItem& item) {
+  TFigData& figure = item.Data;
+  const TFigData& snapshot = record.FigData;
+  switch (record.Parameter) {
+    case TParameter::Size:
+      if (!SizeSnapshotFits(figure, snapshot)) return 1;
+      ApplySize(figure, snapshot);
+      break;
+    case TParameter::BodyColor:
+      figure.BrushColor = snapshot.BrushColor;
+      break;
+    case TParameter::LineWidth:
+      figure.PenWidth = snapshot.PenWidth;
+      break;
+    case TParameter::LineColor:
+      figure.PenColor = snapshot.PenColor;
+      break;
+    case TParameter::Text:
+      figure.Text = snapshot.Text;
+      figure.Start = snapshot.Start;
+      figure.End = snapshot.End;
+      break;
+    case TParameter::TextColor:
+      figure.TextColor = snapshot.TextColor;
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace mirel

@@ -1,0 +1,112 @@
+#include "replay/apply_change.h"
+
+#include <gtest/gtest.h>
+
+#include "history_fixture.h"
+
+namespace mirel::testing {
+namespace {
+
+TActionData ChangeRecord(TParameter parameter, const TFigData& snapshot) {
+  TActionData r;
+  r.TargetType = TActionKind::Change;
+  r.Parameter = parameter;
+  r.FigData = snapshot;
+  return r;
+}
+
+TFigData Recoloured() {
+  TFigData s = MakeRect(7, {200, 200}, {260, 230});
+  s.Text = "ちがう";
+  s.TextSize = 30;
+  s.PenColor = 0x112233;
+  s.BrushColor = 0x445566;
+  s.TextColor = 0x778899;
+  return s;
+}
+
+TEST(ApplyChange, EachParameterCopiesOnlyItsFields) {
+  const TFigData snapshot = Recoloured();
+  struct Case {
+    TParameter parameter;
+    void (*expect)(TFigData&);  // sets on the original what the change alters
+  };
+  const Case cases[] = {
+      {TParameter::BodyColor, [](TFigData& f) { f.BrushColor = 0x445566; }},
+      {TParameter::LineWidth, [](TFigData& f) { f.PenWidth = 7; }},
+      {TParameter::LineColor, [](TFigData& f) { f.PenColor = 0x112233; }},
+      {TParameter::TextColor, [](TFigData& f) { f.TextColor = 0x778899; }},
+      {TParameter::Text,
+       [](TFigData& f) {
+         f.Text = "ちがう";
+         f.Start = {200, 200};
+         f.End = {260, 230};
+       }},
+      {TParameter::NoParameter, [](TFigData&) {}},
+      {static_cast<TParameter>(42), [](TFigData&) {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.parameter));
+    TFigList list;
+    TFigItem* item = AddCopy(list, MakeRect(1, {0, 0}, {10, 10}));
+    TFigData expected = item->Data;
+    c.expect(expected);
+    EXPECT_EQ(ApplyChange(ChangeRecord(c.parameter, snapshot), *item), 0);
+    EXPECT_TRUE(SameFigure(item->Data, expected));
+  }
+}
+
+TEST(ApplyChange, SizeOfAPointFigureCopiesPointsAndBounds) {
+  TFigList list;
+  TFigItem* item = AddCopy(list, MakeFreeLine(1, {{10, 10}, {20, 30}, {40, 15}}));
+  item->Data.PenColor = 0xABCDEF;
+  TFigData snapshot = MakeFreeLine(2, {{10, 10}, {50, 90}, {100, 15}});
+  snapshot.TextSize = 5;
+  ASSERT_EQ(ApplyChange(ChangeRecord(TParameter::Size, snapshot), *item), 0);
+
+  const TFigData& f = item->Data;
+  EXPECT_EQ(f.PenWidth, 1);  // attributes stay the figure's own
+  EXPECT_EQ(f.PenColor, 0xABCDEFu);
+  EXPECT_EQ(f.TextSize, 5);
+  EXPECT_EQ(f.Start, (TPoint{10, 10}));
+  EXPECT_EQ(f.End, (TPoint{100, 90}));
+  EXPECT_EQ(f.PointData->Point(1), (TPoint{50, 90}));
+  EXPECT_EQ(f.PointData->Point(2), (TPoint{100, 15}));
+  EXPECT_EQ(f.PointData->MaxX, 100);
+  EXPECT_EQ(f.PointData->MaxY, 90);
+  // The snapshot stays the record's own.
+  EXPECT_NE(f.PointData.get(), snapshot.PointData.get());
+}
+
+TEST(ApplyChange, SizeOfAStampReplacesItsContents) {
+  TFigList list;
+  TFigItem* item = AddCopy(list, MakeStamp(1, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
+  const TFigData inner = MakeStamp(23, {0, 0}, {4, 4}, {MakeRect(230, {0, 0}, {2, 2})});
+  TActionData record = ChangeRecord(
+      TParameter::Size, MakeStamp(2, {0, 0}, {40, 40}, {MakeRect(21, {0, 0}, {10, 10}), MakeRect(22, {1, 1}, {9, 9}), inner}));
+  ASSERT_EQ(ApplyChange(record, *item), 0);
+
+  EXPECT_EQ(item->Data.End, (TPoint{40, 40}));
+  EXPECT_EQ(Tags(*item->Data.StampData), (std::vector<int>{21, 22, 23}));
+  EXPECT_TRUE(SameFigures(*item->Data.StampData, *record.FigData.StampData));
+  // Deep: changing the record afterwards leaves the figure alone.
+  record.FigData.StampData->GetTail()->Data.StampData->GetTail()->Data.PenWidth = 999;
+  EXPECT_EQ(item->Data.StampData->GetTail()->Data.StampData->GetTail()->Data.PenWidth, 230);
+}
+
+TEST(ApplyChange, SizeThatCannotComeFromThisFigureChangesNothing) {
+  TFigList list;
+  TFigItem* line = AddCopy(list, MakeFreeLine(1, {{0, 0}, {10, 10}, {20, 0}}));
+  TFigItem* stamp = AddCopy(list, MakeStamp(2, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
+  const TFigData lineBefore = line->Data;
+  const TFigData stampBefore = stamp->Data;
+
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeFreeLine(1, {{0, 0}, {90, 90}})), *line), 1);
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeRect(1, {0, 0}, {90, 90})), *line), 1);
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeRect(2, {0, 0}, {90, 90})), *stamp), 1);
+  EXPECT_TRUE(SameFigure(line->Data, lineBefore));
+  EXPECT_TRUE(SameFigure(stamp->Data, stampBefore));
+}
+
+}  // namespace
+}  // namespace mirel::testing

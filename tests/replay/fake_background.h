@@ -1,0 +1,30 @@
+#pragma once
+// A background surface that records what it was asked and loads only the
+// names it is told exist.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "replay/background_surface.h"
+
+namespace mirel::testing {
+
+class TFakeBackground : public IBackgroundSurface {
+ public:
+  std::set<std::string> Existing;
+  std::vector<std::string> Calls;  // "load NAME" or "clear"
+  std::string Picture;              // what is shown; empty = blank
+
+  int LoadBackground(const std::string& cp932Name) override {
+    Calls.push_back("load " + cp932Name);
+    if (!Existing.contains(cp932Name)) return 1;
+    Picture = cp932Name;
+    return 0;
+  }
+  void ClearBackground() override {
+    Calls.push_back("clear");
+    Picture.clear();
+  }
+};
+
+}  // namespace mirel::testing

@@ -1,0 +1,122 @@
+#include "history_fixture.h"
+
+#include <memory>
+
+namespace mirel::testing {
+
+TFigData MakeRect(int tag, TPoint start, TPoint end) {
+  TFigData f;
+  f.DrawingTool = dtRectangle;
+  f.PenWidth = tag;
+  f.PenColor = 0x0000FF;
+  f.BrushColor = clBtnFace;
+  f.TextColor = clBlack;
+  f.Start = start;
+  f.End = end;
+  return f;
+}
+
+TFigData MakeFreeLine(int tag, std::initializer_list<TPoint> points) {
+  TFigData f = MakeRect(tag, {0, 0}, {0, 0});
+  f.DrawingTool = dtFreeLine;
+  f.PointData = std::make_unique<TPointData>();
+  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
+  FitToPoints(f);
+  return f;
+}
+
+TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData>& contents) {
+  TFigData f = MakeRect(tag, start, end);
+  f.DrawingTool = dtStamp;
+  f.StampData = std::make_unique<TFigList>();
+  for (const TFigData& c : contents) AddCopy(*f.StampData, c);
+  return f;
+}
+
+std::vector<int> Tags(const TFigList& list) {
+  std::vector<int> tags;
+  for (const TFigItem* i = list.GetNext(list.GetHead()); i; i = i->Next()) tags.push_back(i->Data.PenWidth);
+  return tags;
+}
+
+bool SameFigure(const TFigData& a, const TFigData& b) {
+  if (a.DrawingTool != b.DrawingTool || a.PenWidth != b.PenWidth || a.PenColor != b.PenColor ||
+      a.BrushColor != b.BrushColor || a.BrushStyle != b.BrushStyle || a.TextSize != b.TextSize ||
+      a.TextColor != b.TextColor || a.Text != b.Text || !(a.Start == b.Start) || !(a.End == b.End)) {
+    return false;
+  }
+  if (!a.PointData != !b.PointData || !a.StampData != !b.StampData) return false;
+  if (a.PointData) {
+    const TPointData& p = *a.PointData;
+    const TPointData& q = *b.PointData;
+    if (p.GetCount() != q.GetCount() || p.MinX != q.MinX || p.MinY != q.MinY || p.MaxX != q.MaxX ||
+        p.MaxY != q.MaxY) {
+      return false;
+    }
+    for (std::int32_t i = 0; i < p.GetCount(); ++i) {
+      if (!(p.Point(i) == q.Point(i))) return false;
+    }
+  }
+  return !a.StampData || SameFigures(*a.StampData, *b.StampData);
+}
+
+bool SameFigures(const TFigList& a, const TFigList& b) {
+  if (a.Count() != b.Count()) return false;
+  const TFigItem* i = a.GetNext(a.GetHead());
+  const TFigItem* j = b.GetNext(b.GetHead());
+  for (; i && j; i = i->Next(), j = j->Next()) {
+    if (!SameFigure(i->Data, j->Data)) return false;
+  }
+  return !i && !j;
+}
+
+TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig, TActionKind kind) {
+  return AddWithFigure(h, kind, id, fig);
+}
+
+TActionData& AddWithFigure(THistoryList& h, TActionKind kind, std::int32_t id, const TFigData& fig) {
+  TActionData& r = h.AddAction(fig)->Data;
+  r.TargetType = kind;
+  r.TargetID = id;
+  return r;
+}
+
+TActionData& AddOnFigure(THistoryList& h, TActionKind kind, std::int32_t id) {
+  TActionData& r = h.AddBlankAction()->Data;
+  r.TargetType = kind;
+  r.TargetID = id;
+  return r;
+}
+
+TActionData& AddChange(THistoryList& h, std::int32_t id, TParameter parameter, const TFigData& fig) {
+  TActionData& r = AddWithFigure(h, TActionKind::Change, id, fig);
+  r.Parameter = parameter;
+  return r;
+}
+
+TActionData& AddReadBG(THistoryList& h, const std::string& name) {
+  TActionData& r = AddPlain(h, TActionKind::ReadBG);
+  r.FileName = name;
+  return r;
+}
+
+TActionData& AddPlain(THistoryList& h, TActionKind kind) { return AddOnFigure(h, kind, 0); }
+
+TActionData& AddBranch(THistoryList& h, std::int32_t step) { return AddOnFigure(h, TActionKind::Branch, step); }
+
+std::vector<int> TReplayFixture::LinkedSteps() {
+  std::vector<int> steps;
+  int step = 0;
+  for (const TActionItem* item = History.GetHead(); item; item = item->Next(), ++step) {
+    const TActionData& r = item->Data;
+    if (!r.LiveItem && !r.LiveFig) continue;
+    steps.push_back(step);
+    EXPECT_EQ(r.LiveFig, r.LiveItem ? &r.LiveItem->Data : nullptr) << "step " << step;
+    bool inList = false;
+    for (const TFigItem* f = FigList.GetNext(FigList.GetHead()); f; f = f->Next()) inList |= f == r.LiveItem;
+    EXPECT_TRUE(inList) << "step " << step << " links a figure outside FigList";
+  }
+  return steps;
+}
+
+}  // namespace mirel::testing

@@ -1,0 +1,51 @@
+#pragma once
+// Histories written record by record, as the recorders and the reader leave
+// them, and the checks the replay tests share.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "history/history_list.h"
+#include "model/fig_ops.h"
+#include "replay/replay_engine.h"
+
+namespace mirel::testing {
+
+// Figures are told apart by their PenWidth, the "tag".
+TFigData MakeRect(int tag, TPoint start, TPoint end);
+TFigData MakeFreeLine(int tag, std::initializer_list<TPoint> points);
+TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData>& contents);
+
+// The tags of a list from back to front.
+std::vector<int> Tags(const TFigList& list);
+// Deep comparison of two figures and of two lists, contents included.
+bool SameFigure(const TFigData& a, const TFigData& b);
+bool SameFigures(const TFigList& a, const TFigList& b);
+
+// Appends records of each kind; each returns the new record.
+TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig,
+                       TActionKind kind = TActionKind::Create);
+TActionData& AddWithFigure(THistoryList& h, TActionKind kind, std::int32_t id, const TFigData& fig);
+TActionData& AddOnFigure(THistoryList& h, TActionKind kind, std::int32_t id);
+TActionData& AddChange(THistoryList& h, std::int32_t id, TParameter parameter, const TFigData& fig);
+TActionData& AddReadBG(THistoryList& h, const std::string& name);
+TActionData& AddPlain(THistoryList& h, TActionKind kind);
+TActionData& AddBranch(THistoryList& h, std::int32_t step);
+
+// A history with its two figure lists and an engine working on them.
+struct TReplayFixture {
+  THistoryList History;
+  TFigList FigList;
+  TFigList DeletedFigList;
+  TReplayEngine Engine{History, FigList, DeletedFigList};
+
+  TRebuiltStep Rebuild(std::int32_t step) { return Engine.RebuildDrawing(History.StepItem(step)); }
+  TActionData& Record(std::int32_t step) { return History.StepItem(step)->Data; }
+  // The steps whose records link a figure, checking that each link is a
+  // figure of FigList and both links agree.
+  std::vector<int> LinkedSteps();
+};
+
+}  // namespace mirel::testing

@@ -1,0 +1,156 @@
+// Histories the recorders never write (hand-edited or damaged files): the
+// records that cannot apply are skipped, and nothing released is touched.
+#include <gtest/gtest.h>
+
+#include "history_fixture.h"
+
+namespace mirel::testing {
+namespace {
+
+using enum TActionKind;
+using Ints = std::vector<int>;
+
+TEST(InconsistentHistory, RecordsAboutAnUnknownFigureAreSkipped) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
+  AddWithFigure(f.History, Move, 7, MakeRect(1, {50, 50}, {60, 60}));
+  AddOnFigure(f.History, Delete, 7);
+  AddOnFigure(f.History, Front, 7);
+  AddOnFigure(f.History, Back, 7);
+  AddChange(f.History, 7, TParameter::LineWidth, MakeRect(9, {0, 0}, {1, 1}));
+  const TRebuiltStep step = f.Rebuild(6);
+  EXPECT_EQ(step.SkippedRecords, 5);
+  EXPECT_EQ(Tags(f.FigList), (Ints{1}));
+  EXPECT_EQ(f.FigList.GetTail()->Data.Start, (TPoint{0, 0}));
+}
+
+TEST(InconsistentHistory, RecordsAboutADeletedOrClearedFigureAreSkipped) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {10, 10}));
+  AddOnFigure(f.History, Delete, 1);
+  AddOnFigure(f.History, Delete, 1);
+  AddWithFigure(f.History, Move, 1, MakeRect(1, {5, 5}, {15, 15}));
+  AddPlain(f.History, ClearDrawing);
+  AddChange(f.History, 2, TParameter::Size, MakeRect(2, {0, 0}, {90, 90}));
+  AddOnFigure(f.History, Front, 2);
+  AddOnFigure(f.History, Delete, 2);
+  const TRebuiltStep step = f.Rebuild(9);
+  EXPECT_EQ(step.SkippedRecords, 5);
+  EXPECT_EQ(f.FigList.Count(), 0);
+  EXPECT_EQ(f.DeletedFigList.Count(), 0);
+  EXPECT_TRUE(f.LinkedSteps().empty());
+}
+
+TEST(InconsistentHistory, FigureCreatedOnlyLaterIsNotInTheDrawingYet) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
+  AddWithFigure(f.History, Move, 2, MakeRect(2, {70, 70}, {80, 80}));
+  AddOnFigure(f.History, Delete, 2);
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {10, 10}));
+  // The second rebuild meets records about figure 2 while its creator still
+  // holds the link the first rebuild gave it.
+  f.Rebuild(4);
+  const TRebuiltStep step = f.Rebuild(4);
+  EXPECT_EQ(step.SkippedRecords, 2);
+  EXPECT_EQ(Tags(f.FigList), (Ints{1, 2}));
+  EXPECT_EQ(f.FigList.GetTail()->Data.Start, (TPoint{0, 0}));
+}
+
+TEST(InconsistentHistory, RepeatedIdActsOnTheFirstCreator) {
+  TReplayFixture f;
+  AddCreate(f.History, 5, MakeRect(1, {0, 0}, {10, 10}));
+  AddCreate(f.History, 5, MakeRect(2, {0, 0}, {10, 10}));
+  AddWithFigure(f.History, Move, 5, MakeRect(0, {30, 0}, {40, 10}));
+  f.Rebuild(3);
+  EXPECT_EQ(f.Record(1).LiveItem->Data.Start, (TPoint{30, 0}));
+  EXPECT_EQ(f.Record(2).LiveItem->Data.Start, (TPoint{0, 0}));
+  EXPECT_EQ(f.Engine.FindCreatingRecord(5), f.History.StepItem(1));
+
+  // Once the first creator's figure is gone, the ID names no figure.
+  AddOnFigure(f.History, Delete, 5);
+  AddOnFigure(f.History, Delete, 5);
+  const TRebuiltStep step = f.Rebuild(5);
+  EXPECT_EQ(step.SkippedRecords, 1);
+  EXPECT_EQ(Tags(f.FigList), (Ints{2}));
+}
+
+TEST(InconsistentHistory, BranchNotBelowItsOwnStepIsSkipped) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddBranch(f.History, 2);   // itself
+  AddBranch(f.History, 9);   // the future
+  AddBranch(f.History, -1);  // no step at all
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  const TRebuiltStep step = f.Rebuild(5);
+  EXPECT_EQ(step.SkippedRecords, 3);
+  EXPECT_EQ(Tags(f.FigList), (Ints{1, 2}));
+}
+
+TEST(InconsistentHistory, UndoWithNothingDeletedRestoresNothing) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}), Undo);
+  AddOnFigure(f.History, Delete, 2);
+  const TRebuiltStep step = f.Rebuild(3);
+  EXPECT_EQ(step.SkippedRecords, 2);
+  EXPECT_EQ(Tags(f.FigList), (Ints{1}));
+  EXPECT_EQ(f.LinkedSteps(), (Ints{1}));
+}
+
+TEST(InconsistentHistory, SizeChangeThatDoesNotFitItsFigureIsSkipped) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeFreeLine(1, {{0, 0}, {10, 10}, {20, 0}}));
+  AddChange(f.History, 1, TParameter::Size, MakeFreeLine(1, {{0, 0}, {30, 30}}));
+  AddCreate(f.History, 2, MakeStamp(2, {0, 0}, {10, 10}, {MakeRect(3, {0, 0}, {5, 5})}));
+  AddChange(f.History, 2, TParameter::Size, MakeRect(2, {0, 0}, {90, 90}));
+  const TRebuiltStep step = f.Rebuild(4);
+  EXPECT_EQ(step.SkippedRecords, 2);
+  EXPECT_TRUE(SameFigure(f.Record(1).LiveItem->Data, f.Record(1).FigData));
+  EXPECT_TRUE(SameFigure(f.Record(3).LiveItem->Data, f.Record(3).FigData));
+}
+
+TEST(InconsistentHistory, UnknownKindsChangeNothing) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddPlain(f.History, SetStamp);
+  AddPlain(f.History, ReadData).FileName = "old.mrl";
+  AddPlain(f.History, NoAction);
+  AddPlain(f.History, static_cast<TActionKind>(200)).TargetID = 1;
+  const TRebuiltStep step = f.Rebuild(5);
+  EXPECT_EQ(step.SkippedRecords, 0);
+  EXPECT_EQ(step.BackgroundFile, "");
+  EXPECT_EQ(Tags(f.FigList), (Ints{1}));
+}
+
+TEST(InconsistentHistory, HistoryEmptiedAndRefilledBetweenRebuilds) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  f.Rebuild(2);
+  f.History.ClearHistory();
+  AddCreate(f.History, 1, MakeRect(3, {0, 0}, {1, 1}));
+  f.Rebuild(1);
+  EXPECT_EQ(Tags(f.FigList), (Ints{3}));
+}
+
+TEST(InconsistentHistory, CursorOutsideTheHistoryRebuildsStepZero) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  THistoryList other;
+  other.AddBlankAction();
+  EXPECT_EQ(f.Engine.RebuildDrawing(other.GetTail()).Dates, (TStepDateTexts{"", ""}));
+  EXPECT_EQ(f.FigList.Count(), 0);
+  EXPECT_EQ(f.Engine.RebuildDrawing(nullptr).Dates, (TStepDateTexts{"", ""}));
+}
+
+TEST(InconsistentHistory, LongBranchChainsNeedNoDeepRecursion) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  for (int k = 2; k <= 20000; ++k) AddBranch(f.History, k - 1);
+  f.Rebuild(20000);
+  EXPECT_EQ(Tags(f.FigList), (Ints{1}));
+}
+
+}  // namespace
+}  // namespace mirel::testing
