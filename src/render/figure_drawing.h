@@ -1,0 +1,21 @@
+#pragma once
+// Figure records turned into pixels on a surface.
+#include "model/fig_data.h"
+#include "render/surface.h"
+
+namespace mirel {
+
+// Draws one figure moved by `offset`. Sets the surface's pen, brush and (for
+// texts) font from the figure first and leaves them so.
+void DrawFigure(const TFigData& figure, TSurface& surface, TPoint offset, TPenMode mode);
+
+// Draws a stamp's contents moved by `offset`, always in copy mode; inner
+// stamps add their own Start. The surface keeps the attributes of the last
+// figure drawn.
+void DrawStamp(const TFigList& contents, TSurface& surface, TPoint offset);
+
+// A dotted not-xor outline 3 pixels outside the figure's corners; drawing it
+// a second time erases it.
+void DrawSelectionMark(const TFigData& figure, TSurface& surface);
+
+}  // namespace mirel
