@@ -1,0 +1,168 @@
+#include "export/background_picture.h"
+
+#include <gtest/gtest.h>
+
+#include "picture_fixtures.h"
+#include "render/canvas_composition.h"
+#include "render/gui_environment.h"
+#include "text/cp932.h"
+
+namespace mirel {
+namespace {
+
+using test::Near;
+using test::Quarters;
+
+class BackgroundPicture : public test::TPictureFolderTest {
+ protected:
+  // Loads a distinctive picture, so "unchanged" can be checked afterwards.
+  void LoadKnownPicture() {
+    WriteBmp("known.bmp", Quarters(64, 48));
+    ASSERT_EQ(Background.LoadBackground("known.bmp"), 0);
+    Known = Background.Picture();
+  }
+  void ExpectKnownPicture() const { EXPECT_EQ(Background.Picture(), Known); }
+
+  TBackgroundPicture Background;
+  QImage Known;
+};
+
+TEST_F(BackgroundPicture, StartsAndClearsToAWhiteCanvas) {
+  const QImage& blank = Background.Picture();
+  EXPECT_EQ(blank.size(), QSize(640, 480));
+  EXPECT_EQ(blank.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(blank.pixel(639, 479), qRgb(255, 255, 255));
+
+  LoadKnownPicture();
+  Background.ClearBackground();
+  TSurface back(CanvasWidth, CanvasHeight);
+  TFigList none;
+  ComposeCanvas(back, Background.Picture(), none, nullptr);
+  EXPECT_EQ(back.Image(), TSurface(CanvasWidth, CanvasHeight).Image());
+}
+
+TEST_F(BackgroundPicture, BitmapsLoadByTheirTwoExactExtensions) {
+  WriteBmp("lower.bmp", Quarters(20, 10));
+  WriteBmp("upper.BMP", Quarters(30, 10));
+  WriteBmp("mixed.Bmp", Quarters(40, 10));
+  EXPECT_EQ(Background.LoadBackground("lower.bmp"), 0);
+  EXPECT_EQ(Background.Picture().size(), QSize(20, 10));
+  EXPECT_EQ(Background.Picture().pixel(15, 2), qRgb(0, 255, 0));
+  EXPECT_EQ(Background.LoadBackground("upper.BMP"), 0);
+  EXPECT_EQ(Background.Picture().size(), QSize(30, 10));
+
+  // Present but not a picture name: done, nothing loaded.
+  const TBackgroundLoadResult mixed = Background.Load("mixed.Bmp");
+  EXPECT_EQ(mixed.Kind, TBackgroundLoadKind::NotAPicture);
+  EXPECT_EQ(mixed.Code(), 0);
+  EXPECT_EQ(Background.Picture().size(), QSize(30, 10));
+}
+
+TEST_F(BackgroundPicture, JpegKeepsItsSizeAndTheCanvasShowsItsTopLeft) {
+  const QImage source = Quarters(800, 600);
+  WriteJpeg("large.jpg", source);
+  WriteJpeg("small.JPG", Quarters(100, 60));
+  WriteJpeg("long.jpeg", source);
+
+  ASSERT_EQ(Background.LoadBackground("large.jpg"), 0);
+  EXPECT_EQ(Background.Picture().size(), QSize(800, 600));
+  EXPECT_EQ(Background.Picture().format(), QImage::Format_RGB32);
+  TSurface back(CanvasWidth, CanvasHeight);
+  TFigList none;
+  ComposeCanvas(back, Background.Picture(), none, nullptr);
+  const QImage& canvas = back.Image();
+  // The picture's centre (400, 300) lies inside the canvas at the same place.
+  EXPECT_TRUE(Near(canvas.pixel(390, 290), qRgb(255, 0, 0)));
+  EXPECT_TRUE(Near(canvas.pixel(410, 290), qRgb(0, 255, 0)));
+  EXPECT_TRUE(Near(canvas.pixel(390, 310), qRgb(255, 255, 0)));
+  EXPECT_TRUE(Near(canvas.pixel(639, 479), qRgb(0, 0, 255)));
+
+  ASSERT_EQ(Background.LoadBackground("small.JPG"), 0);
+  ComposeCanvas(back, Background.Picture(), none, nullptr);
+  EXPECT_TRUE(Near(back.Image().pixel(99, 59), qRgb(0, 0, 255)));
+  EXPECT_EQ(back.Image().pixel(100, 59), qRgb(255, 255, 255));
+  EXPECT_EQ(back.Image().pixel(99, 60), qRgb(255, 255, 255));
+
+  EXPECT_EQ(Background.Load("long.jpeg").Kind, TBackgroundLoadKind::NotAPicture);
+  EXPECT_EQ(Background.Picture().size(), QSize(100, 60));
+}
+
+TEST_F(BackgroundPicture, GreyscaleJpegBecomesAColourPicture) {
+  QImage grey(32, 16, QImage::Format_Grayscale8);
+  grey.fill(200);
+  ASSERT_TRUE(grey.save(QString::fromStdString(PathOf("grey.jpg")), "JPEG", 95));
+  ASSERT_EQ(Background.LoadBackground("grey.jpg"), 0);
+  EXPECT_EQ(Background.Picture().format(), QImage::Format_RGB32);
+  EXPECT_TRUE(Near(Background.Picture().pixel(10, 10), qRgb(200, 200, 200), 4));
+}
+
+TEST_F(BackgroundPicture, MissingFileGivesOneAndKeepsThePicture) {
+  LoadKnownPicture();
+  const TBackgroundLoadResult result = Background.Load("nowhere.bmp");
+  EXPECT_EQ(result.Kind, TBackgroundLoadKind::Missing);
+  EXPECT_EQ(result.Code(), 1);
+  EXPECT_TRUE(result.Error.empty());
+  ExpectKnownPicture();
+  // A folder is not a picture file.
+  ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("folder.bmp")));
+  EXPECT_EQ(Background.Load("folder.bmp").Kind, TBackgroundLoadKind::Missing);
+  EXPECT_TRUE(Background.TakeLoadError().empty());
+}
+
+TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
+  LoadKnownPicture();
+  const QImage good = Quarters(64, 48);
+  WriteText("garbage.jpg", "this is not a picture");
+  WriteText("empty.JPG", "");
+  WriteText("garbage.bmp", "BM but nothing more");
+  // A real JPEG cut short inside its headers.
+  std::string error;
+  ASSERT_TRUE(Encoder.Encode(good, error));
+  WriteBytes("cut.jpg", Encoder.Data().first(100));
+  // A bitmap under a JPEG name and a JPEG under a bitmap name.
+  WriteBmp("bitmap.jpg", good);
+  WriteJpeg("jpeg.bmp", good);
+
+  for (const char* name : {"garbage.jpg", "empty.JPG", "garbage.bmp", "cut.jpg", "bitmap.jpg", "jpeg.bmp"}) {
+    const TBackgroundLoadResult result = Background.Load(name);
+    EXPECT_EQ(result.Kind, TBackgroundLoadKind::Undecodable) << name;
+    EXPECT_EQ(result.Code(), 1) << name;
+    EXPECT_NE(result.Error.find(name), std::string::npos) << result.Error;
+    ExpectKnownPicture();
+  }
+  // Through the replay's interface the reason is kept for the window.
+  EXPECT_EQ(Background.LoadBackground("garbage.jpg"), 1);
+  EXPECT_NE(Background.TakeLoadError().find("garbage.jpg"), std::string::npos);
+  EXPECT_TRUE(Background.TakeLoadError().empty());
+}
+
+TEST_F(BackgroundPicture, OversizedPicturesAreRefusedAndKeepThePicture) {
+  LoadKnownPicture();
+  WriteJpeg("wide.jpg", Quarters(MaxPictureSide + 1, 8));
+  WriteBmp("tall.bmp", Quarters(2, MaxPictureSide + 1));
+  for (const char* name : {"wide.jpg", "tall.bmp"}) {
+    const TBackgroundLoadResult result = Background.Load(name);
+    EXPECT_EQ(result.Kind, TBackgroundLoadKind::TooLarge) << name;
+    EXPECT_EQ(result.Code(), 1);
+    EXPECT_NE(result.Error.find("16384"), std::string::npos) << result.Error;
+    ExpectKnownPicture();
+  }
+  // The limit itself is allowed.
+  WriteJpeg("edge.jpg", Quarters(MaxPictureSide, 8));
+  EXPECT_EQ(Background.Load("edge.jpg").Kind, TBackgroundLoadKind::Loaded);
+}
+
+TEST_F(BackgroundPicture, RecordedNamesAreCodePage932) {
+  const std::string utf8 = "背景.bmp";
+  const TTextConversion cp932 = Utf8ToCp932(utf8);
+  ASSERT_TRUE(cp932.Ok);
+  ASSERT_NE(cp932.Text, utf8);
+  WriteBmp(utf8, Quarters(12, 12));
+  EXPECT_EQ(Background.LoadBackground(cp932.Text), 0);
+  EXPECT_EQ(Background.Picture().size(), QSize(12, 12));
+  // Bytes that are no code page 932 text name no file.
+  EXPECT_EQ(Background.Load("\x81\x20.bmp").Kind, TBackgroundLoadKind::Missing);
+}
+
+}  // namespace
+}  // namespace mirel

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cstdint>
+#include <vector>
+
+#include "export/bmp_encoder.h"
+#include "export/jpeg_decoder.h"
+#include "export/jpeg_encoder.h"
+#include "picture_fixtures.h"
+#include "render/gui_environment.h"
+
+namespace mirel {
+namespace {
+
+using test::Near;
+using test::Quarters;
+
+std::uint32_t Le32(const std::vector<unsigned char>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
+}
+std::uint16_t Le16(const std::vector<unsigned char>& b, std::size_t at) {
+  return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+TEST(BmpEncoding, HeadersDescribeA32BitBottomUpUncompressedPicture) {
+  QImage frame = Quarters(640, 480);
+  frame.setPixel(0, 0, qRgb(1, 2, 3));
+  const std::vector<unsigned char> file = EncodeBmp32(frame);
+  ASSERT_EQ(file.size(), 54u + 640u * 480u * 4u);
+  EXPECT_EQ(file[0], 'B');
+  EXPECT_EQ(file[1], 'M');
+  EXPECT_EQ(Le32(file, 2), file.size());
+  EXPECT_EQ(Le32(file, 10), 54u);   // pixels follow the two headers
+  EXPECT_EQ(Le32(file, 14), 40u);   // information header size
+  EXPECT_EQ(Le32(file, 18), 640u);
+  EXPECT_EQ(static_cast<std::int32_t>(Le32(file, 22)), 480);  // positive: bottom-up
+  EXPECT_EQ(Le16(file, 26), 1u);
+  EXPECT_EQ(Le16(file, 28), 32u);
+  EXPECT_EQ(Le32(file, 30), 0u);  // uncompressed
+  EXPECT_EQ(Le32(file, 34), 640u * 480u * 4u);
+  // The top-left pixel is the first of the last row in the file: B, G, R, 0.
+  const std::size_t topLeft = 54 + 479u * 640u * 4u;
+  EXPECT_EQ(file[topLeft], 3);
+  EXPECT_EQ(file[topLeft + 1], 2);
+  EXPECT_EQ(file[topLeft + 2], 1);
+  EXPECT_EQ(file[topLeft + 3], 0);
+}
+
+TEST(BmpEncoding, RoundTripsExactly) {
+  const QImage frame = Quarters(640, 480);
+  const std::vector<unsigned char> file = EncodeBmp32(frame);
+  QByteArray bytes(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer, "bmp");
+  const QImage read = reader.read().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(read, frame);
+}
+
+// Finds the first marker `code` (after 0xFF) in a JPEG; npos when absent.
+std::size_t FindMarker(std::span<const unsigned char> data, unsigned char code) {
+  std::size_t at = 2;
+  while (at + 4 <= data.size() && data[at] == 0xFF) {
+    if (data[at + 1] == code) return at;
+    if (data[at + 1] == 0xDA) break;  // scan data follows
+    at += 2 + ((data[at + 2] << 8) | data[at + 3]);
+  }
+  return std::string::npos;
+}
+
+TEST(JpegEncoding, BaselineThreeComponentFrameOfTheCanvasSize) {
+  TJpegEncoder encoder;
+  std::string error;
+  ASSERT_TRUE(encoder.Encode(Quarters(640, 480), error)) << error;
+  const auto data = encoder.Data();
+  ASSERT_GT(data.size(), 100u);
+  EXPECT_EQ(data[0], 0xFF);
+  EXPECT_EQ(data[1], 0xD8);
+  EXPECT_EQ(data[data.size() - 2], 0xFF);
+  EXPECT_EQ(data[data.size() - 1], 0xD9);
+  EXPECT_EQ(FindMarker(data, 0xC2), std::string::npos);  // not progressive
+  const std::size_t sof = FindMarker(data, 0xC0);
+  ASSERT_NE(sof, std::string::npos);
+  EXPECT_EQ(data[sof + 4], 8);                          // sample precision
+  EXPECT_EQ((data[sof + 5] << 8) | data[sof + 6], 480);  // height
+  EXPECT_EQ((data[sof + 7] << 8) | data[sof + 8], 640);  // width
+  EXPECT_EQ(data[sof + 9], 3);                          // components
+}
+
+TEST(JpegEncoding, RoundTripsAndTheEncoderServesManyFrames) {
+  TJpegEncoder encoder;
+  std::string error;
+  const QImage first = Quarters(640, 480);
+  ASSERT_TRUE(encoder.Encode(first, error));
+  const std::vector<unsigned char> once(encoder.Data().begin(), encoder.Data().end());
+
+  QImage second(640, 480, QImage::Format_RGB32);
+  second.fill(qRgb(10, 200, 90));
+  ASSERT_TRUE(encoder.Encode(second, error));
+  TJpegDecodeResult decoded = DecodeJpeg(encoder.Data(), 16384);
+  ASSERT_TRUE(decoded.Error.empty()) << decoded.Error;
+  EXPECT_TRUE(Near(decoded.Picture.pixel(320, 240), qRgb(10, 200, 90), 6));
+
+  ASSERT_TRUE(encoder.Encode(first, error));
+  EXPECT_TRUE(std::equal(once.begin(), once.end(), encoder.Data().begin(), encoder.Data().end()));
+  decoded = DecodeJpeg(encoder.Data(), 16384);
+  ASSERT_EQ(decoded.Picture.size(), QSize(640, 480));
+  EXPECT_EQ(decoded.Picture.format(), QImage::Format_RGB32);
+  EXPECT_TRUE(Near(decoded.Picture.pixel(100, 100), qRgb(255, 0, 0)));
+  EXPECT_TRUE(Near(decoded.Picture.pixel(500, 400), qRgb(0, 0, 255)));
+  // The standard reader agrees.
+  EXPECT_TRUE(QImage::fromData(encoder.Data().data(), static_cast<int>(encoder.Data().size()), "JPEG")
+                  .size() == QSize(640, 480));
+}
+
+TEST(JpegEncoding, ANullFrameIsAnErrorAndTheEncoderStaysUsable) {
+  TJpegEncoder encoder;
+  std::string error;
+  EXPECT_FALSE(encoder.Encode(QImage(), error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(encoder.Data().empty());
+  EXPECT_TRUE(encoder.Encode(Quarters(16, 16), error));
+}
+
+TEST(JpegDecoding, DamagedDataFailsWithAMessage) {
+  TJpegEncoder encoder;
+  std::string error;
+  ASSERT_TRUE(encoder.Encode(Quarters(64, 64), error));
+  std::vector<unsigned char> damaged(encoder.Data().begin(), encoder.Data().end());
+  damaged[3] ^= 0xFF;  // the first marker's code
+  const TJpegDecodeResult result = DecodeJpeg(damaged, 16384);
+  EXPECT_TRUE(result.Picture.isNull());
+  EXPECT_FALSE(result.Error.empty());
+}
+
+}  // namespace
+}  // namespace mirel
