@@ -1,0 +1,312 @@
+#include "datafile/data_reader.h"
+
+#include <limits>
+
+#include "datafile/file_name_resolver.h"
+#include "datafile/format_names.h"
+#include "datafile/value_parse.h"
+#include "model/fig_ops.h"
+#include "text/cp932.h"
+
+namespace mirel {
+namespace {
+
+// Enough of a line to recognise it in a developer message.
+std::string Excerpt(std::string_view line) {
+  constexpr std::size_t kMax = 60;
+  std::string text = Cp932ToUtf8(line.substr(0, kMax)).Text;
+  if (line.size() > kMax) text += "...";
+  return "'" + text + "'";
+}
+
+// One above the largest ID read, so new figures never reuse one.
+void StepPastReadIDs(THistoryList& history) {
+  if (history.IsEmpty()) return;
+  if (history.NextFigureID < std::numeric_limits<std::int32_t>::max()) ++history.NextFigureID;
+}
+
+}  // namespace
+
+std::string NotIntegerMessage(std::string_view lineUtf8) {
+  return "'" + std::string(lineUtf8) + "' は整数ではありません";
+}
+
+TReadResult ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
+                         IReaderPrompts& prompts) {
+  return TDataFileReader(lines, history, log, prompts).ReadDataFile();
+}
+
+TDataFileReader::TDataFileReader(TLineReader& lines, THistoryList& history, TInternalLog& log,
+                                 IReaderPrompts& prompts)
+    : lines_(lines), history_(history), log_(log), prompts_(prompts), index_(history) {}
+
+TReadResult TDataFileReader::ReadDataFile() {
+  TReadResult result;
+  history_.NextFigureID = 1;
+  const std::optional<std::string_view> header = ReadLine();
+  if (!header || !IsKnownHeader(*header)) {
+    if (header) {
+      Fail("not a known header: " + Excerpt(*header));
+    } else {
+      FailMissingLine("the header");
+    }
+    result.Code = 1;
+    result.Message = kBadFormatMessage;
+  } else {
+    int status = 0;
+    while ((status = ReadActionData()) == 0) {
+    }
+    if (status == 1) {
+      result.Code = 1;
+      result.Message = badColorLine_ ? NotIntegerMessage(Cp932ToUtf8(*badColorLine_).Text)
+                                     : std::string(kBadItemMessage);
+    }
+    // Also after a failure: drawing may go on from the records kept.
+    StepPastReadIDs(history_);
+  }
+  result.Detail = failure_;
+  result.Line = failureLine_;
+  return result;
+}
+
+int TDataFileReader::ReadActionData() {
+  const std::optional<std::string_view> line = ReadLine();
+  if (!line) return lastStatus_ == TLineReader::TStatus::End ? 2 : FailMissingLine("'begin ActionData'");
+  if (*line != "begin ActionData") return Fail("expected 'begin ActionData', read " + Excerpt(*line));
+  TActionItem* item = history_.AddBlankAction();
+  if (ReadActionBody(item->Data) == 0) return 0;
+  index_.Forget(item->Data);
+  history_.Remove(item);
+  return 1;
+}
+
+int TDataFileReader::ReadActionBody(TActionData& record) {
+  std::optional<std::string_view> line = ReadValue("ActionTime");
+  if (!line) return FailMissingLine("the time line");
+  record.ActionTime = ParseTimeLine(*line);
+
+  if (!(line = ReadValue("TargetType"))) return FailMissingLine("the kind line");
+  const std::optional<TActionKind> kind = KindFromName(*line);
+  if (!kind) return Fail("no action kind: " + Excerpt(*line));
+  record.TargetType = *kind;
+
+  if (CarriesTargetID(record.TargetType)) {
+    if (ReadInt("TargetID", record.TargetID) != 0) return 1;
+    if (record.TargetID > history_.NextFigureID) history_.NextFigureID = record.TargetID;
+  }
+  index_.Note(record);
+
+  if (record.TargetType == TActionKind::Change) {
+    if (!(line = ReadValue("Parameter"))) return FailMissingLine("the parameter line");
+    const std::optional<TParameter> parameter = ParameterFromName(*line);
+    if (!parameter) return Fail("no change parameter: " + Excerpt(*line));
+    record.Parameter = *parameter;
+  }
+
+  if (CarriesFileName(record.TargetType)) {
+    if (!(line = ReadValue("FileName"))) return FailMissingLine("the file name line");
+    record.FileName = ResolveFileName(*line, prompts_);
+  }
+
+  if (record.TargetType == TActionKind::Change) {
+    if (ReadChangeData(record) != 0) return 1;
+  } else if (CarriesFigData(record.TargetType)) {
+    if (ReadFigData(record.FigData) != 0) return 1;
+  }
+  return ExpectLine("end ActionData");
+}
+
+int TDataFileReader::ReadFigData(TFigData& figure) {
+  if (ExpectLine("begin FigData") != 0 || ReadFigBody(figure, 0) != 0) return 1;
+  return ExpectLine("end FigData");
+}
+
+int TDataFileReader::ReadFigBody(TFigData& figure, int depth) {
+  const std::optional<std::string_view> toolLine = ReadValue("DrawingTool");
+  if (!toolLine) return FailMissingLine("the tool line");
+  const std::optional<TDrawingTool> tool = ToolFromName(*toolLine);
+  if (!tool) return Fail("no drawing tool: " + Excerpt(*toolLine));
+  figure.DrawingTool = *tool;
+
+  if (ReadInt("PenWidth", figure.PenWidth) || ReadColor("PenColor", figure.PenColor) ||
+      ReadColor("BrushColor", figure.BrushColor) || ReadInt("TextSize", figure.TextSize) ||
+      ReadColor("TextColor", figure.TextColor)) {
+    return 1;
+  }
+  const std::optional<std::string_view> text = ReadValue("Text");
+  if (!text) return FailMissingLine("the text line");
+  figure.Text.assign(*text);
+  TPoint corner;
+  if (ReadPoint("Start(x,y)", corner) != 0) return 1;
+  figure.Start = corner;
+  if (ReadPoint("End(x,y)", corner) != 0) return 1;
+  figure.End = corner;
+  figure.BrushStyle = 0;
+
+  if (IsPointListTool(figure.DrawingTool)) {
+    // Grows as points arrive: a file of many short point lists must not
+    // cost room for 2000 points each.
+    figure.PointData = std::make_unique<TPointData>(0);
+    if (ReadPointSection(*figure.PointData) != 0) return 1;
+  }
+  if (figure.DrawingTool == dtStamp) {
+    figure.StampData = std::make_unique<TFigList>();
+    if (ReadStampSection(*figure.StampData, depth + 1) != 0) return 1;
+  }
+  return 0;
+}
+
+int TDataFileReader::ReadPointData(TPointData& points) { return ReadPointSection(points); }
+
+int TDataFileReader::ReadPointSection(TPointData& points) {
+  if (ExpectLine("begin PointData") != 0) return 1;
+  TPoint point;
+  for (;;) {
+    const std::optional<std::string_view> line = ReadLine();
+    if (!line) return FailMissingLine("'end PointData'");
+    if (*line == "end PointData") return 0;
+    if (!ReadPointLine(*line, point)) return Fail("point out of range: " + Excerpt(*line));
+    points.AddPoint(point.X, point.Y);  // past the 2000th point: dropped
+  }
+}
+
+int TDataFileReader::ReadStampData(TFigList& list) { return ReadStampSection(list, 1); }
+
+int TDataFileReader::ReadStampSection(TFigList& list, int depth) {
+  if (depth > kMaxStampDepth) return Fail("stamps nested too deeply");
+  if (ExpectLine("begin StampData") != 0) return 1;
+  for (;;) {
+    const std::optional<std::string_view> line = ReadLine();
+    if (!line) return FailMissingLine("'end StampData'");
+    if (*line == "end StampData") return 0;
+    if (*line != "begin FigData") return Fail("expected 'begin FigData', read " + Excerpt(*line));
+    TFigItem* item = AddEmpty(list);
+    if (ReadFigBody(item->Data, depth) != 0 || ExpectLine("end FigData") != 0) return 1;
+  }
+}
+
+int TDataFileReader::ReadChangeData(TActionData& record) {
+  if (ExpectLine("begin FigData") != 0) return 1;
+  TFigData& figure = record.FigData;
+  int status = 0;
+  switch (record.Parameter) {
+    case TParameter::Size: {
+      TPoint corner;
+      status = ReadInt("TextSize", figure.TextSize);
+      if (status == 0 && (status = ReadPoint("Start(x,y)", corner)) == 0) figure.Start = corner;
+      if (status == 0 && (status = ReadPoint("End(x,y)", corner)) == 0) figure.End = corner;
+      if (status != 0) break;
+      const std::uint8_t tool = SizeSectionTool(index_, record);
+      if (IsPointListTool(tool)) {
+        figure.PointData = std::make_unique<TPointData>(0);
+        status = ReadPointSection(*figure.PointData);
+      } else if (tool == dtStamp) {
+        figure.StampData = std::make_unique<TFigList>();
+        status = ReadStampSection(*figure.StampData, 1);
+      }
+      break;
+    }
+    case TParameter::BodyColor: status = ReadColor("BrushColor", figure.BrushColor); break;
+    case TParameter::LineWidth: status = ReadInt("PenWidth", figure.PenWidth); break;
+    case TParameter::LineColor: status = ReadColor("PenColor", figure.PenColor); break;
+    case TParameter::Text: {
+      TPoint corner;
+      if ((status = ReadPoint("Start(x,y)", corner)) != 0) break;
+      figure.Start = corner;
+      if ((status = ReadPoint("End(x,y)", corner)) != 0) break;
+      figure.End = corner;
+      const std::optional<std::string_view> text = ReadValue("Text");
+      if (!text) {
+        status = FailMissingLine("the text line");
+        break;
+      }
+      figure.Text.assign(*text);
+      break;
+    }
+    case TParameter::TextColor: status = ReadColor("TextColor", figure.TextColor); break;
+    case TParameter::NoParameter: break;
+  }
+  if (status != 0) return 1;
+  return ExpectLine("end FigData");
+}
+
+std::optional<std::string_view> TDataFileReader::ReadLine() {
+  std::string_view line;
+  lastStatus_ = lines_.Next(line);
+  if (lastStatus_ != TLineReader::TStatus::Line) return std::nullopt;
+  if (log_.ShowInternal) {
+    if (line == "begin ActionData") log_.AddLine(std::string());
+    log_.AddLine(std::string(line));
+  }
+  return line;
+}
+
+std::optional<std::string_view> TDataFileReader::ReadValue(std::string_view label) {
+  std::string_view line;
+  lastStatus_ = lines_.Next(line);
+  if (lastStatus_ != TLineReader::TStatus::Line) return std::nullopt;
+  if (log_.ShowInternal) {
+    std::string entry(label);
+    entry += line.empty() ? std::string_view(":(NULL)") : std::string_view(": ");
+    entry += line;
+    log_.AddLine(entry);
+  }
+  return line;
+}
+
+int TDataFileReader::ExpectLine(std::string_view expected) {
+  const std::optional<std::string_view> line = ReadLine();
+  if (!line) return FailMissingLine("'" + std::string(expected) + "'");
+  if (*line != expected) {
+    return Fail("expected '" + std::string(expected) + "', read " + Excerpt(*line));
+  }
+  return 0;
+}
+
+int TDataFileReader::ReadInt(std::string_view label, std::int32_t& field) {
+  const std::optional<std::string_view> line = ReadValue(label);
+  if (!line) return FailMissingLine(label);
+  if (!ReadIntLine(*line, field)) return Fail(std::string(label) + " out of range: " + Excerpt(*line));
+  return 0;
+}
+
+int TDataFileReader::ReadColor(std::string_view label, TColor& field) {
+  const std::optional<std::string_view> line = ReadValue(label);
+  if (!line) return FailMissingLine(label);
+  const std::optional<TColor> color = ParseColorLine(*line);
+  if (!color) {
+    badColorLine_ = std::string(*line);
+    return Fail(std::string(label) + " is no colour: " + Excerpt(*line));
+  }
+  field = *color;
+  return 0;
+}
+
+int TDataFileReader::ReadPoint(std::string_view label, TPoint& point) {
+  const std::optional<std::string_view> line = ReadValue(label);
+  if (!line) return FailMissingLine(label);
+  if (!ReadPointLine(*line, point)) return Fail(std::string(label) + " out of range: " + Excerpt(*line));
+  return 0;
+}
+
+int TDataFileReader::Fail(std::string reason) { return FailAt(lines_.LineNumber(), std::move(reason)); }
+
+int TDataFileReader::FailAt(std::int64_t line, std::string reason) {
+  if (failure_.empty()) {
+    failure_ = "line " + std::to_string(line) + ": " + std::move(reason);
+    failureLine_ = line;
+  }
+  return 1;
+}
+
+int TDataFileReader::FailMissingLine(std::string_view wanted) {
+  const std::int64_t next = lines_.LineNumber() + 1;
+  switch (lastStatus_) {
+    case TLineReader::TStatus::TooLong:
+      return FailAt(next, "longer than " + std::to_string(TLineReader::kMaxLineBytes) + " bytes");
+    case TLineReader::TStatus::ReadError: return FailAt(next, "the file could not be read");
+    default: return FailAt(next, "the file ends where " + std::string(wanted) + " should be");
+  }
+}
+
+}  // namespace mirel

@@ -1,0 +1,38 @@
+#pragma once
+// Saving a history without ever losing the previous file: the new file is
+// written to a temporary file beside the target and checked through every
+// write, flush and close; only then is the backup made and the new file
+// renamed into place. On any failure the previous file is untouched and the
+// temporary file is gone. Paths are native (UTF-8) paths.
+#include <filesystem>
+#include <string>
+
+#include "history/history_list.h"
+
+namespace mirel {
+
+// How the two save commands name the backup of the file they replace.
+enum class TBackupRule {
+  // The last three characters of the name replaced by "bak" (drawing.mrl
+  // gives drawing.bak).
+  OverwriteSave,
+  // The name without its folder and extension, plus ".bak", in the folder of
+  // the chosen file.
+  SaveAs,
+};
+
+std::filesystem::path BackupPathFor(const std::filesystem::path& target, TBackupRule rule);
+
+struct TSaveResult {
+  bool Ok = false;
+  std::string Detail;            // for developers: what failed and why
+  std::filesystem::path Backup;  // the backup made of the previous file, empty if none
+};
+
+// Writes `history` as a data file at `target`. The previous file, if any, is
+// kept under the backup name unless a file of that name already exists (the
+// older backup then stays as it is; that is no failure).
+TSaveResult SaveHistoryToFile(const THistoryList& history, const std::filesystem::path& target,
+                              TBackupRule rule);
+
+}  // namespace mirel
