@@ -8,7 +8,7 @@ if [ -x build/release/src/app/mirel ]; then
 fi
 if [ -x build/release/src/batch/mirel-batch ] && [ -f examples/garden.mrl ]; then
   mkdir -p out
-  build/release/src/batch/mirel-batch frames examples/garden.mrl -o out/garden.jpg
+  build/release/src/batch/mirel-batch frames examples/garden.mrl --bg-dir examples -o out/garden.jpg
   echo "The drawing window is not built yet. The example's making is in $(pwd)/out/ (garden001.jpg, ...)."
   exit 0
 fi

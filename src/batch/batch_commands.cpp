@@ -1,0 +1,171 @@
+#include "batch/batch_commands.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#include "batch/batch_drawing.h"
+#include "batch/figure_json.h"
+#include "datafile/safe_save.h"
+#include "export/bmp_encoder.h"
+#include "export/picture_file.h"
+#include "export/process_series.h"
+#include "history/internal_log.h"
+#include "text/cp932.h"
+#include "text/path_utils.h"
+
+namespace mirel {
+namespace {
+
+void PrintError(const std::string& message) { std::cerr << "mirel-batch: " << message << '\n'; }
+
+// Reads the file of the options; prints the reader's message on failure.
+bool ReadInto(TBatchDrawing& drawing, const TBatchOptions& options) {
+  const TReadResult result = drawing.Read(options.File);
+  if (result.Ok()) return true;
+  PrintError(options.File + ": " + result.Message);
+  if (!result.Detail.empty()) PrintError(result.Detail);
+  return false;
+}
+
+void ReportBackgroundErrors(TBatchDrawing& drawing) {
+  for (const std::string& error : drawing.Background.TakeErrors()) {
+    PrintError("background picture not loaded: " + error);
+  }
+}
+
+// The step to rebuild, or none (reported) when it is outside the history.
+std::optional<int> TargetStep(const TBatchDrawing& drawing, const TBatchOptions& options) {
+  const int last = drawing.History.GetStepCount();
+  const int step = options.Step.value_or(last);
+  if (step < 0 || step > last) {
+    PrintError("--step " + std::to_string(step) + " is outside the history (0 to " +
+               std::to_string(last) + ")");
+    return std::nullopt;
+  }
+  return step;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+int RunLogCommand(const TBatchOptions& options) {
+  TBatchDrawing drawing;
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  for (const TActionItem* item = drawing.History.GetNext(drawing.History.GetHead()); item;
+       item = item->Next()) {
+    for (const std::string& line : DescribeAction(item->Data)) {
+      std::cout << Cp932ToUtf8(line).Text << '\n';
+    }
+  }
+  return std::cout.flush() ? kExitOk : kExitFailed;
+}
+
+int RunDumpCommand(const TBatchOptions& options) {
+  TBatchDrawing drawing(options.BackgroundFolders);
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  const std::optional<int> step = TargetStep(drawing, options);
+  if (!step) return kExitUsage;
+  const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
+  const QJsonObject json{
+      {"StepCount", drawing.History.GetStepCount()},
+      {"Step", *step},
+      {"NextFigureID", drawing.History.NextFigureID},
+      {"DateYMD", QString::fromStdString(rebuilt.Dates.DateYMD)},
+      {"DateHMS", QString::fromStdString(rebuilt.Dates.DateHMS)},
+      {"Background", Cp932ToQString(rebuilt.BackgroundFile)},
+      {"Figures", FigureListToJson(drawing.FigList)},
+      {"Deleted", FigureListToJson(drawing.DeletedFigList)},
+  };
+  std::cout << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+  return std::cout.flush() ? kExitOk : kExitFailed;
+}
+
+int RunRenderCommand(const TBatchOptions& options) {
+  const std::string extension = Lower(ExtensionOf(options.Output));
+  if (extension != ".bmp" && extension != ".jpg" && extension != ".png") {
+    PrintError("the output must end in .bmp, .jpg or .png: " + options.Output);
+    return kExitUsage;
+  }
+  TBatchDrawing drawing(options.BackgroundFolders);
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  const std::optional<int> step = TargetStep(drawing, options);
+  if (!step) return kExitUsage;
+  drawing.RebuildTo(*step);
+  ReportBackgroundErrors(drawing);
+  const QImage& frame = drawing.Compose();
+
+  TPictureFileResult written;
+  if (extension == ".bmp") {
+    written = WritePictureFile(EncodeBmp32(frame), options.Output, "");
+  } else if (extension == ".jpg") {
+    TJpegEncoder encoder;
+    std::string error;
+    if (encoder.Encode(frame, error)) {
+      written = WritePictureFile(encoder.Data(), options.Output, "");
+    } else {
+      written = {false, error};
+    }
+  } else {
+    const QString path = QString::fromStdString(options.Output);
+    const QString temporary = path + ".part";
+    written.Ok = frame.save(temporary, "PNG") &&
+                 (!QFile::exists(path) || QFile::remove(path)) && QFile::rename(temporary, path);
+    if (!written.Ok) {
+      QFile::remove(temporary);
+      written.Error = "cannot write " + options.Output;
+    }
+  }
+  if (!written.Ok) {
+    PrintError(written.Error);
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+int RunFramesCommand(const TBatchOptions& options) {
+  TBatchDrawing drawing(options.BackgroundFolders);
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  const bool showProgress = isatty(STDERR_FILENO) == 1;
+  const int total = drawing.History.GetStepCount();
+  const std::filesystem::path folder = std::filesystem::path(options.Output).parent_path();
+  const TSeriesResult result = ExportAllSteps(
+      drawing.History.GetStepCount(),
+      [&](int step) -> const QImage& {
+        drawing.RebuildTo(step);
+        ReportBackgroundErrors(drawing);
+        return drawing.Compose();
+      },
+      [&](int step) { return (folder / SeriesFrameName(options.Output, step)).string(); },
+      [&](int step) {
+        if (showProgress) std::cerr << "\rframe " << step << " / " << total << std::flush;
+      });
+  if (showProgress && total > 0) std::cerr << '\n';
+  if (!result.Ok) {
+    PrintError(result.Error);
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+int RunResaveCommand(const TBatchOptions& options) {
+  TBatchDrawing drawing;
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  const TSaveResult saved = SaveHistoryToFile(drawing.History, options.Output, TBackupRule::SaveAs);
+  if (!saved.Ok) {
+    PrintError("cannot save " + options.Output + ": " + saved.Detail);
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace mirel

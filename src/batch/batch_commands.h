@@ -1,0 +1,28 @@
+#pragma once
+// The commands of mirel-batch. Each returns the process exit status:
+// 0 done, 1 a file could not be read or written (message on standard error).
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mirel {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct TBatchOptions {
+  std::string File;
+  std::optional<int> Step;  // the last step when absent
+  std::string Output;
+  std::vector<std::string> BackgroundFolders;
+};
+
+int RunLogCommand(const TBatchOptions& options);
+int RunDumpCommand(const TBatchOptions& options);
+int RunRenderCommand(const TBatchOptions& options);
+int RunFramesCommand(const TBatchOptions& options);
+int RunResaveCommand(const TBatchOptions& options);
+
+}  // namespace mirel

@@ -1,0 +1,62 @@
+#include "batch/batch_drawing.h"
+
+#include <filesystem>
+
+#include "datafile/data_reader.h"
+#include "datafile/reader_prompts.h"
+#include "model/geometry.h"
+#include "render/canvas_composition.h"
+#include "text/path_utils.h"
+
+namespace mirel {
+
+TSearchingBackground::TSearchingBackground(std::vector<std::string> searchFolders)
+    : searchFolders_(std::move(searchFolders)) {}
+
+int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
+  TBackgroundLoadResult result = picture_.Load(cp932Name);
+  if (result.Kind == TBackgroundLoadKind::Missing) {
+    const std::string last = NativePathFromCp932(LastComponentCp932(cp932Name));
+    for (const std::string& folder : searchFolders_) {
+      if (last.empty()) break;
+      const std::filesystem::path candidate = std::filesystem::path(folder) / last;
+      std::error_code ec;
+      if (!std::filesystem::exists(candidate, ec)) continue;
+      result = picture_.LoadPath(candidate.string());
+      break;
+    }
+  }
+  if (!result.Error.empty()) errors_.push_back(result.Error);
+  return result.Code();
+}
+
+std::vector<std::string> TSearchingBackground::TakeErrors() { return std::exchange(errors_, {}); }
+
+TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
+    : Background(std::move(backgroundFolders)),
+      BackBuffer(CanvasWidth, CanvasHeight),
+      replay_(History, FigList, DeletedFigList) {}
+
+TReadResult TBatchDrawing::Read(const std::string& path) {
+  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  if (!lines) {
+    TReadResult result;
+    result.Code = 1;
+    result.Message = "ファイルをひらけません: " + path;
+    result.Detail = "cannot open " + path;
+    return result;
+  }
+  TNonInteractivePrompts prompts;
+  return ReadDataFile(*lines, History, Log, prompts);
+}
+
+TRebuiltStep TBatchDrawing::RebuildTo(int step) {
+  return replay_.RebuildDrawing(History.StepItem(step), Background);
+}
+
+const QImage& TBatchDrawing::Compose() {
+  ComposeCanvas(BackBuffer, Background.Picture(), FigList, nullptr);
+  return BackBuffer.Image();
+}
+
+}  // namespace mirel

@@ -1,0 +1,57 @@
+#pragma once
+// One data file opened without a window: its history, the drawing rebuilt
+// from it at any step, the picture under the canvas and the composed canvas.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "datafile/read_result.h"
+#include "export/background_picture.h"
+#include "history/history_list.h"
+#include "history/internal_log.h"
+#include "render/surface.h"
+#include "replay/replay_engine.h"
+
+namespace mirel {
+
+// The background of a headless rebuild: a recorded name that cannot be found
+// is looked for, by its last component, in extra folders. Load errors are
+// kept for the caller to report.
+class TSearchingBackground final : public IBackgroundSurface {
+ public:
+  explicit TSearchingBackground(std::vector<std::string> searchFolders);
+  int LoadBackground(const std::string& cp932Name) override;
+  void ClearBackground() override { picture_.ClearBackground(); }
+  const QImage& Picture() const { return picture_.Picture(); }
+  // Load errors since the last call, one message per picture.
+  std::vector<std::string> TakeErrors();
+
+ private:
+  TBackgroundPicture picture_;
+  std::vector<std::string> searchFolders_;
+  std::vector<std::string> errors_;
+};
+
+class TBatchDrawing {
+ public:
+  explicit TBatchDrawing(std::vector<std::string> backgroundFolders = {});
+
+  // Reads a data file (native path) into the empty history. Never asks.
+  TReadResult Read(const std::string& path);
+  // Rebuilds the drawing as it stood after `step` (0 .. step count).
+  TRebuiltStep RebuildTo(int step);
+  // Composes the canvas of the last rebuild, without selection marks.
+  const QImage& Compose();
+
+  THistoryList History;
+  TFigList FigList;
+  TFigList DeletedFigList;
+  TInternalLog Log;
+  TSearchingBackground Background;
+  TSurface BackBuffer;
+
+ private:
+  TReplayEngine replay_;
+};
+
+}  // namespace mirel
