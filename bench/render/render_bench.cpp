@@ -1,0 +1,117 @@
+// Composing canvas frames and writing them as pictures.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "export/bmp_encoder.h"
+#include "export/jpeg_encoder.h"
+#include "model/fig_ops.h"
+#include "render/canvas_composition.h"
+#include "render/figure_drawing.h"
+
+namespace mirel {
+namespace {
+
+TFigData Figure(TDrawingTool tool, int i) {
+  TFigData f;
+  f.DrawingTool = tool;
+  f.PenWidth = 2 + (i % 4) * 2;
+  f.PenColor = static_cast<TColor>((i * 2654435761u) & 0xFFFFFF);
+  f.BrushColor = i % 3 == 0 ? clBtnFace : static_cast<TColor>((i * 40503u) & 0xFFFFFF);
+  const int x = (i * 37) % 560;
+  const int y = (i * 53) % 400;
+  f.Start = {x, y};
+  f.End = {x + 20 + i % 60, y + 15 + i % 50};
+  if (IsPointListTool(tool)) {
+    f.PointData = std::make_unique<TPointData>();
+    for (int k = 0; k < 60; ++k) {
+      f.PointData->AddPoint(x + k * 2, y + static_cast<int>(20 * std::sin(k * 0.3 + i)));
+    }
+    FitToPoints(f);
+  }
+  if (tool == dtText) {
+    f.Text = "\x82\xA8\x82\xCD\x82\xE6\x82\xA4 Mirel";  // "おはよう Mirel"
+    f.TextSize = 12 + i % 12;
+    f.TextColor = f.PenColor;
+  }
+  return f;
+}
+
+// A drawing of `count` figures of every kind, as a child makes them.
+void FillDrawing(TFigList& figures, int count) {
+  constexpr TDrawingTool Kinds[] = {dtLine, dtFreeLine, dtEllipse, dtRectangle, dtPolyline, dtPolygon, dtText};
+  for (int i = 0; i < count; ++i) AddCopy(figures, Figure(Kinds[i % 7], i));
+}
+
+void BM_ComposeCanvas(benchmark::State& state) {
+  TFigList figures;
+  FillDrawing(figures, static_cast<int>(state.range(0)));
+  TSurface back(CanvasWidth, CanvasHeight);
+  QImage background(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+  background.fill(Qt::white);
+  for (auto _ : state) {
+    ComposeCanvas(back, background, figures, figures.GetTail());
+    benchmark::DoNotOptimize(back.Image().constBits());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ComposeCanvas)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// One kind at a time, to see where a frame's time goes.
+void BM_DrawFigureKind(benchmark::State& state) {
+  const auto kind = static_cast<TDrawingTool>(state.range(0));
+  TFigList figures;
+  for (int i = 0; i < 100; ++i) AddCopy(figures, Figure(kind, i));
+  TSurface back(CanvasWidth, CanvasHeight);
+  for (auto _ : state) {
+    for (const TFigItem* item = figures.GetNext(figures.GetHead()); item; item = item->Next()) {
+      DrawFigure(item->Data, back, TPoint{}, TPenMode::Copy);
+    }
+    benchmark::DoNotOptimize(back.Image().constBits());
+  }
+  state.SetItemsProcessed(state.iterations() * 100);
+}
+BENCHMARK(BM_DrawFigureKind)->DenseRange(dtText, dtPolygon)->Unit(benchmark::kMicrosecond);
+
+QImage ComposedFrame() {
+  TFigList figures;
+  FillDrawing(figures, 200);
+  TSurface back(CanvasWidth, CanvasHeight);
+  QImage background(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+  background.fill(Qt::white);
+  ComposeCanvas(back, background, figures, nullptr);
+  return back.Image();
+}
+
+void BM_EncodeJpegFrame(benchmark::State& state) {
+  const QImage frame = ComposedFrame();
+  TJpegEncoder encoder;
+  std::string error;
+  for (auto _ : state) {
+    if (!encoder.Encode(frame, error)) state.SkipWithError(error.c_str());
+    benchmark::DoNotOptimize(encoder.Data().data());
+  }
+}
+BENCHMARK(BM_EncodeJpegFrame)->Unit(benchmark::kMicrosecond);
+
+void BM_EncodeBmpFrame(benchmark::State& state) {
+  const QImage frame = ComposedFrame();
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeBmp32(frame));
+}
+BENCHMARK(BM_EncodeBmpFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mirel
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
