@@ -47,22 +47,34 @@ TActionItem* TReplayEngine::FindCreatingRecord(std::int32_t id) const {
 
 std::int32_t TReplayEngine::IndexSteps(const TActionItem* target) {
   steps_.clear();
-  creatingRecords_.clear();
+  resumeFrom_.clear();
+  creators_.Reset(history_.GetStepCount());
   TActionItem* head = history_.GetHead();
   Unlink(head->Data);
   steps_.push_back(head);
+  resumeFrom_.push_back(kNotABranch);
   bool reached = target == head;
   for (TActionItem* item = head->Next(); item; item = item->Next()) {
-    Unlink(item->Data);
+    TActionData& record = item->Data;
+    Unlink(record);
     if (reached) continue;
+    const auto step = static_cast<std::int32_t>(steps_.size());
     steps_.push_back(item);
-    // The first creating record of an ID is the one that counts.
-    if (IsCreatingKind(item->Data.TargetType)) creatingRecords_.try_emplace(item->Data.TargetID, item);
+    std::int32_t resume = kNotABranch;
+    if (record.TargetType == TActionKind::Branch) {
+      // Resuming from itself or from the future cannot be replayed.
+      resume = record.TargetID >= 0 && record.TargetID < step ? record.TargetID : kBadBranch;
+    } else if (IsCreatingKind(record.TargetType)) {
+      // The first creating record of an ID is the one that counts.
+      creators_.AddFirst(record.TargetID, record);
+    }
+    resumeFrom_.push_back(resume);
     reached = item == target;
   }
   if (!reached) {
     steps_.resize(1);
-    creatingRecords_.clear();
+    resumeFrom_.resize(1);
+    creators_.Reset(0);
   }
   return static_cast<std::int32_t>(steps_.size()) - 1;
 }
@@ -70,47 +82,49 @@ std::int32_t TReplayEngine::IndexSteps(const TActionItem* target) {
 void TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
   effective_.clear();
   while (step > 0) {
-    TActionItem* item = steps_[static_cast<std::size_t>(step)];
-    const TActionData& record = item->Data;
-    if (record.TargetType == TActionKind::Branch) {
-      if (record.TargetID >= 0 && record.TargetID < step) {
-        step = record.TargetID;
-        continue;
-      }
-      ++skipped_;  // it would resume from itself or from the future
+    const std::int32_t resume = resumeFrom_[static_cast<std::size_t>(step)];
+    if (resume >= 0) {
+      step = resume;
+      continue;
+    }
+    if (resume == kBadBranch) {
+      ++skipped_;
     } else {
-      effective_.push_back(item);
+      effective_.push_back(steps_[static_cast<std::size_t>(step)]);
     }
     --step;
   }
   std::reverse(effective_.begin(), effective_.end());
 }
 
-TActionItem* TReplayEngine::IndexedCreatingRecord(std::int32_t id) const {
-  auto found = creatingRecords_.find(id);
-  return found == creatingRecords_.end() ? nullptr : found->second;
-}
-
-TFigItem* TReplayEngine::LiveFigureOf(std::int32_t id) const {
+TFigItem* TReplayEngine::LiveFigureOf(std::int32_t id) {
   // Creating records are linked in step order and unlinked when their figure
-  // leaves FigList, so a link here is always a figure of the drawing.
-  const TActionItem* creator = IndexedCreatingRecord(id);
-  return creator ? creator->Data.LiveItem : nullptr;
+  // leaves FigList, so a figure found here is always one of the drawing.
+  const TCreator* creator = creators_.Find(id);
+  return creator ? creator->Live : nullptr;
 }
 
 void TReplayEngine::Link(TActionData& record, TFigItem* item) {
   record.LiveItem = item;
   record.LiveFig = &item->Data;
   linked_.push_back(&record);
+  TCreator* creator = creators_.Find(record.TargetID);
+  if (creator && creator->Record == &record) creator->Live = item;
 }
 
 void TReplayEngine::Unlink(TActionData& record) {
-  record.LiveFig = nullptr;
-  record.LiveItem = nullptr;
+  // Most records hold no link; leaving them unwritten spares a long
+  // history's memory the write-back.
+  if (record.LiveFig) record.LiveFig = nullptr;
+  if (record.LiveItem) record.LiveItem = nullptr;
 }
 
 void TReplayEngine::ClearDrawing() {
-  for (TActionData* record : linked_) Unlink(*record);
+  for (TActionData* record : linked_) {
+    Unlink(*record);
+    TCreator* creator = creators_.Find(record->TargetID);
+    if (creator && creator->Record == record) creator->Live = nullptr;
+  }
   linked_.clear();
   ClearFigList(figList_);
   ClearFigList(deletedFigList_);
@@ -171,11 +185,14 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
                 WrapSub(record.FigData.Start.Y, figure.Start.Y));
       break;
     }
-    case TActionKind::Delete:
+    case TActionKind::Delete: {
       AddCopy(deletedFigList_, live->Data);
-      Unlink(IndexedCreatingRecord(record.TargetID)->Data);
+      TCreator* creator = creators_.Find(record.TargetID);
+      creator->Live = nullptr;
+      Unlink(*creator->Record);
       DeleteFig(figList_, live);
       break;
+    }
     case TActionKind::Front:
       MoveFront(figList_, live);  // already in front: nothing to do
       break;

@@ -4,11 +4,11 @@
 // asks for, and the date and time to show.
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "history/history_list.h"
 #include "replay/background_surface.h"
+#include "replay/creator_index.h"
 #include "replay/step_date_texts.h"
 
 namespace mirel {
@@ -65,11 +65,9 @@ class TReplayEngine {
   // step N and steps N+1..k-1 have no lasting effect.
   void CollectEffectiveSteps(std::int32_t step);
   void ApplyAction(TActionItem& item);
-  // The creating record of `id` among the indexed steps, or none.
-  TActionItem* IndexedCreatingRecord(std::int32_t id) const;
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
-  TFigItem* LiveFigureOf(std::int32_t id) const;
+  TFigItem* LiveFigureOf(std::int32_t id);
   void Link(TActionData& record, TFigItem* item);
   static void Unlink(TActionData& record);
   // Empties both lists; the creating records lose their links first.
@@ -86,9 +84,14 @@ class TReplayEngine {
   // history may have been cleared since, so none of it is read before the
   // next rebuild has filled it again.
   std::vector<TActionItem*> steps_;  // steps_[n] = item of step n
+  // resumeFrom_[n]: the step a Branch at step n resumes from, kNotABranch,
+  // or kBadBranch; kept apart so that walking back touches no record.
+  std::vector<std::int32_t> resumeFrom_;
+  static constexpr std::int32_t kNotABranch = -1;
+  static constexpr std::int32_t kBadBranch = -2;
   std::vector<TActionItem*> effective_;
   std::vector<TActionData*> linked_;  // records that link a figure in FigList
-  std::unordered_map<std::int32_t, TActionItem*> creatingRecords_;
+  TCreatorIndex creators_;
 };
 
 }  // namespace mirel
