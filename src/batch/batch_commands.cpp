@@ -141,9 +141,9 @@ int RunFramesCommand(const TBatchOptions& options) {
   const TSeriesResult result = ExportAllSteps(
       drawing.History.GetStepCount(),
       [&](int step) -> const QImage& {
-        drawing.RebuildTo(step);
+        const QImage& frame = drawing.RebuildAndCompose(step);
         ReportBackgroundErrors(drawing);
-        return drawing.Compose();
+        return frame;
       },
       [&](int step) { return (folder / SeriesFrameName(options.Output, step)).string(); },
       [&](int step) {

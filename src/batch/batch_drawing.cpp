@@ -6,6 +6,7 @@
 #include "datafile/reader_prompts.h"
 #include "model/geometry.h"
 #include "render/canvas_composition.h"
+#include "render/figure_drawing.h"
 #include "text/path_utils.h"
 
 namespace mirel {
@@ -56,6 +57,25 @@ TRebuiltStep TBatchDrawing::RebuildTo(int step) {
 
 const QImage& TBatchDrawing::Compose() {
   ComposeCanvas(BackBuffer, Background.Picture(), FigList, nullptr);
+  composedStep_ = -1;
+  return BackBuffer.Image();
+}
+
+const QImage& TBatchDrawing::RebuildAndCompose(int step) {
+  const TRebuiltStep rebuilt = RebuildTo(step);
+  const TActionItem* item = History.StepItem(step);
+  const bool onlyAddedInFront = composedStep_ >= 0 && step == composedStep_ + 1 && item &&
+                                IsCreatingKind(item->Data.TargetType) &&
+                                FigList.Count() == composedFigures_ + 1 &&
+                                rebuilt.BackgroundFile == composedBackground_;
+  if (onlyAddedInFront) {
+    DrawFigure(FigList.GetTail()->Data, BackBuffer, TPoint{}, TPenMode::Copy);
+  } else {
+    Compose();
+  }
+  composedStep_ = step;
+  composedFigures_ = FigList.Count();
+  composedBackground_ = rebuilt.BackgroundFile;
   return BackBuffer.Image();
 }
 

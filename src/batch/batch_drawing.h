@@ -42,6 +42,11 @@ class TBatchDrawing {
   TRebuiltStep RebuildTo(int step);
   // Composes the canvas of the last rebuild, without selection marks.
   const QImage& Compose();
+  // Rebuilds `step` and composes it. Going on from the step composed just
+  // before, a step that only brought one figure in front of the others adds
+  // that figure to the previous canvas instead of composing it anew: the
+  // pixels are the same, since the new figure is drawn last either way.
+  const QImage& RebuildAndCompose(int step);
 
   THistoryList History;
   TFigList FigList;
@@ -52,6 +57,11 @@ class TBatchDrawing {
 
  private:
   TReplayEngine replay_;
+  // What the back buffer shows: the step, its figure count and background;
+  // step -1 when it shows no composed step.
+  int composedStep_ = -1;
+  std::int32_t composedFigures_ = 0;
+  std::string composedBackground_;
 };
 
 }  // namespace mirel
