@@ -15,6 +15,44 @@ const TActionItem* FindLinkedRecord(const TActionItem* from, const TFigData* fig
   return nullptr;
 }
 
+// Whether replaying the record leaves the figure with the size of its
+// snapshot. Other changes replay only their own attribute (a text change
+// keeps the corners but not the text size), so they are no size reference.
+bool GivesSize(const TActionData& record) {
+  switch (record.TargetType) {
+    case TActionKind::Create:
+    case TActionKind::Duplicate:
+    case TActionKind::Undo:
+    case TActionKind::Move:
+      return true;
+    case TActionKind::Change:
+      return record.Parameter == TParameter::Size;
+    default:
+      return false;
+  }
+}
+
+// The newest record that gives the size the figure of `linked` was last
+// recorded with, among the steps the drawing is now made of: steps that a
+// Branch left behind are jumped over. A rebuild links only the creating
+// records, so the figure is found by its ID; `linked` when nothing else fits.
+const TActionItem* LastRecordedSize(const THistoryList& history, const TActionItem* linked) {
+  const std::int32_t id = linked->Data.TargetID;
+  std::int32_t step = history.GetStepCount();
+  const TActionItem* item = history.GetTail();
+  while (step > 0) {
+    const TActionData& record = item->Data;
+    if (record.TargetType == TActionKind::Branch && record.TargetID >= 0 && record.TargetID < step) {
+      for (const std::int32_t resumed = record.TargetID; step > resumed; --step) item = item->Prev();
+      continue;
+    }
+    if (record.TargetID == id && GivesSize(record)) return item;
+    item = item->Prev();
+    --step;
+  }
+  return linked;
+}
+
 std::int64_t Width(const TFigData& figure) {
   return std::int64_t{figure.End.X} - figure.Start.X;
 }
@@ -118,8 +156,9 @@ void TActionRecorder::CommitSizeChange() {
   ResetPending();
   // A figure in the drawing is always linked from at least its creating
   // record; without one there is no ID to record the change under.
-  const TActionItem* reference = FindLinkedRecord(history_.GetTail(), figure);
-  if (!reference) return;
+  const TActionItem* linked = FindLinkedRecord(history_.GetTail(), figure);
+  if (!linked) return;
+  const TActionItem* reference = LastRecordedSize(history_, linked);
   const TFigData& snapshot = reference->Data.FigData;
   if (Width(*figure) == Width(snapshot) && Height(*figure) == Height(snapshot)) return;
 

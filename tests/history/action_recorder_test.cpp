@@ -216,6 +216,61 @@ TEST_F(Recorder, ResizingAnotherFigureCommitsTheFirst) {
   EXPECT_EQ(history.GetStepCount(), 4);
 }
 
+// After a rebuild only the creating records are linked; the size that counts
+// is still the one the figure was last recorded with.
+TEST_F(Recorder, ResizeBackAfterARebuildIsRecorded) {
+  TFigItem* a = Draw(0, 0);
+  recorder.SelectedFig = a;
+  Widen(12);
+  recorder.CommitSizeChange();
+  ASSERT_EQ(history.GetStepCount(), 2);
+  // The links a rebuild of every step leaves.
+  history.ClearLinksAfter(history.GetHead());
+  history.StepItem(1)->Data.LiveFig = &a->Data;
+
+  Widen(-12);  // back to the size it was drawn with
+  recorder.CommitSizeChange();
+  ASSERT_EQ(history.GetStepCount(), 3);
+  EXPECT_EQ(Step(3).Parameter, TParameter::Size);
+  EXPECT_EQ(Step(3).TargetID, 1);
+  EXPECT_EQ(Step(3).FigData.End.X, 30);
+}
+
+// Records that a Branch left behind do not give the figure's size.
+TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
+  TFigItem* a = Draw(0, 0);
+  recorder.SelectedFig = a;
+  Widen(12);
+  recorder.CommitSizeChange();
+  // Resume from step 1: the figure is as drawn again.
+  a->Data.End.X -= 12;
+  history.ClearLinksAfter(history.GetHead());
+  history.StepItem(1)->Data.LiveFig = &a->Data;
+  recorder.RecordBranch(1);
+
+  Widen(12);
+  recorder.CommitSizeChange();
+  ASSERT_EQ(history.GetStepCount(), 4);
+  EXPECT_EQ(Step(4).Parameter, TParameter::Size);
+  EXPECT_EQ(Step(4).FigData.End.X, 42);
+}
+
+// A text change keeps the resized box but not the new text size, so the
+// resize pending over it is still recorded.
+TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
+  TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
+  recorder.RecordCreation(TActionKind::Create, text);
+  recorder.SelectedFig = text;
+  text->Data.TextSize = 24;
+  Widen(40);
+  text->Data.Text = "ab";
+  recorder.RecordTextChange();
+  recorder.CommitSizeChange();
+  ASSERT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Change, TActionKind::Change}));
+  EXPECT_EQ(Step(3).Parameter, TParameter::Size);
+  EXPECT_EQ(Step(3).FigData.TextSize, 24);
+}
+
 TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
   TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
   recorder.RecordCreation(TActionKind::Create, text);
