@@ -96,6 +96,11 @@ TActionItem* TActionRecorder::RecordEdit(TActionKind kind) {
   const TFigData* figure = SelectedData();
   TActionItem* record =
       kind == TActionKind::Move ? history_.AddAction(SelectedFig->Data) : history_.AddBlankAction();
+  // The delete command and the clear menus commit before figures leave the
+  // drawing; a figure already gone cannot be measured, so its resize is dropped.
+  const bool pendingGone = kind == TActionKind::ClearDrawing || kind == TActionKind::ClearAll ||
+                           (kind == TActionKind::Delete && PendingFig == figure);
+  if (SizeChangePending && pendingGone) ResetPending();
   if (SizeChangePending) CommitSizeChange();
   record->Data.TargetType = kind;
   record->Data.LiveFig = kind == TActionKind::Move ? figure : nullptr;

@@ -196,6 +196,31 @@ TEST_F(Recorder, ResizeThenDeleteRecordsChangeThenDelete) {
   EXPECT_EQ(Step(4).TargetID, 2);
 }
 
+// A figure that has left the drawing cannot be measured: when the editor
+// removes a resized figure without committing first, the resize is dropped
+// rather than read from released memory.
+TEST_F(Recorder, UncommittedResizeOfARemovedFigureIsDropped) {
+  Draw(0, 0);
+  TFigItem* b = Draw(50, 0);
+  recorder.SelectedFig = b;
+  Widen(-8);
+  DeleteFig(figures, b);
+  recorder.RecordEdit(TActionKind::Delete);
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Delete}));
+  EXPECT_EQ(Step(3).TargetID, 2);
+  EXPECT_FALSE(recorder.SizeChangePending);
+
+  TFigItem* c = Draw(0, 50);
+  recorder.SelectedFig = c;
+  Widen(5);
+  ClearFigList(figures);
+  recorder.SelectedFig = nullptr;
+  recorder.RecordEdit(TActionKind::ClearDrawing);
+  EXPECT_EQ(Kinds().back(), TActionKind::ClearDrawing);
+  EXPECT_EQ(history.GetStepCount(), 5);
+  EXPECT_EQ(recorder.PendingFig, nullptr);
+}
+
 TEST_F(Recorder, ResizingAnotherFigureCommitsTheFirst) {
   TFigItem* a = Draw(0, 0);
   TFigItem* b = Draw(50, 0);
