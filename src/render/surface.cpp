@@ -173,6 +173,14 @@ void TSurface::TextOut(TPoint p, const QString& text) {
   const QFont font = CanvasFont(State.FontSize);
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(text);
+  State.PenPos = TPoint{WrapAdd(p.X, width), p.Y};
+  // A text far from the picture shows nothing; skipping it also keeps the
+  // box's far corner and baseline within int. The slack covers glyphs that
+  // reach beyond their box.
+  const std::int64_t slack = metrics.height();
+  const std::int64_t right = std::int64_t{p.X} + width + slack;
+  const std::int64_t bottom = std::int64_t{p.Y} + 2 * slack;
+  if (right <= 0 || bottom <= 0 || p.X - slack >= image_.width() || p.Y - slack >= image_.height()) return;
   QPainter& painter = BeginPaint();
   ApplyMode(painter);
   painter.setFont(font);
@@ -181,7 +189,6 @@ void TSurface::TextOut(TPoint p, const QString& text) {
   }
   painter.setPen(ColorFromValue(State.FontColor));
   painter.drawText(QPoint(p.X, p.Y + metrics.ascent()), text);
-  State.PenPos = TPoint{WrapAdd(p.X, width), p.Y};
 }
 
 void TSurface::TextOutCp932(TPoint p, std::string_view cp932) {

@@ -180,5 +180,22 @@ TEST(Surface, ExtremeGeometryIsDrawnSafely) {
   EXPECT_EQ(surface.Image().size(), QSize(64, 48));
 }
 
+// A text moved to the far end of the coordinate range shows nothing, yet its
+// pen position follows as for any text.
+TEST(Surface, TextAtTheEndOfTheCoordinateRangeShowsNothing) {
+  TSurface surface(64, 48);
+  surface.State.FontSize = 200;
+  surface.State.BrushStyle = TBrushStyle::Solid;
+  surface.State.BrushColor = 0x0000FF;
+  const int width = surface.TextWidth(QStringLiteral("Hi"));
+  const TPoint at{2147483647 - 10, 2147483647 - 10};
+  surface.TextOut(at, QStringLiteral("Hi"));
+  EXPECT_EQ(surface.State.PenPos, (TPoint{WrapAdd(at.X, width), at.Y}));
+  surface.TextOut({-2147483647 - 1, 2147483647}, QStringLiteral("Hi"));
+  const QImage& image = surface.Image();
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) ASSERT_EQ(Rgb(image, x, y), 0xFFFFFFu) << x << "," << y;
+}
+
 }  // namespace
 }  // namespace mirel
