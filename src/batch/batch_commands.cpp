@@ -2,12 +2,14 @@
 
 #include <unistd.h>
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <span>
 
 #include "batch/batch_drawing.h"
 #include "batch/figure_json.h"
@@ -116,13 +118,14 @@ int RunRenderCommand(const TBatchOptions& options) {
       written = {false, error};
     }
   } else {
-    const QString path = QString::fromStdString(options.Output);
-    const QString temporary = path + ".part";
-    written.Ok = frame.save(temporary, "PNG") &&
-                 (!QFile::exists(path) || QFile::remove(path)) && QFile::rename(temporary, path);
-    if (!written.Ok) {
-      QFile::remove(temporary);
-      written.Error = "cannot write " + options.Output;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (buffer.open(QIODevice::WriteOnly) && frame.save(&buffer, "PNG")) {
+      written = WritePictureFile(std::span(reinterpret_cast<const unsigned char*>(png.constData()),
+                                           static_cast<std::size_t>(png.size())),
+                                 options.Output, "");
+    } else {
+      written = {false, "cannot write " + options.Output + ": PNG encoding failed"};
     }
   }
   if (!written.Ok) {

@@ -77,10 +77,22 @@ int main(int argc, char* argv[]) {
   if (!needsOutput && parser.isSet(outputOption)) return UsageError(command + " takes no -o");
   if (!takesStep && parser.isSet(stepOption)) return UsageError(command + " takes no --step");
 
-  if (command == "log") return mirel::RunLogCommand(options);
-  if (command == "dump") return mirel::RunDumpCommand(options);
-  if (command == "render") return mirel::RunRenderCommand(options);
-  if (command == "frames") return mirel::RunFramesCommand(options);
-  if (command == "resave") return mirel::RunResaveCommand(options);
-  return UsageError("unknown command: " + command);
+  int status = mirel::kExitOk;
+  if (command == "log") {
+    status = mirel::RunLogCommand(options);
+  } else if (command == "dump") {
+    status = mirel::RunDumpCommand(options);
+  } else if (command == "render") {
+    status = mirel::RunRenderCommand(options);
+  } else if (command == "frames") {
+    status = mirel::RunFramesCommand(options);
+  } else if (command == "resave") {
+    status = mirel::RunResaveCommand(options);
+  } else {
+    return UsageError("unknown command: " + command);
+  }
+  // A command that finds a wrong use (a step outside the history, an output
+  // of no known kind) has said what is wrong; the usage follows.
+  if (status == mirel::kExitUsage) std::cerr << kUsage;
+  return status;
 }

@@ -119,6 +119,20 @@ TEST(BatchRender, WritesTheComposedCanvas) {
   EXPECT_NE(QImage(found).pixel(5, 470) & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST(BatchRender, PngLeavesOtherFilesBesideItAlone) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString neighbour = dir.filePath("c.png.part");
+  QFile f(neighbour);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("a file of the user's");
+  f.close();
+  ASSERT_EQ(RunBatch({"render", kGarden, "-o", dir.filePath("c.png")}).ExitCode, 0);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), "a file of the user's");
+  EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(640, 480));
+}
+
 TEST(BatchFrames, WritesOnePicturePerStepBesideThePath) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -152,6 +166,11 @@ TEST(BatchErrors, ExitStatusAndMessage) {
   EXPECT_EQ(RunBatch({"render", kGarden, "-o", dir.filePath("x.gif")}).ExitCode, 2);
   EXPECT_EQ(RunBatch({"dump", kGarden, "--step", "19"}).ExitCode, 2);
   EXPECT_EQ(RunBatch({"dump", kGarden, "--step", "many"}).ExitCode, 2);
+  // Every wrong use shows the usage, also those found only once the command runs.
+  for (const QStringList& wrongUse : {QStringList{}, QStringList{"render", kGarden, "-o", dir.filePath("x.gif")},
+                                      QStringList{"dump", kGarden, "--step", "19"}}) {
+    EXPECT_TRUE(RunBatch(wrongUse).Err.contains("usage:")) << wrongUse.join(' ').toStdString();
+  }
 
   const TRun missing = RunBatch({"dump", dir.filePath("none.mrl")});
   EXPECT_EQ(missing.ExitCode, 1);
