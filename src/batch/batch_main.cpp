@@ -59,6 +59,8 @@ int main(int argc, char* argv[]) {
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) return UsageError("expected a command and one file");
   const QString command = args[0];
+  const QStringList commands{"log", "dump", "render", "frames", "resave"};
+  if (!commands.contains(command)) return UsageError("unknown command: " + command);
 
   mirel::TBatchOptions options;
   options.File = args[1].toStdString();
@@ -86,10 +88,8 @@ int main(int argc, char* argv[]) {
     status = mirel::RunRenderCommand(options);
   } else if (command == "frames") {
     status = mirel::RunFramesCommand(options);
-  } else if (command == "resave") {
-    status = mirel::RunResaveCommand(options);
   } else {
-    return UsageError("unknown command: " + command);
+    status = mirel::RunResaveCommand(options);
   }
   // A command that finds a wrong use (a step outside the history, an output
   // of no known kind) has said what is wrong; the usage follows.

@@ -161,7 +161,9 @@ TEST(BatchErrors, ExitStatusAndMessage) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   EXPECT_EQ(RunBatch({}).ExitCode, 2);
-  EXPECT_EQ(RunBatch({"paint", kGarden}).ExitCode, 2);
+  const TRun unknown = RunBatch({"paint", kGarden, "-o", dir.filePath("x.png")});
+  EXPECT_EQ(unknown.ExitCode, 2);
+  EXPECT_TRUE(unknown.Err.contains("unknown command: paint")) << unknown.Err.toStdString();
   EXPECT_EQ(RunBatch({"render", kGarden}).ExitCode, 2);  // no -o
   EXPECT_EQ(RunBatch({"render", kGarden, "-o", dir.filePath("x.gif")}).ExitCode, 2);
   EXPECT_EQ(RunBatch({"dump", kGarden, "--step", "19"}).ExitCode, 2);
