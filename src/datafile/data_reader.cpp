@@ -4,9 +4,9 @@
 
 #include "datafile/file_name_resolver.h"
 #include "datafile/format_names.h"
+#include "datafile/printable_line.h"
 #include "datafile/value_parse.h"
 #include "model/fig_ops.h"
-#include "text/cp932.h"
 
 namespace mirel {
 namespace {
@@ -25,12 +25,7 @@ std::string Quoted(std::string_view text) {
 }
 
 // Enough of a line to recognise it in a developer message.
-std::string Excerpt(std::string_view line) {
-  constexpr std::size_t kMax = 60;
-  std::string text = Cp932ToUtf8(line.substr(0, kMax)).Text;
-  if (line.size() > kMax) text += "...";
-  return Quoted(text);
-}
+std::string Excerpt(std::string_view line) { return Quoted(PrintableLine(line, 60)); }
 
 // One above the largest ID read, so new figures never reuse one.
 void StepPastReadIDs(THistoryList& history) {
@@ -71,7 +66,7 @@ TReadResult TDataFileReader::ReadDataFile() {
     }
     if (status == 1) {
       result.Code = 1;
-      result.Message = badColorLine_ ? NotIntegerMessage(Cp932ToUtf8(*badColorLine_).Text)
+      result.Message = badColorLine_ ? NotIntegerMessage(PrintableLine(*badColorLine_))
                                      : std::string(kBadItemMessage);
     }
     // Also after a failure: drawing may go on from the records kept.
