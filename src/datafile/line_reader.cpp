@@ -1,5 +1,7 @@
 #include "datafile/line_reader.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 namespace mirel {
@@ -19,6 +21,9 @@ std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& pa
   if (!f) return std::nullopt;
   TLineReader reader;
   reader.file_.reset(f);
+  // A folder opens here but cannot be read.
+  struct stat info {};
+  if (::fstat(::fileno(f), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
   reader.buffer_.resize(kFileChunk);
   reader.eof_ = false;
   return reader;

@@ -96,8 +96,12 @@ TEST_F(FileLines, LongestLineAcrossAChunkIsWholeAndLongerFails) {
   EXPECT_EQ(last, TStatus::TooLong);
 }
 
-TEST_F(FileLines, MissingFileCannotBeOpened) {
+TEST_F(FileLines, MissingFileOrAFolderCannotBeOpened) {
   EXPECT_FALSE(TLineReader::OpenFile(path_ / "nothing.mrl").has_value());
+  // A folder named like a data file is no file to read.
+  std::filesystem::create_directories(path_);
+  EXPECT_FALSE(TLineReader::OpenFile(path_).has_value());
+  std::filesystem::remove(path_);
 }
 
 }  // namespace
