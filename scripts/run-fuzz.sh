@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Runs the data file reader's fuzz target for a fixed time, seeded with the
-# golden data files.
+# Runs each fuzz target (the data file reader; replaying what it reads) for a
+# fixed time, seeded with the golden data files.
 set -euo pipefail
 dir=${1:-build/fuzz}
 seconds=${2:-60}
-corpus=$dir/fuzz-corpus
-mkdir -p "$corpus"
-"$dir/fuzz/mirel_fuzz_reader" -max_total_time="$seconds" -max_len=262144 \
-  "$corpus" "$(dirname "$0")/../tests/data"
+root=$(cd "$(dirname "$0")/.." && pwd)
+for target in reader replay; do
+  corpus=$dir/fuzz-corpus-$target
+  mkdir -p "$corpus"
+  echo "== mirel_fuzz_$target for $seconds s"
+  "$dir/fuzz/mirel_fuzz_$target" -max_total_time="$seconds" -max_len=262144 \
+    "$corpus" "$root/tests/data"
+done
