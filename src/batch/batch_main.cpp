@@ -1,6 +1,7 @@
 // mirel-batch: reads Mirel data files and replays, describes, renders and
 // exports them without a window.
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +47,9 @@ int main(int argc, char* argv[]) {
   parser.addPositionalArgument("file", "the data file (.mrl)");
   const QCommandLineOption stepOption("step", "replay up to step N (default: the last)", "N");
   const QCommandLineOption outputOption(QStringList{"o", "output"}, "the file to write", "OUT");
-  const QCommandLineOption bgDirOption("bg-dir", "look for missing background pictures in DIR",
+  const QCommandLineOption bgDirOption("bg-dir",
+                                       "look for missing background pictures in DIR (then in the "
+                                       "data file's own folder)",
                                        "DIR");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
   parser.addOptions({stepOption, outputOption, bgDirOption, helpOption});
@@ -65,6 +68,9 @@ int main(int argc, char* argv[]) {
   mirel::TBatchOptions options;
   options.File = args[1].toStdString();
   for (const QString& dir : parser.values(bgDirOption)) options.BackgroundFolders.push_back(dir.toStdString());
+  // A drawing usually travels with its pictures: like the window, whose open
+  // dialog makes the file's folder the current one, look there too.
+  options.BackgroundFolders.push_back(QFileInfo(args[1]).absolutePath().toStdString());
   if (parser.isSet(stepOption)) {
     bool ok = false;
     const int step = parser.value(stepOption).toInt(&ok);

@@ -110,12 +110,19 @@ TEST(BatchRender, WritesTheComposedCanvas) {
   EXPECT_EQ(bmp.left(2), "BM");
   EXPECT_EQ(bmp.size(), 54 + 640 * 480 * 4);
 
-  // Without the folder of its background picture, the canvas is white there.
+  // The background picture is found beside the data file from any folder;
+  // a copy of the file without its picture shows white there, unless
+  // --bg-dir names the picture's folder.
+  const QString beside = dir.filePath("b.png");
+  ASSERT_EQ(RunBatch({"render", kGarden, "-o", beside}, dir.path()).ExitCode, 0);
+  EXPECT_NE(QImage(beside).pixel(5, 470) & 0xFFFFFF, 0xFFFFFFu);
+  const QString copy = dir.filePath("copy.mrl");
+  ASSERT_TRUE(QFile::copy(kGarden, copy));
   const QString elsewhere = dir.filePath("e.png");
-  ASSERT_EQ(RunBatch({"render", kGarden, "-o", elsewhere}, dir.path()).ExitCode, 0);
+  ASSERT_EQ(RunBatch({"render", copy, "-o", elsewhere}, dir.path()).ExitCode, 0);
   EXPECT_EQ(QImage(elsewhere).pixel(5, 470) & 0xFFFFFF, 0xFFFFFFu);
   const QString found = dir.filePath("f.png");
-  ASSERT_EQ(RunBatch({"render", kGarden, "--bg-dir", MIREL_EXAMPLES, "-o", found}, dir.path()).ExitCode, 0);
+  ASSERT_EQ(RunBatch({"render", copy, "--bg-dir", MIREL_EXAMPLES, "-o", found}, dir.path()).ExitCode, 0);
   EXPECT_NE(QImage(found).pixel(5, 470) & 0xFFFFFF, 0xFFFFFFu);
 }
 
