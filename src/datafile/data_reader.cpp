@@ -168,6 +168,10 @@ int TDataFileReader::ReadPointData(TPointData& points) { return ReadPointSection
 
 int TDataFileReader::ReadPointSection(TPointData& points) {
   if (ExpectLine("begin PointData") != 0) return 1;
+  return ReadPointLines(points);
+}
+
+int TDataFileReader::ReadPointLines(TPointData& points) {
   TPoint point;
   for (;;) {
     const std::optional<std::string_view> line = ReadLine();
@@ -183,6 +187,10 @@ int TDataFileReader::ReadStampData(TFigList& list) { return ReadStampSection(lis
 int TDataFileReader::ReadStampSection(TFigList& list, int depth) {
   if (depth > kMaxStampDepth) return Fail("stamps nested too deeply");
   if (ExpectLine("begin StampData") != 0) return 1;
+  return ReadStampFigures(list, depth);
+}
+
+int TDataFileReader::ReadStampFigures(TFigList& list, int depth) {
   for (;;) {
     const std::optional<std::string_view> line = ReadLine();
     if (!line) return FailMissingLine("'end StampData'");
@@ -191,6 +199,24 @@ int TDataFileReader::ReadStampSection(TFigList& list, int depth) {
     TFigItem* item = AddEmpty(list);
     if (ReadFigBody(item->Data, depth) != 0 || ExpectLine("end FigData") != 0) return 1;
   }
+}
+
+int TDataFileReader::ReadSizeSection(TFigData& figure, std::uint8_t tool) {
+  // Files whose writer took a Branch's step number for a figure ID carry no
+  // section where the figure's own kind asks for one.
+  const std::optional<std::string_view> line = ReadLine();
+  if (!line) return FailMissingLine("'end FigData'");
+  if (*line == "end FigData") return 0;
+  if (IsPointListTool(tool)) {
+    if (*line != "begin PointData") return Fail("expected 'begin PointData', read " + Excerpt(*line));
+    figure.PointData = std::make_unique<TPointData>(kInitialPointRoom);
+    if (ReadPointLines(*figure.PointData) != 0) return 1;
+  } else {
+    if (*line != "begin StampData") return Fail("expected 'begin StampData', read " + Excerpt(*line));
+    figure.StampData = std::make_unique<TFigList>();
+    if (ReadStampFigures(*figure.StampData, 1) != 0) return 1;
+  }
+  return ExpectLine("end FigData");
 }
 
 int TDataFileReader::ReadChangeData(TActionData& record) {
@@ -205,13 +231,7 @@ int TDataFileReader::ReadChangeData(TActionData& record) {
       if (status == 0 && (status = ReadPoint("End(x,y)", corner)) == 0) figure.End = corner;
       if (status != 0) break;
       const std::uint8_t tool = SizeSectionTool(index_, record);
-      if (IsPointListTool(tool)) {
-        figure.PointData = std::make_unique<TPointData>(kInitialPointRoom);
-        status = ReadPointSection(*figure.PointData);
-      } else if (tool == dtStamp) {
-        figure.StampData = std::make_unique<TFigList>();
-        status = ReadStampSection(*figure.StampData, 1);
-      }
+      if (IsPointListTool(tool) || tool == dtStamp) return ReadSizeSection(figure, tool);
       break;
     }
     case TParameter::BodyColor: status = ReadColor("BrushColor", figure.BrushColor); break;

@@ -54,7 +54,13 @@ class TDataFileReader {
   int ReadActionBody(TActionData& record);
   int ReadFigBody(TFigData& figure, int depth);
   int ReadStampSection(TFigList& list, int depth);
+  // The section after its "begin" line.
+  int ReadStampFigures(TFigList& list, int depth);
   int ReadPointSection(TPointData& points);
+  int ReadPointLines(TPointData& points);
+  // The point or stamp section of a Size change, or none where the file has
+  // "end FigData" instead.
+  int ReadSizeSection(TFigData& figure, std::uint8_t tool);
   int ExpectLine(std::string_view expected);
   int ReadInt(std::string_view label, std::int32_t& field);
   int ReadColor(std::string_view label, TColor& field);

@@ -9,6 +9,10 @@ TFirstRecordIndex::TFirstRecordIndex(const THistoryList& history) {
 }
 
 void TFirstRecordIndex::Note(const TActionData& record) {
+  // A Branch's TargetID is the step it resumes from, not a figure ID; taking
+  // it for the first record of a figure drawn later would drop that
+  // figure's points or stamp contents from its resizes.
+  if (record.TargetType == TActionKind::Branch) return;
   first_.try_emplace(record.TargetID, &record);
 }
 

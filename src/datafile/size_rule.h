@@ -1,7 +1,8 @@
 #pragma once
 // The size rule: what follows the corners of a Change/Size section depends on
-// the drawing tool of the first record in the history that has the change's
-// TargetID (the change itself included). Writer and reader decide the same way.
+// the drawing tool of the first record in the history about the change's
+// figure (the change itself included). Branch records take no part: their
+// TargetID is a step number. Writer and reader decide the same way.
 #include <cstdint>
 #include <unordered_map>
 

@@ -201,6 +201,35 @@ TEST(Reader, SizeChangeReadsTheSectionOfTheFigureItConcerns) {
   EXPECT_EQ(r.Step(4).FigData.End, (TPoint{8, 8}));
 }
 
+TEST(Reader, SizeChangeAfterABranchToTheFiguresIDReadsItsSection) {
+  const std::string freeLine =
+      "2\r\nbegin FigData\r\ndtFreeLine\r\n1\r\nclBlack\r\nclWhite\r\n0\r\nclBlack\r\n\r\n"
+      "0 0\r\n1 1\r\nbegin PointData\r\n0 0\r\n1 1\r\nend PointData\r\nend FigData\r\n";
+  const std::string size = "2\r\nSize\r\nbegin FigData\r\n0\r\n0 0\r\n2 2\r\n";
+  const std::string points = "begin PointData\r\n0 0\r\n2 2\r\nend PointData\r\n";
+  const std::string history = Header() + Block(kTime, "Create", LineFigure("1")) +
+                              Block(kTime, "Create", LineFigure("3")) + Block(kTime, "Branch", "2\r\n") +
+                              Block(kTime, "Create", freeLine);
+  Reading r;
+  ASSERT_TRUE(r.Read(history + Block(kTime, "Change", size + points + "end FigData\r\n")).Ok())
+      << r.Result.Detail;
+  ASSERT_TRUE(r.Step(5).FigData.PointData);
+  EXPECT_EQ(r.Step(5).FigData.PointData->Point(1), (TPoint{2, 2}));
+  // Files that took the Branch for the figure's first record have no
+  // section there; they read, the change without points.
+  Reading older;
+  ASSERT_TRUE(older.Read(history + Block(kTime, "Change", size + "end FigData\r\n")).Ok())
+      << older.Result.Detail;
+  EXPECT_FALSE(older.Step(5).FigData.PointData);
+  EXPECT_EQ(older.Step(5).FigData.End, (TPoint{2, 2}));
+  // Anything else where the section belongs is still an error.
+  Reading bad;
+  EXPECT_FALSE(bad.Read(history + Block(kTime, "Change", size + "begin StampData\r\nend StampData\r\n"
+                                                          "end FigData\r\n"))
+                   .Ok());
+  EXPECT_EQ(bad.History.GetStepCount(), 4);
+}
+
 TEST(Reader, StampsNestAndAnEmptyStampHasAnEmptyList) {
   THistoryList written;
   test::BuildNestedStamps(written);

@@ -189,6 +189,20 @@ TEST(Writer, SizeChangeSectionFollowsTheFirstRecordWithItsID) {
             std::string::npos);
 }
 
+TEST(Writer, BranchStepNumberIsNoFigureIDForTheSizeRule) {
+  // Drawing resumed from step 2 before figure 2, a free line, was drawn.
+  THistoryList history;
+  Record(history, TActionKind::Create, 1, Figure(dtRectangle, {0, 0}, {10, 10}));
+  Record(history, TActionKind::Move, 1, Figure(dtRectangle, {5, 5}, {15, 15}));
+  Record(history, TActionKind::Branch, 2);
+  Record(history, TActionKind::Create, 2, PointFigure(dtFreeLine, {{0, 0}, {5, 5}}));
+  Record(history, TActionKind::Change, 2, PointFigure(dtFreeLine, {{0, 0}, {9, 9}})).Parameter =
+      TParameter::Size;
+  EXPECT_NE(WriteToString(history).find("Size\r\nbegin FigData\r\n0\r\n0 0\r\n9 9\r\n"
+                                        "begin PointData\r\n0 0\r\n9 9\r\nend PointData\r\n"),
+            std::string::npos);
+}
+
 TEST(Writer, KindsWriteExactlyTheirOptionalLines) {
   THistoryList history;
   Record(history, TActionKind::Branch, 5);
