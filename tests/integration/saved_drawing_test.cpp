@@ -1,0 +1,125 @@
+// Whole editing sessions through the recorders, the data file and the replay
+// engine: the drawing read back from a saved file is the drawing edited.
+#include <gtest/gtest.h>
+
+#include "datafile/data_output.h"
+#include "datafile/data_reader.h"
+#include "datafile/data_writer.h"
+#include "datafile/line_reader.h"
+#include "datafile/reader_prompts.h"
+#include "integration/figure_compare.h"
+#include "integration/history_checks.h"
+#include "integration/simulated_editor.h"
+#include "model/fig_ops.h"
+#include "replay/replay_engine.h"
+
+namespace mirel::test {
+namespace {
+
+TFigData Rectangle(TPoint start, TPoint end) {
+  TFigData f;
+  f.DrawingTool = dtRectangle;
+  f.PenWidth = 4;
+  f.Start = start;
+  f.End = end;
+  return f;
+}
+
+TFigData FreeLine(std::initializer_list<TPoint> points) {
+  TFigData f;
+  f.DrawingTool = dtFreeLine;
+  f.PenWidth = 4;
+  f.PointData = std::make_unique<TPointData>();
+  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
+  return f;
+}
+
+TFigData StampOf(const TFigData& content, TPoint start, TPoint end) {
+  TFigData f;
+  f.DrawingTool = dtStamp;
+  f.Start = start;
+  f.End = end;
+  f.StampData = std::make_unique<TFigList>();
+  AddCopy(*f.StampData, content);
+  return f;
+}
+
+// Saves, reads back into a fresh history and rebuilds its last step.
+struct TReadBack {
+  explicit TReadBack(const std::string& bytes) : lines(bytes) {
+    TInternalLog log;
+    TNonInteractivePrompts prompts;
+    result = ReadDataFile(lines, history, log, prompts);
+    rebuilt = TReplayEngine(history, figures, deleted).RebuildDrawing(history.GetTail());
+  }
+  TLineReader lines;
+  THistoryList history;
+  TFigList figures;
+  TFigList deleted;
+  TReadResult result;
+  TRebuiltStep rebuilt;
+};
+
+// A Branch's TargetID is the step it resumes from. When that number equals
+// the ID of a figure drawn later, a resize of that figure must still save
+// its points.
+TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
+  TSimulatedEditor editor;
+  TFigItem* rectangle = editor.Draw(Rectangle({10, 10}, {60, 40}));  // ID 1, step 1
+  editor.SelectAndDrag(rectangle, {5, 5});                               // step 2
+  editor.SelectAndDrag(editor.FigureAt(0), {5, 5});                      // step 3
+  ASSERT_TRUE(editor.SwitchToPlay());
+  editor.ShowStep(2);
+  editor.LeavePlay(true);  // Branch to step 2, step 4
+  TFigItem* line = editor.Draw(FreeLine({{100, 100}, {150, 120}, {200, 100}}));  // ID 2
+  editor.SelectAndDrag(line, {0, 0});
+  editor.TrackBar(true, 10);
+  const std::string bytes = editor.Save();
+  ASSERT_EQ(editor.History.GetStepCount(), 6);
+
+  TReadBack back(bytes);
+  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  EXPECT_EQ(back.rebuilt.SkippedRecords, 0);
+  EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
+  EXPECT_EQ(back.figures.GetTail()->Data.PointData->Point(2).X, 210);
+}
+
+TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
+  TSimulatedEditor editor;
+  const TFigData inner = StampOf(Rectangle({0, 0}, {10, 20}), {40, 0}, {50, 20});
+  TFigData stamp = StampOf(Rectangle({0, 0}, {50, 20}), {300, 300}, {350, 320});
+  AddCopy(*stamp.StampData, inner);
+  TFigItem* item = editor.Draw(stamp);
+  editor.SelectAndDrag(item, {0, 0});
+  editor.TrackBar(true, 25);  // k = 2
+  const std::string bytes = editor.Save();
+
+  const TFigList& contents = *editor.FigureAt(0)->Data.StampData;
+  EXPECT_EQ(editor.FigureAt(0)->Data.Start.X, 275);
+  EXPECT_EQ(contents.GetHead()->Next()->Data.End.X, 100);
+  EXPECT_EQ(contents.GetTail()->Data.StampData->GetTail()->Data.End.X, 20);
+  TReadBack back(bytes);
+  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  EXPECT_EQ(back.rebuilt.SkippedRecords, 0);
+  EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
+}
+
+TEST(SavedDrawing, UndoneFigureComesBackInFrontWithANewID) {
+  TSimulatedEditor editor;
+  editor.Draw(Rectangle({0, 0}, {10, 10}));  // A, ID 1
+  editor.Draw(Rectangle({5, 5}, {30, 30}));  // B, ID 2
+  editor.SelectAndDrag(editor.FigureAt(0), {0, 0});
+  editor.Delete();
+  editor.Undo();  // ID 3
+  editor.SelectAndDrag(editor.FigureAt(1), {7, 0});
+  ASSERT_EQ(editor.History.GetTail()->Data.TargetID, 3);
+  EXPECT_EQ(editor.FigureAt(1)->Data.End, (TPoint{17, 10}));
+
+  TReadBack back(editor.Save());
+  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
+  EXPECT_EQ(back.history.NextFigureID, 4);
+}
+
+}  // namespace
+}  // namespace mirel::test
