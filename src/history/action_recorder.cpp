@@ -61,6 +61,28 @@ std::int64_t Height(const TFigData& figure) {
   return std::int64_t{figure.End.Y} - figure.Start.Y;
 }
 
+// Whether the points of two point lists lie the same way relative to their
+// first point: moving keeps it, reshaping does not.
+bool SamePointShape(const TPointData& a, const TPointData& b) {
+  if (a.GetCount() != b.GetCount()) return true;  // not one figure's resize: no shape to compare
+  for (std::int32_t i = 1; i < a.GetCount(); ++i) {
+    if (WrapSub(a.Point(i).X, a.Point(0).X) != WrapSub(b.Point(i).X, b.Point(0).X) ||
+        WrapSub(a.Point(i).Y, a.Point(0).Y) != WrapSub(b.Point(i).Y, b.Point(0).Y)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Whether the figure's size differs from the snapshot's. A snapshot of a
+// point-list figure takes the bounds of its points as corners, so a figure
+// turned over and back can show the snapshot's width with other points.
+bool Resized(const TFigData& figure, const TFigData& snapshot) {
+  if (Width(figure) != Width(snapshot) || Height(figure) != Height(snapshot)) return true;
+  return IsPointListTool(figure.DrawingTool) && figure.PointData && snapshot.PointData &&
+         !SamePointShape(*figure.PointData, *snapshot.PointData);
+}
+
 }  // namespace
 
 TActionRecorder::TActionRecorder(THistoryList& history, TInternalLog& log, TClock clock)
@@ -165,7 +187,7 @@ void TActionRecorder::CommitSizeChange() {
   if (!linked) return;
   const TActionItem* reference = LastRecordedSize(history_, linked);
   const TFigData& snapshot = reference->Data.FigData;
-  if (Width(*figure) == Width(snapshot) && Height(*figure) == Height(snapshot)) return;
+  if (!Resized(*figure, snapshot)) return;
 
   TActionItem* record = history_.AddAction(*figure);
   record->Data.TargetType = TActionKind::Change;

@@ -160,6 +160,31 @@ TEST_F(Recorder, MovedButNotResizedRecordsNoSize) {
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Move}));
 }
 
+TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
+  // The record of a point-list figure takes the bounds of its points as its
+  // corners, so after being turned over the live figure's width is the
+  // negative of its record's; turning it back gives the record's width again.
+  TFigItem* line = AddCopy(figures, testing::MakePointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}));
+  recorder.RecordCreation(TActionKind::Create, line);
+  recorder.SelectedFig = line;
+  TFigData& f = line->Data;
+  const auto setX = [&](std::int32_t start, std::int32_t end, std::vector<std::int32_t> xs) {
+    f.Start.X = start;
+    f.End.X = end;
+    for (std::int32_t i = 0; i < 3; ++i) f.PointData->Point(i).X = xs[static_cast<std::size_t>(i)];
+    recorder.MarkPendingResize();
+    recorder.CommitSizeChange();
+  };
+  setX(200, 100, {200, 180, 100});  // over
+  setX(100, 200, {100, 120, 200});  // and back
+  ASSERT_EQ(history.GetStepCount(), 3);
+  EXPECT_EQ(Step(3).FigData.PointData->Point(1).X, 120);
+  // Moving changes no shape.
+  recorder.MarkPendingResize();
+  Move(line, 7, 3);
+  EXPECT_EQ(history.GetStepCount(), 4);
+}
+
 TEST_F(Recorder, ResizeThenFrontRecordsFrontThenEarlierSizeChange) {
   TFigItem* a = Draw(0, 0);
   Draw(50, 0);
