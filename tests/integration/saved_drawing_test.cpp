@@ -84,6 +84,23 @@ TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
   EXPECT_EQ(back.figures.GetTail()->Data.PointData->Point(2).X, 210);
 }
 
+// A free line shrunk past its middle turns over; selected again and turned
+// back with the same width, it must not stay turned over in the file.
+TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
+  TSimulatedEditor editor;
+  TFigItem* line = editor.Draw(FreeLine({{100, 100}, {120, 110}, {200, 120}}));
+  editor.SelectAndDrag(line, {0, 0});
+  editor.TrackBar(true, -100);
+  EXPECT_EQ(line->Data.PointData->Point(1).X, 180);
+  editor.SelectAndDrag(line, {0, 0});  // the pointer's move records the resize
+  editor.TrackBar(true, 100);
+  EXPECT_EQ(line->Data.PointData->Point(1).X, 120);
+
+  TReadBack back(editor.Save());
+  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
+}
+
 TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
   TSimulatedEditor editor;
   const TFigData inner = StampOf(Rectangle({0, 0}, {10, 20}), {40, 0}, {50, 20});
