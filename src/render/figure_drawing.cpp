@@ -29,18 +29,12 @@ void DrawPointList(const TFigData& figure, TSurface& surface, TPoint offset, boo
 void DrawFigure(const TFigData& figure, TSurface& surface, TPoint offset, TPenMode mode) {
   TDrawState& state = surface.State;
   state.PenMode = mode;
-  state.PenWidth = figure.PenWidth;
-  state.PenColor = figure.PenColor;
-  state.BrushColor = figure.BrushColor;
-  state.BrushStyle = figure.BrushColor == clBtnFace ? TBrushStyle::Clear : TBrushStyle::Solid;
-  state.PenStyle = TPenStyle::Solid;
+  ApplyFigureAttributes(figure, state);
 
   const TPoint s = Offset(figure.Start, offset);
   const TPoint e = Offset(figure.End, offset);
   switch (figure.DrawingTool) {
     case dtText:
-      // Texts always show what lies behind them between the glyphs.
-      state.BrushStyle = TBrushStyle::Clear;
       state.FontSize = figure.TextSize;
       state.FontColor = figure.TextColor;
       surface.TextOutCp932(s, figure.Text);

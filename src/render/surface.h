@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "model/geometry.h"
-#include "render/draw_state.h"
+#include "model/draw_state.h"
 
 namespace mirel {
 

@@ -2,6 +2,7 @@
 // The canvas drawing state that every surface keeps between operations.
 #include <cstdint>
 
+#include "model/fig_data.h"
 #include "model/geometry.h"
 
 namespace mirel {
@@ -22,5 +23,17 @@ struct TDrawState {
   TPoint PenPos;
   friend bool operator==(const TDrawState&, const TDrawState&) = default;
 };
+
+// The pen and brush that drawing `figure` sets on a surface and leaves there.
+// Texts always show what lies behind them between the glyphs.
+inline void ApplyFigureAttributes(const TFigData& figure, TDrawState& state) {
+  state.PenWidth = figure.PenWidth;
+  state.PenColor = figure.PenColor;
+  state.BrushColor = figure.BrushColor;
+  state.BrushStyle = figure.BrushColor == clBtnFace || figure.DrawingTool == dtText
+                         ? TBrushStyle::Clear
+                         : TBrushStyle::Solid;
+  state.PenStyle = TPenStyle::Solid;
+}
 
 }  // namespace mirel

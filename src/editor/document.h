@@ -1,0 +1,61 @@
+#pragma once
+// A drawing as Mirel keeps it: the action history with the figures rebuilt
+// from it, the deleted figures kept for Undo, the recorder that every change
+// goes through, the internal log, and the data file it was read from or
+// saved to. The window's editor and the headless programs share it.
+#include <string>
+
+#include "datafile/read_result.h"
+#include "datafile/reader_prompts.h"
+#include "datafile/safe_save.h"
+#include "history/action_recorder.h"
+#include "history/clock.h"
+#include "history/history_list.h"
+#include "history/internal_log.h"
+#include "model/fig_data.h"
+#include "replay/replay_engine.h"
+
+namespace mirel {
+
+inline constexpr std::string_view kReadFailedMessage = "データ読み込みに失敗しました";
+
+class TDocument {
+ public:
+  explicit TDocument(TClock clock = ReadLocalClock);
+  TDocument(const TDocument&) = delete;
+  TDocument& operator=(const TDocument&) = delete;
+
+  THistoryList History;
+  TFigList FigList;
+  TFigList DeletedFigList;
+  TInternalLog Log;
+  TActionRecorder Recorder;
+  TReplayEngine Replay;
+  // The data file overwrite-save writes (native path); empty until a file is
+  // read or saved.
+  std::string DataFileName;
+
+  // Empties the history (NextFigureID back to 1) and both figure lists and
+  // forgets a pending resize and the selection.
+  void Reset();
+
+  // Reads a data file (native path) into the emptied history. A file that
+  // cannot be opened changes nothing and fails with kReadFailedMessage; any
+  // other failure leaves the complete records read before it.
+  TReadResult Read(const std::string& path, IReaderPrompts& prompts);
+
+  // Rebuilds the figures as they stood after `cursor` and brings the
+  // background in line; the recorder's selection is cleared first.
+  TRebuiltStep Rebuild(const TActionItem* cursor, IBackgroundSurface& background);
+  TRebuiltStep RebuildStep(std::int32_t step, IBackgroundSurface& background) {
+    return Rebuild(History.StepItem(step), background);
+  }
+
+  // Commits a pending track-bar resize, if any.
+  void CommitPendingResize();
+
+  // Saves the history to `path` (native) through the safe save.
+  TSaveResult Save(const std::string& path, TBackupRule rule) const;
+};
+
+}  // namespace mirel

@@ -1,0 +1,210 @@
+#pragma once
+// The editor: the one editor state of the program (the document, the mode,
+// the tool, the selection, the stamp, the palette colour, the scratch record,
+// the playback cursor) and one command per operation of the window. The
+// window translates events into these commands and shows what they ask for;
+// every rule lives here. Nothing here knows Qt: the window is reached
+// through IEditorView and the user through IUserPrompts.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/document.h"
+#include "editor/editor_types.h"
+#include "editor/editor_view.h"
+#include "editor/user_prompts.h"
+#include "model/draw_state.h"
+#include "model/point_data.h"
+#include "model/result.h"
+
+namespace mirel {
+
+inline constexpr std::string_view kVersionText = "Mirel Ver.1.31";
+inline constexpr int kTextBoxWidth = 169;  // the text box's width at start
+inline constexpr TColor kPaletteColors[16] = {
+    0xFFFFFF, 0xB469FF, 0x0000FF, 0x0000D0, 0x000080, 0xEBCE87, 0xFF0000, 0x800080,
+    0x00FFFF, 0x00A5FF, 0x00FF00, 0x00A000, 0x666600, 0xC0C0C0, 0x808080, 0x000000};
+
+class TEditor {
+ public:
+  TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock = ReadLocalClock);
+  TEditor(const TEditor&) = delete;
+  TEditor& operator=(const TEditor&) = delete;
+
+  // ---- State, as the window shows it ----
+  TDocument& Document() { return doc_; }
+  const TDocument& Document() const { return doc_; }
+  TEditorMode EditorMode() const { return mode_; }
+  std::uint8_t CurrentTool() const { return tool_; }
+  bool PolylineActive() const { return polylineActive_; }
+  TFigItem* SelectedFig() const { return doc_.Recorder.SelectedFig; }
+  TFigItem* MarkedFig() const { return markedFig_; }
+  // ConfirmPanel: the palette colour (clBtnFace for no fill) and its hint.
+  TColor PaletteColor() const { return paletteColor_; }
+  std::string_view PaletteHint() const;
+  // The stamp: StampBtn is enabled exactly when there is one.
+  bool StampAvailable() const { return stampFigList_ != nullptr; }
+  const TFigList* StampFigList() const { return stampFigList_.get(); }
+  TPoint StampMin() const { return stampMin_; }
+  TPoint StampMax() const { return stampMax_; }
+  // The rectangle of the drawing the stamp preview shows, stretched: the
+  // gathered figures' corners widened by 3 pixels.
+  TPoint StampPreviewMin() const { return {stampMin_.X - 3, stampMin_.Y - 3}; }
+  TPoint StampPreviewMax() const { return {stampMax_.X + 3, stampMax_.Y + 3}; }
+  // The visible canvas's drawing state: new figures take their attributes
+  // from it, and feedback is drawn in its pen colour.
+  const TDrawState& CanvasState() const { return canvas_; }
+  const TFigData& ScratchFig() const { return scratch_; }
+  const TResizeBase& ResizeBase() const { return resizeBase_; }
+  std::int32_t HTrackPosition() const { return hTrack_; }
+  std::int32_t VTrackPosition() const { return vTrack_; }
+  const TPlayControls& PlayControls() const { return play_; }
+  const TActionItem* PlayCursor() const { return playCursor_; }
+  TMenuState Menus() const;
+  bool ShowInternal() const { return doc_.Log.ShowInternal; }
+  // The window caption: the version, then " - " and the data file once one
+  // was read or saved.
+  std::string Caption() const;
+  // Set when the program must end, with its exit status.
+  std::optional<int> ExitStatus() const { return exitStatus_; }
+
+  // ---- Start-up, modes and tools ----
+  // Opens the first command-line argument, if any, as a dropped file.
+  void FormCreate(const std::string& commandLineFile);
+  void SellectDrawBtnClick();
+  void SellectEditBtnClick();
+  void SellectPlayBtnClick();
+  // A tool button; refused while a polyline is under way.
+  void DrawingBtnClick(std::uint8_t tool);
+  void ColorPanelClick(int panel);  // 1 to 16
+  void ClearPanelClick();
+  // The display menu was opened.
+  void DrawMenuClick();
+  void HideTextBox();
+  void ResetEditor();
+
+  // ---- Drawing on the canvas (drawing mode) ----
+  // InBox: the point lies in the box of the two corners widened by 3 pixels.
+  static bool InBox(TPoint c1, TPoint c2, TPoint p);
+  // A press with the selection tool: editing mode's panels, then the press.
+  void PressWithSelectionTool(TPoint p);
+  // A press with the text tool: the box at `p`, keeping its text and width.
+  void PressWithTextTool(TPoint p);
+  // A line, ellipse or rectangle released at `release`; nothing at the anchor.
+  void FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release);
+  // A free line whose points (release included) the tool collected; nothing
+  // when released at its press point.
+  void FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points);
+  // The first vertex of a polyline or polygon was added: tools, modes and
+  // the three menus are refused until it ends.
+  void BeginPolyline();
+  // Released at the last vertex: the figure is made when it has 2 points.
+  void EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points);
+  // Every release with the stamp tool places the stamp at `at`.
+  void PlaceStamp(TPoint at);
+  // The stamp set-up released: the selection tool is current again and a
+  // rectangle with extent on both axes gathers the stamp.
+  void StampSetupReleased(TPoint anchor, TPoint release);
+  void CollectStamp(TPoint c1, TPoint c2);
+  // Enter in the text box at `boxTopLeft` with its text: a new text in
+  // drawing mode, the selected text changed in editing mode. Text that code
+  // page 932 cannot hold is refused with a message and the box stays open.
+  TResult InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text);
+  // Escape in the text box.
+  void InputEditEscape();
+
+  // ---- Selecting and dragging (editing mode) ----
+  // The front-most figure whose box, widened by 3 pixels, holds `p`.
+  TFigItem* HitTest(TPoint p) const;
+  void EditPress(TPoint p);
+  // The pointer moved over the canvas (button held or not).
+  void EditMove(TPoint q);
+  void EditRelease(TPoint r);
+
+  // ---- The editing panel ----
+  void DupBtnClick();
+  void DeleteBtnClick();
+  void UndoBtnClick();
+  void FrontBackBtnClick(bool front);
+  void AttrChangeBtnClick(TAttrButton button);
+  void ChangeTextBtnClick();
+  // A size track bar moved to `position` (-99 to 100).
+  void TrackBarChange(bool horizontal, std::int32_t position);
+
+  // ---- Files, background, exit ----
+  // A file named on the command line or dropped on the window.
+  void OpenFileByName(const std::string& path);
+  void ReadDataMenuClick();
+  TResult OverWriteDataMenuClick();
+  TResult WriteDataMenuClick();
+  void ReadBGMenuClick();
+  void ClearMenuClick(TClearMenu menu);
+  // The exit item and the window's close box; ExitStatus is set when the
+  // program ends (a cancelled or failed save keeps it running).
+  void ExitMenuClick();
+  void ExitByForceClick();
+
+  // ---- Playback ----
+  void ForwardBtnClick();
+  void ReverseBtnClick();
+  void StopBtnClick();
+  void TimeTrackBarChange(std::int32_t position);
+
+  // ---- Export ----
+  void CaptureMenuClick();
+  TResult Save2BMPMenuClick();
+  TResult Save2JPEGMenuClick();
+  TResult SaveAllProcessMenuClick();
+
+  // ---- Internal log ----
+  void ShowDataMenuClick();
+  void ClearMemoBtnClick();
+
+ private:
+  // The selection and everything that moves with it: the mark, ResizeBase
+  // and the track bars.
+  void Select(TFigItem* item);
+  void ClearSelection();
+  void CaptureResizeBase();
+  void SetDrawDefaults();
+  void ForgetStamp();
+  void FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points);
+  // Rebuilds the drawing at the play cursor and shows it.
+  void RebuildAtCursor();
+  // Leaving watching mode: the resume question; false on Cancel.
+  bool LeavePlay();
+  void EnterPlayMode();
+  bool ConfirmRead();
+  void ReadDataFile(const std::string& path, bool fromMenu);
+  TResult SaveTo(const std::string& path, TBackupRule rule);
+  TResult ExportPicture(TPictureKind kind);
+  void SetTimeTrackBar(std::int32_t position);
+
+  IEditorView& view_;
+  IUserPrompts& prompts_;
+  TDocument doc_;
+  TEditorMode mode_ = mdDraw;
+  std::uint8_t tool_ = kSelectionTool;
+  bool polylineActive_ = false;
+  bool dragging_ = false;
+  TPoint dragAnchor_;
+  TPoint dragStart_;
+  TFigItem* markedFig_ = nullptr;
+  TColor paletteColor_ = clBlack;
+  TDrawState canvas_;
+  TFigData scratch_;
+  int textBoxWidth_ = kTextBoxWidth;
+  std::unique_ptr<TFigList> stampFigList_;
+  TPoint stampMin_;
+  TPoint stampMax_;
+  TResizeBase resizeBase_;
+  std::int32_t hTrack_ = 0;
+  std::int32_t vTrack_ = 0;
+  const TActionItem* playCursor_ = nullptr;
+  TPlayControls play_;
+  std::optional<int> exitStatus_;
+};
+
+}  // namespace mirel

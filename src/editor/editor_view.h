@@ -1,0 +1,62 @@
+#pragma once
+// What the editor needs from the window that only Qt can do: showing the
+// canvas, the text box and the stamp preview, measuring text, loading the
+// background picture and writing pictures. The window implements it; tests
+// and headless programs use their own.
+#include <string>
+
+#include "model/geometry.h"
+#include "model/result.h"
+#include "replay/background_surface.h"
+#include "replay/step_date_texts.h"
+
+namespace mirel {
+
+enum class TPictureKind { Bmp, Jpeg };
+
+class IEditorView : public IBackgroundSurface {
+ public:
+  // IBackgroundSurface: LoadBackground(cp932 name) -> 0 loaded, 1 not;
+  // ClearBackground() -> the blank (white) background.
+
+  // Why the last LoadBackground failed (for the user), or empty when the
+  // file was simply not there.
+  virtual std::string TakeBackgroundError() = 0;
+
+  // PaintBoxPaint: compose background, figures and the selection mark in
+  // BackBuffer and show it on the canvas.
+  virtual void Repaint() = 0;
+
+  // Width in pixels of a code page 932 text drawn at `points` in the canvas
+  // font (where the pen stands after drawing it, less its left edge).
+  virtual int TextWidth(const std::string& cp932Text, int points) = 0;
+
+  // The text box over the canvas. Show places it with its top-left at
+  // `topLeft`, `width` pixels wide, visible and focused; `utf8Text` replaces
+  // its text when given, else the text it holds stays.
+  virtual void ShowTextBox(TPoint topLeft, int width, const std::string* utf8Text) = 0;
+  // Empties and hides the text box.
+  virtual void HideTextBox() = 0;
+  virtual bool TextBoxVisible() const = 0;
+
+  // The stamp preview: the editor's stamp as CollectStamp gathered it, or
+  // white when there is no stamp.
+  virtual void ShowStampPreview() = 0;
+  virtual void ClearStampPreview() = 0;
+
+  // The date panel.
+  virtual void ShowDates(const TStepDateTexts& dates) = 0;
+  // The window caption.
+  virtual void SetCaption(const std::string& utf8Caption) = 0;
+
+  // Exports: BackBuffer composed as Repaint does. A picture file replaces
+  // `path`, the old one backed up under `backupName` (relative to the current
+  // folder) when that is not empty.
+  virtual TResult SavePicture(TPictureKind kind, const std::string& path,
+                              const std::string& backupName) = 0;
+  virtual void CopyToClipboard() = 0;
+  // Long work: the window takes no input and shows a busy cursor while set.
+  virtual void SetBusy(bool busy) = 0;
+};
+
+}  // namespace mirel

@@ -1,0 +1,53 @@
+#pragma once
+// Everything the editor asks of the user goes through this one interface:
+// notices, questions and the file dialogs, plus the reader's locate-a-picture
+// question and dialog. The window implements it with message boxes and file
+// dialogs; tests answer from a script and record what was asked.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "datafile/reader_prompts.h"
+
+namespace mirel {
+
+enum class TAnswer { Yes, No, Cancel };
+
+// The file dialogs of the window, each with its filter and default extension.
+enum class TFileDialog {
+  OpenData,   // OpenDataDialog: read a drawing
+  SaveData,   // SaveDataDialog: save a drawing under a name
+  OpenBG,     // OpenBGDialog: load a background picture
+  SaveBMP,    // SaveBGDialog: export the canvas as BMP
+  SaveJPEG,   // SaveJPEGBGDialog: export the canvas, or every step, as JPEG
+};
+
+struct TFileDialogSpec {
+  // Filter in the form "caption|patterns|caption|patterns", patterns joined by ';'.
+  std::string_view Filter;
+  // Added to a typed name without extension; empty for the open dialogs.
+  std::string_view DefaultExtension;
+  bool Save = false;
+};
+
+TFileDialogSpec DialogSpec(TFileDialog dialog);
+
+// Captions of the questions.
+inline constexpr std::string_view kCaptionKakunin = "かくにん";
+inline constexpr std::string_view kCaptionConfirm = "確認";
+
+class IUserPrompts : public IReaderPrompts {
+ public:
+  // A notice with one OK button, captioned with the application title.
+  virtual void Notice(std::string_view message) = 0;
+  // A question with a question-mark icon and Yes, No and Cancel.
+  virtual TAnswer AskYesNoCancel(std::string_view caption, std::string_view question) = 0;
+  // Runs a file dialog; the chosen native path, or none when cancelled. A
+  // completed dialog makes the chosen file's folder the current folder.
+  virtual std::optional<std::string> ChooseFile(TFileDialog dialog) = 0;
+  // (AskYesNo, LocatePicture and PictureDialogFolder come from the reader's
+  // interface: Yes/No questions, and the background dialog preset to locate
+  // a missing picture.)
+};
+
+}  // namespace mirel
