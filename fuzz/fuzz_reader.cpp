@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mirel::THistoryList again;
   mirel::TLineReader rereading(written);
   const mirel::TReadResult result = mirel::ReadDataFile(rereading, again, log, prompts);
-  if (!result.Ok()) std::abort();
+  if (!result.Ok) std::abort();
   if (TimesFitTheirColumns(history) && Write(again) != written) std::abort();
   return 0;
 }

@@ -19,7 +19,7 @@ class TNamedBackground final : public mirel::IBackgroundSurface {
  public:
   int LoadBackground(const std::string& cp932Name) override {
     name_ = cp932Name;
-    return cp932Name.size() % 2 == 0 ? 0 : 1;
+    return cp932Name.size() % 3 == 0 ? 0 : static_cast<int>(cp932Name.size() % 3);
   }
   void ClearBackground() override { name_.clear(); }
 

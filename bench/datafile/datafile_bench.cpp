@@ -111,7 +111,7 @@ void BM_ReadFromMemory(benchmark::State& state) {
   for (auto _ : state) {
     THistoryList history;
     TLineReader lines(text);
-    if (!ReadDataFile(lines, history, log, prompts).Ok()) state.SkipWithError("read failed");
+    if (!ReadDataFile(lines, history, log, prompts).Ok) state.SkipWithError("read failed");
     benchmark::DoNotOptimize(history.GetTail());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
@@ -127,7 +127,7 @@ void BM_ReadFromFile(benchmark::State& state) {
   for (auto _ : state) {
     THistoryList history;
     std::optional<TLineReader> lines = TLineReader::OpenFile(path);
-    if (!lines || !ReadDataFile(*lines, history, log, prompts).Ok()) state.SkipWithError("read failed");
+    if (!lines || !ReadDataFile(*lines, history, log, prompts).Ok) state.SkipWithError("read failed");
     benchmark::DoNotOptimize(history.GetTail());
   }
   std::filesystem::remove(path);

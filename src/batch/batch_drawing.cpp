@@ -1,12 +1,11 @@
 #include "batch/batch_drawing.h"
 
-#include <filesystem>
-
 #include "datafile/data_reader.h"
 #include "datafile/reader_prompts.h"
 #include "model/geometry.h"
 #include "render/canvas_composition.h"
 #include "render/figure_drawing.h"
+#include "text/file_search.h"
 #include "text/path_utils.h"
 
 namespace mirel {
@@ -16,15 +15,11 @@ TSearchingBackground::TSearchingBackground(std::vector<std::string> searchFolder
 
 int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
   TBackgroundLoadResult result = picture_.Load(cp932Name);
-  if (result.Kind == TBackgroundLoadKind::Missing) {
-    const std::string last = NativePathFromCp932(LastComponentCp932(cp932Name));
-    for (const std::string& folder : searchFolders_) {
-      if (last.empty()) break;
-      const std::filesystem::path candidate = std::filesystem::path(folder) / last;
-      std::error_code ec;
-      if (!std::filesystem::exists(candidate, ec)) continue;
-      result = picture_.LoadPath(candidate.string());
-      break;
+  // A name without folders (the replay tries a recorded path's last
+  // component too) is also looked for in the extra folders.
+  if (result.Kind == TBackgroundLoadKind::Missing && FolderPartCp932(cp932Name).empty()) {
+    if (const auto found = FindInFolders(NativePathFromCp932(cp932Name), searchFolders_)) {
+      result = picture_.LoadPath(*found);
     }
   }
   if (!result.Error.empty()) errors_.push_back(result.Error);
@@ -42,7 +37,7 @@ TReadResult TBatchDrawing::Read(const std::string& path) {
   std::optional<TLineReader> lines = TLineReader::OpenFile(path);
   if (!lines) {
     TReadResult result;
-    result.Code = 1;
+    result.Ok = false;
     result.Message = "ファイルをひらけません: " + path;
     result.Detail = "cannot open " + path;
     return result;

@@ -58,14 +58,14 @@ TReadResult TDataFileReader::ReadDataFile() {
     } else {
       FailMissingLine("the header");
     }
-    result.Code = 1;
+    result.Ok = false;
     result.Message = kBadFormatMessage;
   } else {
     int status = 0;
     while ((status = ReadActionData()) == 0) {
     }
     if (status == 1) {
-      result.Code = 1;
+      result.Ok = false;
       result.Message = badColorLine_ ? NotIntegerMessage(PrintableLine(*badColorLine_))
                                      : std::string(kBadItemMessage);
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/result.h"
+
 namespace mirel {
 
 inline constexpr std::string_view kBadFormatMessage = "データフォーマットが違います";
@@ -13,12 +15,10 @@ inline constexpr std::string_view kBadItemMessage = "ActionItem：読み込み�
 // "'%s' は整数ではありません" with `lineUtf8` in place of %s.
 std::string NotIntegerMessage(std::string_view lineUtf8);
 
-struct TReadResult {
-  int Code = 0;          // 0 read, 1 failed
-  std::string Message;   // for the user; empty on success
-  std::string Detail;    // for developers: where reading stopped and why
-  std::int64_t Line = 0; // number of the line where reading stopped (1-based), 0 if none
-  bool Ok() const { return Code == 0; }
+// Message: for the user, empty on success; Detail: where reading stopped and why.
+struct TReadResult : TResult {
+  std::int64_t Line = 0;  // number of the line where reading stopped (1-based), 0 if none
+  int Code() const { return Ok ? 0 : 1; }  // 0 read, 1 failed
 };
 
 }  // namespace mirel

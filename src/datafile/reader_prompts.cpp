@@ -1,17 +1,8 @@
 #include "datafile/reader_prompts.h"
 
-#include <filesystem>
-#include <system_error>
+#include "text/file_search.h"
 
 namespace mirel {
-namespace {
-
-bool IsFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(path, ec);
-}
-
-}  // namespace
 
 TNonInteractivePrompts::TNonInteractivePrompts(std::vector<std::string> searchFolders)
     : searchFolders_(std::move(searchFolders)) {}
@@ -22,13 +13,9 @@ bool TNonInteractivePrompts::AskYesNo(std::string_view, std::string_view) {
 }
 
 std::optional<std::string> TNonInteractivePrompts::LocatePicture(std::string_view fileName, int) {
-  const std::filesystem::path name{std::string(fileName)};
-  if (name.empty() || IsFile(name)) return std::nullopt;
-  for (const std::string& folder : searchFolders_) {
-    const std::filesystem::path candidate = std::filesystem::path(folder) / name;
-    if (IsFile(candidate)) return candidate.string();
-  }
-  return std::nullopt;
+  const std::string name(fileName);
+  if (FindInFolders(name, {""})) return std::nullopt;
+  return FindInFolders(name, searchFolders_);
 }
 
 }  // namespace mirel

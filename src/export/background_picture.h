@@ -22,9 +22,15 @@ enum class TBackgroundLoadKind {
 struct TBackgroundLoadResult {
   TBackgroundLoadKind Kind = TBackgroundLoadKind::Loaded;
   std::string Error;  // for Undecodable and TooLarge: the file and the reason
-  // 0 when loaded or not a picture file, 1 otherwise.
+  // As IBackgroundSurface::LoadBackground reports it: loaded (a file that is
+  // no picture kind loads nothing and is no failure), missing, or undecodable.
   int Code() const {
-    return Kind == TBackgroundLoadKind::Loaded || Kind == TBackgroundLoadKind::NotAPicture ? 0 : 1;
+    switch (Kind) {
+      case TBackgroundLoadKind::Loaded:
+      case TBackgroundLoadKind::NotAPicture: return kBackgroundLoaded;
+      case TBackgroundLoadKind::Missing: return kBackgroundMissing;
+      default: return kBackgroundUndecodable;
+    }
   }
 };
 

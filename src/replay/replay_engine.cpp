@@ -62,8 +62,9 @@ std::int32_t TReplayEngine::IndexSteps(const TActionItem* target) {
     steps_.push_back(item);
     std::int32_t resume = kNotABranch;
     if (record.TargetType == TActionKind::Branch) {
-      // Resuming from itself or from the future cannot be replayed.
-      resume = record.TargetID >= 0 && record.TargetID < step ? record.TargetID : kBadBranch;
+      // Resuming from itself or from the future cannot be replayed; a step
+      // before the first resumes from the empty drawing, as no step applies.
+      resume = record.TargetID >= step ? kBadBranch : std::max(record.TargetID, 0);
     } else if (IsCreatingKind(record.TargetType)) {
       // The first creating record of an ID is the one that counts.
       creators_.AddFirst(record.TargetID, record);

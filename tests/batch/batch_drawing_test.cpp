@@ -16,8 +16,8 @@ namespace {
 void ExpectStepByStepEqualsFresh(const std::string& file, const std::string& backgroundFolder) {
   TBatchDrawing stepwise({backgroundFolder});
   TBatchDrawing fresh({backgroundFolder});
-  ASSERT_TRUE(stepwise.Read(file).Ok()) << file;
-  ASSERT_TRUE(fresh.Read(file).Ok()) << file;
+  ASSERT_TRUE(stepwise.Read(file).Ok) << file;
+  ASSERT_TRUE(fresh.Read(file).Ok) << file;
   const int steps = stepwise.History.GetStepCount();
   ASSERT_GT(steps, 3);
   for (int step = 1; step <= steps; ++step) {
@@ -40,8 +40,8 @@ TEST(BatchDrawing, MissingBackgroundIsFoundInTheExtraFolders) {
   ASSERT_TRUE(QDir::setCurrent(QDir::tempPath()));
   TBatchDrawing without;
   TBatchDrawing with({"/nonexistent", MIREL_EXAMPLES});
-  ASSERT_TRUE(without.Read(MIREL_EXAMPLES "/garden.mrl").Ok());
-  ASSERT_TRUE(with.Read(MIREL_EXAMPLES "/garden.mrl").Ok());
+  ASSERT_TRUE(without.Read(MIREL_EXAMPLES "/garden.mrl").Ok);
+  ASSERT_TRUE(with.Read(MIREL_EXAMPLES "/garden.mrl").Ok);
   without.RebuildTo(1);
   with.RebuildTo(1);
   QDir::setCurrent(previous);
@@ -53,13 +53,13 @@ TEST(BatchDrawing, MissingBackgroundIsFoundInTheExtraFolders) {
 TEST(BatchDrawing, UnreadableFileReportsAndKeepsNoHalfRecord) {
   TBatchDrawing drawing;
   const TReadResult result = drawing.Read(MIREL_TEST_DATA "/bad_truncated.mrl");
-  EXPECT_FALSE(result.Ok());
+  EXPECT_FALSE(result.Ok);
   EXPECT_FALSE(result.Message.empty());
   for (const TActionItem* item = drawing.History.GetNext(drawing.History.GetHead()); item;
        item = item->Next()) {
     EXPECT_NE(item->Data.TargetType, TActionKind::NoAction);
   }
-  EXPECT_FALSE(drawing.Read(MIREL_TEST_DATA "/no_such_file.mrl").Ok());
+  EXPECT_FALSE(drawing.Read(MIREL_TEST_DATA "/no_such_file.mrl").Ok);
 }
 
 }  // namespace

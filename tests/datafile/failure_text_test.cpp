@@ -44,7 +44,7 @@ TEST(FailureText, BinaryGarbageIsShownEscaped) {
 
   const std::string binary = test::ReadBytes(test::DataPath("bad_binary.mrl"));
   const TReadResult golden = Read(binary);
-  EXPECT_FALSE(golden.Ok());
+  EXPECT_FALSE(golden.Ok);
   EXPECT_TRUE(IsPrintableUtf8(golden.Detail)) << golden.Detail;
 }
 

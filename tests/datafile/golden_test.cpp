@@ -45,13 +45,13 @@ TEST(GoldenFiles, WriterOutputReadsBackEqualAndWritesTheSameBytes) {
     THistoryList expected;
     build(expected);
     const auto read = ReadGolden(name);
-    ASSERT_TRUE(read->Result.Ok()) << name << ": " << read->Result.Detail;
+    ASSERT_TRUE(read->Result.Ok) << name << ": " << read->Result.Detail;
     test::ExpectSameCarriedFields(expected, read->History);
   }
   for (const auto& [name, bytes] : test::GoldenFiles()) {
     if (!name.starts_with("good_")) continue;
     const auto read = ReadGolden(name);
-    ASSERT_TRUE(read->Result.Ok()) << name << ": " << read->Result.Detail;
+    ASSERT_TRUE(read->Result.Ok) << name << ": " << read->Result.Detail;
     EXPECT_EQ(test::WriteToString(read->History), bytes) << name;
   }
 }
@@ -63,12 +63,12 @@ TEST(GoldenFiles, EveryKindFileSetsNextFigureIDAboveItsIDs) {
 
 TEST(GoldenFiles, OlderVersionsRead) {
   const auto empty = ReadGolden("old_v10_header_only.mrl");
-  EXPECT_TRUE(empty->Result.Ok());
+  EXPECT_TRUE(empty->Result.Ok);
   EXPECT_EQ(empty->History.GetStepCount(), 0);
   EXPECT_EQ(empty->History.NextFigureID, 1);
 
   const auto timeOnly = ReadGolden("old_v11_time_only.mrl");
-  ASSERT_TRUE(timeOnly->Result.Ok()) << timeOnly->Result.Detail;
+  ASSERT_TRUE(timeOnly->Result.Ok) << timeOnly->Result.Detail;
   ASSERT_EQ(timeOnly->History.GetStepCount(), 2);
   const TActionData& create = timeOnly->History.StepItem(1)->Data;
   EXPECT_EQ(create.ActionTime.Year, 0);
@@ -78,7 +78,7 @@ TEST(GoldenFiles, OlderVersionsRead) {
   EXPECT_EQ(timeOnly->History.NextFigureID, 4);
 
   const auto colours = ReadGolden("old_v12_colours.mrl");
-  ASSERT_TRUE(colours->Result.Ok()) << colours->Result.Detail;
+  ASSERT_TRUE(colours->Result.Ok) << colours->Result.Detail;
   ASSERT_EQ(colours->History.GetStepCount(), 5);
   const auto step = [&](int n) -> const TFigData& { return colours->History.StepItem(n)->Data.FigData; };
   EXPECT_EQ(step(1).PenColor, 0x000000FFu);
@@ -90,21 +90,21 @@ TEST(GoldenFiles, OlderVersionsRead) {
   EXPECT_EQ(step(5).PenColor, 0xFFFFFFFFu);
 
   const auto points = ReadGolden("old_points_2100.mrl");
-  ASSERT_TRUE(points->Result.Ok());
+  ASSERT_TRUE(points->Result.Ok);
   EXPECT_EQ(points->History.StepItem(1)->Data.FigData.PointData->GetCount(), 2000);
 }
 
 TEST(GoldenFiles, OlderVersionsAreWrittenAsTheCurrentOneAndThenStayTheSame) {
   for (const char* name : {"old_v11_time_only.mrl", "old_v12_colours.mrl", "old_points_2100.mrl"}) {
     const auto first = ReadGolden(name);
-    ASSERT_TRUE(first->Result.Ok()) << name;
+    ASSERT_TRUE(first->Result.Ok) << name;
     const std::string written = test::WriteToString(first->History);
     EXPECT_TRUE(written.starts_with("MIREL FILE FORMAT 1.3\r\n"));
     THistoryList again;
     TLineReader lines(written);
     TInternalLog log;
     TNonInteractivePrompts prompts;
-    ASSERT_TRUE(ReadDataFile(lines, again, log, prompts).Ok()) << name;
+    ASSERT_TRUE(ReadDataFile(lines, again, log, prompts).Ok) << name;
     test::ExpectSameCarriedFields(first->History, again);
     EXPECT_EQ(test::WriteToString(again), written) << name;
   }
@@ -125,7 +125,7 @@ TEST(GoldenFiles, MalformedFilesFailWithTheirMessageKeepingCompleteRecords) {
   };
   for (const auto& [name, message, kept] : cases) {
     const auto read = ReadGolden(name);
-    EXPECT_FALSE(read->Result.Ok()) << name;
+    EXPECT_FALSE(read->Result.Ok) << name;
     EXPECT_EQ(read->Result.Message, message) << name;
     EXPECT_EQ(read->History.GetStepCount(), kept) << name;
     for (const TActionItem* i = read->History.GetHead()->Next(); i; i = i->Next()) {

@@ -45,7 +45,7 @@ struct Reading {
 TEST(Reader, ExampleBlockLogsItsLinesOneByOne) {
   Reading r;
   r.Log.ShowInternal = true;
-  ASSERT_TRUE(r.Read(kExample).Ok());
+  ASSERT_TRUE(r.Read(kExample).Ok);
   const std::vector<std::string> expected = {
       "MIREL FILE FORMAT 1.3",  "",
       "begin ActionData",       "ActionTime: 2004 07 15 10 23 05 42",
@@ -65,7 +65,7 @@ TEST(Reader, ExampleBlockLogsItsLinesOneByOne) {
 
 TEST(Reader, ExampleReadsBackToItsRecords) {
   Reading r;
-  ASSERT_TRUE(r.Read(kExample).Ok());
+  ASSERT_TRUE(r.Read(kExample).Ok);
   EXPECT_TRUE(r.Log.Lines().empty());
   ASSERT_EQ(r.History.GetStepCount(), 2);
   const TActionData& create = r.Step(1);
@@ -85,7 +85,7 @@ TEST(Reader, ExampleReadsBackToItsRecords) {
 TEST(Reader, HeadersOfEveryVersionAndNothingElse) {
   for (const char* version : {"1.0", "1.1", "1.2", "1.3"}) {
     Reading r;
-    EXPECT_TRUE(r.Read(std::string("MIREL FILE FORMAT ") + version + "\r\n").Ok()) << version;
+    EXPECT_TRUE(r.Read(std::string("MIREL FILE FORMAT ") + version + "\r\n").Ok) << version;
     EXPECT_EQ(r.History.GetStepCount(), 0);
     EXPECT_EQ(r.History.NextFigureID, 1);
   }
@@ -93,7 +93,7 @@ TEST(Reader, HeadersOfEveryVersionAndNothingElse) {
                            "\r\n", "mirel file format 1.3\r\n", "\xEF\xBB\xBFMIREL FILE FORMAT 1.3\r\n"}) {
     Reading r;
     const TReadResult result = r.Read(text);
-    EXPECT_FALSE(result.Ok()) << text;
+    EXPECT_FALSE(result.Ok) << text;
     EXPECT_EQ(result.Message, "データフォーマットが違います") << text;
     EXPECT_EQ(r.History.GetStepCount(), 0);
   }
@@ -103,21 +103,21 @@ TEST(Reader, NextFigureIDIsOneAboveTheLargestIDRead) {
   Reading r;
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", LineFigure("1")) +
                      Block(kTime, "Front", "7\r\n") + Block(kTime, "Delete", "3\r\n"))
-                  .Ok());
+                  .Ok);
   EXPECT_EQ(r.History.NextFigureID, 8);
 
   Reading zero;
-  ASSERT_TRUE(zero.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Delete", "0\r\n")).Ok());
+  ASSERT_TRUE(zero.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Delete", "0\r\n")).Ok);
   EXPECT_EQ(zero.History.NextFigureID, 2);
 
   Reading largest;
-  ASSERT_TRUE(largest.Read(Header() + Block(kTime, "Delete", "2147483647\r\n")).Ok());
+  ASSERT_TRUE(largest.Read(Header() + Block(kTime, "Delete", "2147483647\r\n")).Ok);
   EXPECT_EQ(largest.History.NextFigureID, 2147483647);
 }
 
 TEST(Reader, TimeOnlyLineLeavesTheRecordWithoutDate) {
   Reading r;
-  ASSERT_TRUE(r.Read("MIREL FILE FORMAT 1.0\r\n" + Block("10 23 05 42", "ClearAll", "")).Ok());
+  ASSERT_TRUE(r.Read("MIREL FILE FORMAT 1.0\r\n" + Block("10 23 05 42", "ClearAll", "")).Ok);
   const TActionTime& t = r.Step(1).ActionTime;
   EXPECT_EQ(t.Year, 0);
   EXPECT_EQ(t.Hour, 10);
@@ -131,7 +131,7 @@ TEST(Reader, IntegerLinesThatAreNoNumberKeepTheDefaults) {
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create",
                                       "x\r\nbegin FigData\r\ndtText\r\nwide\r\nclBlack\r\nclWhite\r\n"
                                       "big\r\nclBlack\r\nhello\r\n3\r\n\r\nend FigData\r\n"))
-                  .Ok());
+                  .Ok);
   const TActionData& record = r.Step(1);
   EXPECT_EQ(record.TargetID, 0);
   EXPECT_EQ(record.FigData.PenWidth, 0);
@@ -150,7 +150,7 @@ TEST(Reader, PointSectionsKeepTheFirst2000PointsAndReadOn) {
       "1\r\nbegin FigData\r\ndtFreeLine\r\n1\r\nclBlack\r\nclWhite\r\n0\r\nclBlack\r\n\r\n"
       "0 -2099\r\n2099 0\r\n" + points + "end FigData\r\n";
   Reading r;
-  ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", figure) + Block(kTime, "ClearAll", "")).Ok());
+  ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", figure) + Block(kTime, "ClearAll", "")).Ok);
   ASSERT_EQ(r.History.GetStepCount(), 2);
   const TPointData& read = *r.Step(1).FigData.PointData;
   ASSERT_EQ(read.GetCount(), 2000);
@@ -164,7 +164,7 @@ TEST(Reader, PointLinesTakeMissingCoordinatesFromThePointBefore) {
                                       "1\r\nbegin FigData\r\ndtPolyline\r\n1\r\nclBlack\r\nclWhite\r\n"
                                       "0\r\nclBlack\r\n\r\n0 0\r\n0 0\r\nbegin PointData\r\n"
                                       "\r\n5 6\r\n7\r\n\r\nend PointData\r\nend FigData\r\n"))
-                  .Ok());
+                  .Ok);
   const TPointData& p = *r.Step(1).FigData.PointData;
   ASSERT_EQ(p.GetCount(), 4);
   EXPECT_EQ(p.Point(0), (TPoint{0, 0}));
@@ -177,7 +177,7 @@ TEST(Reader, LastLineWithoutLineEndIsReadWhole) {
   std::string text = kExample;
   text.resize(text.size() - 2);
   Reading r;
-  EXPECT_TRUE(r.Read(text).Ok());
+  EXPECT_TRUE(r.Read(text).Ok);
   EXPECT_EQ(r.History.GetStepCount(), 2);
 }
 
@@ -193,7 +193,7 @@ TEST(Reader, SizeChangeReadsTheSectionOfTheFigureItConcerns) {
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", freeLine) +
                      Block(kTime, "Change", sizeWithPoints) + Block(kTime, "Create", LineFigure("9")) +
                      Block(kTime, "Change", sizeOfLine))
-                  .Ok())
+                  .Ok)
       << r.Result.Detail;
   ASSERT_TRUE(r.Step(2).FigData.PointData);
   EXPECT_EQ(r.Step(2).FigData.PointData->Point(1), (TPoint{2, 2}));
@@ -211,14 +211,14 @@ TEST(Reader, SizeChangeAfterABranchToTheFiguresIDReadsItsSection) {
                               Block(kTime, "Create", LineFigure("3")) + Block(kTime, "Branch", "2\r\n") +
                               Block(kTime, "Create", freeLine);
   Reading r;
-  ASSERT_TRUE(r.Read(history + Block(kTime, "Change", size + points + "end FigData\r\n")).Ok())
+  ASSERT_TRUE(r.Read(history + Block(kTime, "Change", size + points + "end FigData\r\n")).Ok)
       << r.Result.Detail;
   ASSERT_TRUE(r.Step(5).FigData.PointData);
   EXPECT_EQ(r.Step(5).FigData.PointData->Point(1), (TPoint{2, 2}));
   // Files that took the Branch for the figure's first record have no
   // section there; they read, the change without points.
   Reading older;
-  ASSERT_TRUE(older.Read(history + Block(kTime, "Change", size + "end FigData\r\n")).Ok())
+  ASSERT_TRUE(older.Read(history + Block(kTime, "Change", size + "end FigData\r\n")).Ok)
       << older.Result.Detail;
   EXPECT_FALSE(older.Step(5).FigData.PointData);
   EXPECT_EQ(older.Step(5).FigData.End, (TPoint{2, 2}));
@@ -226,7 +226,7 @@ TEST(Reader, SizeChangeAfterABranchToTheFiguresIDReadsItsSection) {
   Reading bad;
   EXPECT_FALSE(bad.Read(history + Block(kTime, "Change", size + "begin StampData\r\nend StampData\r\n"
                                                           "end FigData\r\n"))
-                   .Ok());
+                   .Ok);
   EXPECT_EQ(bad.History.GetStepCount(), 4);
 }
 
@@ -234,7 +234,7 @@ TEST(Reader, StampsNestAndAnEmptyStampHasAnEmptyList) {
   THistoryList written;
   test::BuildNestedStamps(written);
   Reading r;
-  ASSERT_TRUE(r.Read(test::WriteToString(written)).Ok()) << r.Result.Detail;
+  ASSERT_TRUE(r.Read(test::WriteToString(written)).Ok) << r.Result.Detail;
   const TFigData& outer = r.Step(1).FigData;
   ASSERT_TRUE(outer.StampData);
   const TFigData& middle = outer.StampData->GetHead()->Next()->Data;
@@ -264,10 +264,10 @@ TEST(Reader, StampsNest256LevelsDeepButNoDeeper) {
     return Header() + Block(kTime, "Create", "1\r\nbegin FigData\r\n" + block);
   };
   Reading ok;
-  EXPECT_TRUE(ok.Read(file(256)).Ok()) << ok.Result.Detail;
+  EXPECT_TRUE(ok.Read(file(256)).Ok) << ok.Result.Detail;
   Reading deep;
   const TReadResult result = deep.Read(file(257));
-  EXPECT_FALSE(result.Ok());
+  EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "ActionItem：読み込みエラー");
   EXPECT_EQ(deep.History.GetStepCount(), 0);
 }
@@ -286,7 +286,7 @@ TEST(Reader, ValuesOutOfRangeFailTheBlock) {
   };
   for (const auto& [block, valid] : cases) {
     Reading r;
-    EXPECT_EQ(r.Read(Header() + Block(kTime, "ClearAll", "") + block).Ok(), valid) << block;
+    EXPECT_EQ(r.Read(Header() + Block(kTime, "ClearAll", "") + block).Ok, valid) << block;
     EXPECT_EQ(r.History.GetStepCount(), valid ? 2 : 1);
   }
 }
@@ -312,7 +312,7 @@ TEST(Reader, FailuresKeepOnlyTheCompleteRecordsBefore) {
   for (const std::string& bad : cases) {
     Reading r;
     const TReadResult result = r.Read(Header() + good + bad);
-    EXPECT_FALSE(result.Ok()) << bad;
+    EXPECT_FALSE(result.Ok) << bad;
     EXPECT_EQ(result.Message, "ActionItem：読み込みエラー") << bad;
     EXPECT_FALSE(result.Detail.empty());
     ASSERT_EQ(r.History.GetStepCount(), 1) << bad;
@@ -327,7 +327,7 @@ TEST(Reader, ColourThatIsNoNumberFailsWithTheConversionMessage) {
   std::string figure = LineFigure("1");
   figure.replace(figure.find("clWhite"), 7, "red");
   const TReadResult result = r.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Create", figure));
-  EXPECT_FALSE(result.Ok());
+  EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "'red' は整数ではありません");
   EXPECT_EQ(r.History.GetStepCount(), 1);
   EXPECT_EQ(result.Line, 14);
@@ -349,12 +349,12 @@ TEST(Reader, LongTextLinesAreReadWholeUpToTheLimit) {
   std::string figure = LineFigure("1");
   const std::size_t empty = figure.find("\r\n\r\n0 0") + 2;
   Reading r;
-  ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", std::string(figure).insert(empty, text))).Ok());
+  ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", std::string(figure).insert(empty, text))).Ok);
   EXPECT_EQ(r.Step(1).FigData.Text, text);
   Reading tooLong;
   const TReadResult result =
       tooLong.Read(Header() + Block(kTime, "Create", std::string(figure).insert(empty, text + "b")));
-  EXPECT_FALSE(result.Ok());
+  EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "ActionItem：読み込みエラー");
   EXPECT_EQ(result.Line, 13);
 }
@@ -364,7 +364,7 @@ TEST(Reader, FileNamesAreResolvedInFileOrder) {
   r.Prompts.Answers = {false, false};
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "ReadBG", "one.jpg\r\n") +
                      Block(kTime, "ReadData", "two.mrl\r\n"))
-                  .Ok());
+                  .Ok);
   ASSERT_EQ(r.Prompts.Questions.size(), 2u);
   EXPECT_EQ(r.Prompts.Questions[0], "one.jpgが見つかりません。場所を指定しますか？");
   EXPECT_EQ(r.Prompts.Questions[1], "two.mrlが見つかりません。場所を指定しますか？");
@@ -385,7 +385,7 @@ TEST(Reader, ReadsFromAFileAsFromMemory) {
   TNonInteractivePrompts prompts;
   const TReadResult result = ReadDataFile(*lines, history, log, prompts);
   std::filesystem::remove(path);
-  ASSERT_TRUE(result.Ok()) << result.Detail;
+  ASSERT_TRUE(result.Ok) << result.Detail;
   test::ExpectSameCarriedFields(written, history);
   EXPECT_EQ(test::WriteToString(history), text);
 }

@@ -100,7 +100,7 @@ TEST_F(BackgroundPicture, MissingFileGivesOneAndKeepsThePicture) {
   LoadKnownPicture();
   const TBackgroundLoadResult result = Background.Load("nowhere.bmp");
   EXPECT_EQ(result.Kind, TBackgroundLoadKind::Missing);
-  EXPECT_EQ(result.Code(), 1);
+  EXPECT_EQ(result.Code(), kBackgroundMissing);
   EXPECT_TRUE(result.Error.empty());
   ExpectKnownPicture();
   // A folder is not a picture file.
@@ -126,12 +126,12 @@ TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
   for (const char* name : {"garbage.jpg", "empty.JPG", "garbage.bmp", "cut.jpg", "bitmap.jpg", "jpeg.bmp"}) {
     const TBackgroundLoadResult result = Background.Load(name);
     EXPECT_EQ(result.Kind, TBackgroundLoadKind::Undecodable) << name;
-    EXPECT_EQ(result.Code(), 1) << name;
+    EXPECT_EQ(result.Code(), kBackgroundUndecodable) << name;
     EXPECT_NE(result.Error.find(name), std::string::npos) << result.Error;
     ExpectKnownPicture();
   }
   // Through the replay's interface the reason is kept for the window.
-  EXPECT_EQ(Background.LoadBackground("garbage.jpg"), 1);
+  EXPECT_EQ(Background.LoadBackground("garbage.jpg"), kBackgroundUndecodable);
   EXPECT_NE(Background.TakeLoadError().find("garbage.jpg"), std::string::npos);
   EXPECT_TRUE(Background.TakeLoadError().empty());
 }
@@ -143,7 +143,7 @@ TEST_F(BackgroundPicture, OversizedPicturesAreRefusedAndKeepThePicture) {
   for (const char* name : {"wide.jpg", "tall.bmp"}) {
     const TBackgroundLoadResult result = Background.Load(name);
     EXPECT_EQ(result.Kind, TBackgroundLoadKind::TooLarge) << name;
-    EXPECT_EQ(result.Code(), 1);
+    EXPECT_EQ(result.Code(), kBackgroundUndecodable);
     EXPECT_NE(result.Error.find("16384"), std::string::npos) << result.Error;
     ExpectKnownPicture();
   }

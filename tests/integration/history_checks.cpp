@@ -64,7 +64,7 @@ std::string CheckLasting(const TSimulatedEditor& editor) {
   TInternalLog log;
   TNonInteractivePrompts prompts;
   const TReadResult result = ReadDataFile(lines, read, log, prompts);
-  if (!result.Ok()) {
+  if (!result.Ok) {
     return "data file not read back: " + result.Detail + " at line " + std::to_string(result.Line);
   }
   if (read.GetStepCount() != editor.History.GetStepCount()) {

@@ -78,7 +78,7 @@ TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
   ASSERT_EQ(editor.History.GetStepCount(), 6);
 
   TReadBack back(bytes);
-  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  ASSERT_TRUE(back.result.Ok) << back.result.Detail;
   EXPECT_EQ(back.rebuilt.SkippedRecords, 0);
   EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
   EXPECT_EQ(back.figures.GetTail()->Data.PointData->Point(2).X, 210);
@@ -97,7 +97,7 @@ TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
   EXPECT_EQ(line->Data.PointData->Point(1).X, 120);
 
   TReadBack back(editor.Save());
-  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  ASSERT_TRUE(back.result.Ok) << back.result.Detail;
   EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
 }
 
@@ -116,7 +116,7 @@ TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
   EXPECT_EQ(contents.GetHead()->Next()->Data.End.X, 100);
   EXPECT_EQ(contents.GetTail()->Data.StampData->GetTail()->Data.End.X, 20);
   TReadBack back(bytes);
-  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  ASSERT_TRUE(back.result.Ok) << back.result.Detail;
   EXPECT_EQ(back.rebuilt.SkippedRecords, 0);
   EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
 }
@@ -133,7 +133,7 @@ TEST(SavedDrawing, UndoneFigureComesBackInFrontWithANewID) {
   EXPECT_EQ(editor.FigureAt(1)->Data.End, (TPoint{17, 10}));
 
   TReadBack back(editor.Save());
-  ASSERT_TRUE(back.result.Ok()) << back.result.Detail;
+  ASSERT_TRUE(back.result.Ok) << back.result.Detail;
   EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
   EXPECT_EQ(back.history.NextFigureID, 4);
 }

@@ -34,6 +34,17 @@ TEST(ReplayBackground, FallsBackToTheFileNameInTheCurrentFolder) {
   EXPECT_EQ(shown, "C:\\work/old\\hana.jpg");
 }
 
+TEST(ReplayBackground, PictureThatCannotBeShownIsNotReplacedByItsNamesake) {
+  TFakeBackground surface;
+  surface.Existing = {"a.bmp", "hana.jpg"};
+  surface.Undecodable = {"C:\\work\\hana.jpg"};
+  std::string shown;
+  ShowReplayBackground(surface, "a.bmp", shown);
+  ShowReplayBackground(surface, "C:\\work\\hana.jpg", shown);
+  EXPECT_EQ(surface.Calls, (Calls{"load a.bmp", "load C:\\work\\hana.jpg"}));
+  EXPECT_EQ(surface.Picture, "a.bmp");
+}
+
 TEST(ReplayBackground, TrailByteIsNotAFolderSeparator) {
   TFakeBackground surface;
   // "表.jpg" in code page 932: its second byte is 0x5C.

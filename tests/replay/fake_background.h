@@ -12,12 +12,14 @@ namespace mirel::testing {
 class TFakeBackground : public IBackgroundSurface {
  public:
   std::set<std::string> Existing;
+  std::set<std::string> Undecodable;  // there, but no picture
   std::vector<std::string> Calls;  // "load NAME" or "clear"
   std::string Picture;              // what is shown; empty = blank
 
   int LoadBackground(const std::string& cp932Name) override {
     Calls.push_back("load " + cp932Name);
-    if (!Existing.contains(cp932Name)) return 1;
+    if (Undecodable.contains(cp932Name)) return kBackgroundUndecodable;
+    if (!Existing.contains(cp932Name)) return kBackgroundMissing;
     Picture = cp932Name;
     return 0;
   }

@@ -80,11 +80,21 @@ TEST(InconsistentHistory, BranchNotBelowItsOwnStepIsSkipped) {
   AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
   AddBranch(f.History, 2);   // itself
   AddBranch(f.History, 9);   // the future
-  AddBranch(f.History, -1);  // no step at all
   AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
-  const TRebuiltStep step = f.Rebuild(5);
-  EXPECT_EQ(step.SkippedRecords, 3);
+  const TRebuiltStep step = f.Rebuild(4);
+  EXPECT_EQ(step.SkippedRecords, 2);
   EXPECT_EQ(Tags(f.FigList), (Ints{1, 2}));
+}
+
+TEST(InconsistentHistory, BranchBeforeTheFirstStepResumesFromTheEmptyDrawing) {
+  TReplayFixture f;
+  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddBranch(f.History, -1);
+  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  EXPECT_EQ(f.Rebuild(2).SkippedRecords, 0);
+  EXPECT_TRUE(Tags(f.FigList).empty());
+  f.Rebuild(3);
+  EXPECT_EQ(Tags(f.FigList), (Ints{2}));
 }
 
 TEST(InconsistentHistory, UndoWithNothingDeletedRestoresNothing) {

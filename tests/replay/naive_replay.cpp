@@ -93,7 +93,8 @@ void TNaiveReplay::Apply(std::int32_t step) {
       UnlinkAll();
       break;
     case TActionKind::Branch:
-      if (r.TargetID >= 0 && r.TargetID < step) {
+      // A step before the first leaves the empty drawing: no step applies.
+      if (r.TargetID < step) {
         background_.clear();
         ClearLists();
         UnlinkAll();

@@ -1,0 +1,46 @@
+#include "editor/document.h"
+
+#include "datafile/data_reader.h"
+#include "datafile/line_reader.h"
+#include "model/fig_ops.h"
+
+namespace mirel {
+
+TDocument::TDocument(TClock clock)
+    : Recorder(History, Log, std::move(clock)), Replay(History, FigList, DeletedFigList) {}
+
+void TDocument::Reset() {
+  Recorder.ResetPending();
+  Recorder.SelectedFig = nullptr;
+  History.ClearHistory();
+  ClearFigList(FigList);
+  ClearFigList(DeletedFigList);
+}
+
+TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts) {
+  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  if (!lines) {
+    TReadResult result;
+    result.Ok = false;
+    result.Message = kReadFailedMessage;
+    result.Detail = "cannot open " + path;
+    return result;
+  }
+  return ReadDataFile(*lines, History, Log, prompts);
+}
+
+TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& background) {
+  // The rebuild releases every figure; nothing may stay selected.
+  Recorder.SelectedFig = nullptr;
+  return Replay.RebuildDrawing(cursor, background);
+}
+
+void TDocument::CommitPendingResize() {
+  if (Recorder.SizeChangePending) Recorder.CommitSizeChange();
+}
+
+TSaveResult TDocument::Save(const std::string& path, TBackupRule rule) const {
+  return SaveHistoryToFile(History, path, rule);
+}
+
+}  // namespace mirel
