@@ -171,6 +171,12 @@ class TEditor {
   void SetDrawDefaults();
   void ForgetStamp();
   void FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points);
+  // Every release in drawing mode: solid pen 4 pixels wide, solid brush.
+  void ResetPenForRelease();
+  void SetDataFileName(std::string path);
+  void LoadPicture(const std::string& path);
+  TResult OverwriteSave();
+  TResult SaveAs();
   // Rebuilds the drawing at the play cursor and shows it.
   void RebuildAtCursor();
   // Leaving watching mode: the resume question; false on Cancel.
@@ -202,7 +208,7 @@ class TEditor {
   TResizeBase resizeBase_;
   std::int32_t hTrack_ = 0;
   std::int32_t vTrack_ = 0;
-  const TActionItem* playCursor_ = nullptr;
+  TActionItem* playCursor_ = nullptr;
   TPlayControls play_;
   std::optional<int> exitStatus_;
 };

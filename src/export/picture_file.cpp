@@ -2,10 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <cstdio>
 
 #include "export/bmp_encoder.h"
-#include "text/path_utils.h"
 
 namespace mirel {
 namespace {
@@ -15,14 +13,6 @@ TPictureFileResult Failure(const std::string& path, const QString& why) {
 }
 
 }  // namespace
-
-std::string PictureBackupName(std::string_view chosenPath) { return BaseNameOf(chosenPath) + ".bak"; }
-
-std::string SeriesFrameName(std::string_view chosenPath, int step) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%03d", step);
-  return BaseNameOf(chosenPath) + number + ".jpg";
-}
 
 TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
                                     const std::string& backupName) {

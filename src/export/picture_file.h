@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "export/jpeg_encoder.h"
+#include "text/picture_names.h"
 
 namespace mirel {
 
@@ -15,17 +16,6 @@ struct TPictureFileResult {
   bool Ok = true;
   std::string Error;  // what failed, with the file name; empty on success
 };
-
-// The backup name of a chosen picture: its base name (no folders, drive or
-// extension) + ".bak". It is relative: the backup lands in the current
-// folder, which the save dialog has just made the chosen file's folder.
-// pic.bmp and pic.jpg share pic.bak.
-std::string PictureBackupName(std::string_view chosenPath);
-
-// The name of step `step` (from 1) of the all-steps series for a chosen
-// file: base name + the step as three digits (four and more from 1000) +
-// ".jpg", relative to the current folder.
-std::string SeriesFrameName(std::string_view chosenPath, int step);
 
 // Writes `bytes` to `path` (native UTF-8) through a temporary file in the
 // same folder. When `backupName` is not empty and `path` exists, the old

@@ -46,8 +46,9 @@ class TReplayEngine {
 
   // The background a rebuild last put under the canvas; empty = blank.
   const std::string& ShownBGFile() const { return shownBGFile_; }
-  // For the commands that blank the background outside a rebuild.
+  // For the commands that blank or load the background outside a rebuild.
   void ForgetShownBackground() { shownBGFile_.clear(); }
+  void SetShownBackground(std::string cp932Name) { shownBGFile_ = std::move(cp932Name); }
 
   // The record that brought figure `id` into the drawing: the first creating
   // record with that ID from step 1 on; none if there is none. Its links are

@@ -1,0 +1,190 @@
+// What the drawing tools make when a gesture ends: figures, texts, stamps.
+#include <algorithm>
+
+#include "editor/editor.h"
+#include "editor/messages.h"
+#include "model/fig_ops.h"
+#include "text/cp932.h"
+
+namespace mirel {
+namespace {
+
+// The figure whose attributes drawing a stamp leaves on the canvas: the last
+// one drawn, inner stamps drawn in place of themselves.
+const TFigData* LastDrawnFigure(const TFigList& contents) {
+  for (const TFigItem* item = contents.GetTail(); item != contents.GetHead(); item = item->Prev()) {
+    const TFigData& figure = item->Data;
+    if (figure.DrawingTool != dtStamp) return &figure;
+    if (figure.StampData) {
+      if (const TFigData* inner = LastDrawnFigure(*figure.StampData)) return inner;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TEditor::InBox(TPoint c1, TPoint c2, TPoint p) {
+  const std::int64_t left = std::min(c1.X, c2.X), right = std::max(c1.X, c2.X);
+  const std::int64_t top = std::min(c1.Y, c2.Y), bottom = std::max(c1.Y, c2.Y);
+  return left - 3 <= p.X && p.X <= right + 3 && top - 3 <= p.Y && p.Y <= bottom + 3;
+}
+
+void TEditor::ResetPenForRelease() {
+  canvas_.PenStyle = TPenStyle::Solid;
+  canvas_.PenWidth = 4;
+  canvas_.PenMode = TPenMode::Copy;
+  canvas_.BrushStyle = TBrushStyle::Solid;
+}
+
+void TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points) {
+  // Fields this path does not set keep what the last finished figure left.
+  scratch_.DrawingTool = tool;
+  scratch_.PenWidth = canvas_.PenWidth;
+  scratch_.PenColor = canvas_.PenColor;
+  scratch_.BrushColor = canvas_.BrushColor;
+  scratch_.BrushStyle = canvas_.BrushStyle == TBrushStyle::Clear ? 1 : 0;
+  scratch_.Start = anchor;
+  scratch_.End = release;
+  if (points) scratch_.PointData = std::make_unique<TPointData>(*points);
+  if (tool == dtStamp) {
+    scratch_.End = TPoint{WrapAdd(release.X, std::int64_t{stampMax_.X} - stampMin_.X),
+                          WrapAdd(release.Y, std::int64_t{stampMax_.Y} - stampMin_.Y)};
+    scratch_.StampData = std::make_unique<TFigList>();
+    for (const TFigItem* item = stampFigList_->GetNext(stampFigList_->GetHead()); item; item = item->Next()) {
+      AddCopy(*scratch_.StampData, item->Data);
+    }
+  }
+  TFigItem* item = AddCopy(doc_.FigList, scratch_);
+  doc_.Recorder.RecordCreation(TActionKind::Create, item);
+}
+
+void TEditor::PressWithSelectionTool(TPoint p) {
+  if (mode_ != mdDraw) return;
+  // Only the panels and the mode change; the rest of the mode switch does not happen.
+  mode_ = mdEdit;
+  EditPress(p);
+}
+
+void TEditor::PressWithTextTool(TPoint p) {
+  if (mode_ != mdDraw) return;
+  view_.ShowTextBox(p, textBoxWidth_, nullptr);
+}
+
+void TEditor::FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release) {
+  ResetPenForRelease();
+  if (mode_ != mdDraw || !IsBoxTool(tool) || release == anchor) return;
+  FinishFigure(tool, anchor, release, nullptr);
+}
+
+void TEditor::FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points) {
+  ResetPenForRelease();
+  if (mode_ != mdDraw || release == anchor) return;
+  FinishFigure(dtFreeLine, anchor, release, &points);
+}
+
+void TEditor::BeginPolyline() {
+  if (mode_ != mdDraw) return;
+  ResetPenForRelease();
+  polylineActive_ = true;
+}
+
+void TEditor::EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points) {
+  ResetPenForRelease();
+  const bool wasActive = polylineActive_;
+  polylineActive_ = false;
+  if (!wasActive || (tool != dtPolyline && tool != dtPolygon) || points.GetCount() < 2) return;
+  FinishFigure(tool, lastVertex, lastVertex, &points);
+}
+
+void TEditor::PlaceStamp(TPoint at) {
+  ResetPenForRelease();
+  if (mode_ != mdDraw || !stampFigList_) return;
+  // Drawing the stamp leaves its last figure's pen and brush on the canvas,
+  // and the stamp figure takes them.
+  if (const TFigData* last = LastDrawnFigure(*stampFigList_)) ApplyFigureAttributes(*last, canvas_);
+  FinishFigure(dtStamp, at, at, nullptr);
+}
+
+void TEditor::StampSetupReleased(TPoint anchor, TPoint release) {
+  ResetPenForRelease();
+  tool_ = kSelectionTool;
+  if (release.X != anchor.X && release.Y != anchor.Y) CollectStamp(anchor, release);
+}
+
+void TEditor::CollectStamp(TPoint c1, TPoint c2) {
+  if (doc_.FigList.Count() == 0) {
+    prompts_.Notice(msg::kNothingToGather);
+    tool_ = kSelectionTool;
+    return;
+  }
+  TPoint least{CanvasWidth, CanvasHeight};
+  TPoint greatest{0, 0};
+  auto gathered = std::make_unique<TFigList>();
+  for (const TFigItem* item = doc_.FigList.GetNext(doc_.FigList.GetHead()); item; item = item->Next()) {
+    const TFigData& figure = item->Data;
+    if (!InBox(c1, c2, figure.Start) || !InBox(c1, c2, figure.End)) continue;
+    const TFigData& copy = AddCopy(*gathered, figure)->Data;
+    least.X = std::min({least.X, copy.Start.X, copy.End.X});
+    least.Y = std::min({least.Y, copy.Start.Y, copy.End.Y});
+    greatest.X = std::max({greatest.X, copy.Start.X, copy.End.X});
+    greatest.Y = std::max({greatest.Y, copy.Start.Y, copy.End.Y});
+  }
+  if (gathered->Count() == 0) {
+    ForgetStamp();
+    return;
+  }
+  for (TFigItem* item = gathered->GetNext(gathered->GetHead()); item; item = item->Next()) {
+    OffsetFig(item->Data, WrapSub(0, least.X), WrapSub(0, least.Y));
+  }
+  stampFigList_ = std::move(gathered);
+  stampMin_ = least;
+  stampMax_ = greatest;
+  view_.ShowStampPreview();
+}
+
+TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) {
+  const TTextConversion converted = Utf8ToCp932(utf8Text);
+  if (!converted.Ok) {
+    // The box stays open with its text so that the child can mend it.
+    TResult refused = TResult::Failed(std::string(msg::kTextNotWritable) + converted.Unconvertible,
+                                      "not in code page 932: " + converted.Unconvertible);
+    prompts_.Notice(refused.Message);
+    return refused;
+  }
+  view_.HideTextBox();
+  const std::string& text = converted.Text;
+  if (!text.empty() && mode_ == mdDraw) {
+    canvas_.FontSize = 12;
+    canvas_.FontColor = clBlack;
+    scratch_.DrawingTool = dtText;
+    scratch_.TextSize = 12;
+    scratch_.TextColor = clBlack;
+    scratch_.Text = text;
+    scratch_.Start = boxTopLeft;
+    scratch_.End = TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, 12)), WrapAdd(boxTopLeft.Y, 12)};
+    TFigItem* item = AddCopy(doc_.FigList, scratch_);
+    doc_.Recorder.RecordCreation(TActionKind::Create, item);
+  } else if (!text.empty() && mode_ == mdEdit) {
+    // The selection may have moved on while the box was open: only a text
+    // figure takes the text.
+    TFigItem* selected = doc_.Recorder.SelectedFig;
+    if (selected && selected->Data.DrawingTool == dtText) {
+      TFigData& figure = selected->Data;
+      figure.Text = text;
+      figure.End = TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, figure.TextSize)),
+                          WrapAdd(boxTopLeft.Y, figure.TextSize)};
+      doc_.Recorder.RecordTextChange();
+    }
+  }
+  view_.Repaint();
+  return TResult::Done();
+}
+
+void TEditor::InputEditEscape() {
+  view_.HideTextBox();
+  if (mode_ == mdDraw) tool_ = kSelectionTool;
+  view_.Repaint();
+}
+
+}  // namespace mirel

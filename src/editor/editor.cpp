@@ -1,0 +1,122 @@
+#include "editor/editor.h"
+
+#include "editor/messages.h"
+#include "model/fig_ops.h"
+
+namespace mirel {
+
+TEditor::TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock)
+    : view_(view), prompts_(prompts), doc_(std::move(clock)) {
+  SetDrawDefaults();
+  playCursor_ = doc_.History.GetHead();
+}
+
+std::string_view TEditor::PaletteHint() const {
+  return paletteColor_ == clBtnFace ? msg::kNoFillChosen : msg::kColorChosen;
+}
+
+TMenuState TEditor::Menus() const {
+  TMenuState menus;
+  menus.FileMenu = !polylineActive_;
+  menus.DataItems = mode_ != mdPlay;
+  menus.DrawMenu = mode_ != mdPlay && !polylineActive_;
+  menus.ToolMenu = !polylineActive_;
+  return menus;
+}
+
+std::string TEditor::Caption() const {
+  std::string caption(kVersionText);
+  if (!doc_.DataFileName.empty()) caption += " - " + doc_.DataFileName;
+  return caption;
+}
+
+void TEditor::FormCreate(const std::string& commandLineFile) {
+  view_.SetCaption(Caption());
+  view_.ShowDates({});
+  if (!commandLineFile.empty()) OpenFileByName(commandLineFile);
+}
+
+void TEditor::SetDataFileName(std::string path) {
+  doc_.DataFileName = std::move(path);
+  view_.SetCaption(Caption());
+}
+
+// ---- The selection and what moves with it ----
+
+void TEditor::Select(TFigItem* item) {
+  doc_.Recorder.SelectedFig = item;
+  markedFig_ = item;
+  CaptureResizeBase();
+}
+
+void TEditor::ClearSelection() { Select(nullptr); }
+
+void TEditor::CaptureResizeBase() {
+  resizeBase_ = TResizeBase{};
+  hTrack_ = vTrack_ = 0;
+  const TFigItem* item = doc_.Recorder.SelectedFig;
+  if (!item) return;
+  const TFigData& figure = item->Data;
+  resizeBase_.Start = figure.Start;
+  resizeBase_.End = figure.End;
+  resizeBase_.TextSize = figure.TextSize;
+  if (IsPointListTool(figure.DrawingTool) && figure.PointData) {
+    const auto points = figure.PointData->Points();
+    resizeBase_.Points.assign(points.begin(), points.end());
+  }
+  if (figure.DrawingTool == dtStamp) resizeBase_.Stamp = figure;
+}
+
+void TEditor::SetDrawDefaults() {
+  canvas_.PenWidth = 4;
+  canvas_.PenStyle = TPenStyle::Solid;
+  canvas_.PenColor = clBlack;
+  canvas_.PenMode = TPenMode::Copy;
+  canvas_.BrushColor = clWhite;
+  canvas_.BrushStyle = TBrushStyle::Solid;
+}
+
+void TEditor::ForgetStamp() {
+  stampFigList_.reset();
+  view_.ClearStampPreview();
+}
+
+void TEditor::HideTextBox() {
+  if (view_.TextBoxVisible()) view_.HideTextBox();
+}
+
+void TEditor::ResetEditor() {
+  doc_.Reset();
+  polylineActive_ = false;
+  dragging_ = false;
+  markedFig_ = nullptr;
+  CaptureResizeBase();
+  mode_ = mdDraw;
+  tool_ = kSelectionTool;
+  playCursor_ = doc_.History.GetHead();
+  doc_.Log.Clear();
+  SetDrawDefaults();
+  view_.ClearBackground();
+  doc_.Replay.ForgetShownBackground();
+  ForgetStamp();
+  view_.Repaint();
+}
+
+void TEditor::RebuildAtCursor() {
+  markedFig_ = nullptr;
+  dragging_ = false;
+  const TRebuiltStep rebuilt = doc_.Rebuild(playCursor_, view_);
+  CaptureResizeBase();
+  view_.ShowDates(rebuilt.Dates);
+}
+
+// ---- Internal log ----
+
+void TEditor::ShowDataMenuClick() {
+  doc_.Log.ShowInternal = !doc_.Log.ShowInternal;
+  if (doc_.Log.ShowInternal) doc_.Log.Clear();
+}
+
+void TEditor::ClearMemoBtnClick() { doc_.Log.Clear(); }
+
+}  // namespace mirel

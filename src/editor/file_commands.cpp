@@ -1,0 +1,198 @@
+// Reading and saving drawings, loading and clearing the background, and
+// ending the program.
+#include <filesystem>
+#include <system_error>
+
+#include "datafile/data_reader.h"
+#include "datafile/line_reader.h"
+#include "editor/editor.h"
+#include "editor/messages.h"
+#include "model/fig_ops.h"
+#include "text/cp932.h"
+#include "text/path_utils.h"
+
+namespace mirel {
+namespace {
+
+bool IsDataFileExtension(std::string_view extension) { return extension == ".mrl" || extension == ".MRL"; }
+
+bool IsPictureExtension(std::string_view extension) {
+  return extension == ".bmp" || extension == ".BMP" || extension == ".jpg" || extension == ".JPG";
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+}  // namespace
+
+bool TEditor::ConfirmRead() {
+  return doc_.History.GetStepCount() == 0 || prompts_.AskYesNo(kCaptionKakunin, msg::kReallyRead);
+}
+
+void TEditor::OpenFileByName(const std::string& path) {
+  const std::string extension = ExtensionOf(path);
+  if (!IsDataFileExtension(extension) && !IsPictureExtension(extension)) {
+    prompts_.Notice(msg::kWrongFileKind);
+    return;
+  }
+  if (mode_ == mdPlay) {
+    prompts_.Notice(msg::kNoReadWhilePlaying);
+    return;
+  }
+  if (!ConfirmRead()) return;
+  if (IsPictureExtension(extension)) {
+    LoadPicture(path);
+  } else {
+    ReadDataFile(path, false);
+  }
+}
+
+void TEditor::ReadDataMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return;
+  const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::OpenData);
+  if (!path) return;
+  if (!IsDataFileExtension(ExtensionOf(*path))) {
+    prompts_.Notice(msg::kWrongFileKind);
+    return;
+  }
+  if (!ConfirmRead()) return;
+  ReadDataFile(*path, true);
+}
+
+void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
+  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  if (!lines) {
+    prompts_.Notice(msg::kReadFailed);
+    return;
+  }
+  ResetEditor();
+  const TReadResult result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
+  if (!result.Ok) {
+    prompts_.Notice(result.Message);
+    // What was read belongs to no file: overwrite-save must not put it over
+    // this one or over the drawing read before.
+    SetDataFileName({});
+    return;
+  }
+  SetDataFileName(path);
+  playCursor_ = doc_.History.GetTail();
+  RebuildAtCursor();
+  if (fromMenu) view_.ShowDates({});
+  if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
+  view_.Repaint();
+}
+
+void TEditor::LoadPicture(const std::string& path) {
+  // The name goes into the history: it must survive the data file's encoding
+  // and line structure.
+  const TTextConversion recorded = Utf8ToCp932(path);
+  if (!recorded.Ok || recorded.Text.find_first_of("\r\n") != std::string::npos) {
+    prompts_.Notice(std::string(msg::kPictureNotRecordable) + path);
+    return;
+  }
+  const int loaded = view_.LoadBackground(recorded.Text);
+  if (loaded == kBackgroundMissing) return;
+  if (loaded == kBackgroundUndecodable) {
+    const std::string why = view_.TakeBackgroundError();
+    prompts_.Notice(std::string(msg::kPictureLoadFailed) + (why.empty() ? path : why));
+    return;
+  }
+  doc_.Replay.SetShownBackground(recorded.Text);
+  doc_.Recorder.RecordFileAction(TActionKind::ReadBG, recorded.Text);
+  view_.Repaint();
+}
+
+void TEditor::ReadBGMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return;
+  if (const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::OpenBG)) LoadPicture(*path);
+}
+
+TResult TEditor::SaveTo(const std::string& path, TBackupRule rule) {
+  const TSaveResult saved = doc_.Save(path, rule);
+  return saved.Ok ? TResult::Done() : TResult::Failed({}, saved.Detail);
+}
+
+TResult TEditor::OverWriteDataMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return TResult::Failed({}, "not available now");
+  return OverwriteSave();
+}
+
+TResult TEditor::WriteDataMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return TResult::Failed({}, "not available now");
+  return SaveAs();
+}
+
+TResult TEditor::OverwriteSave() {
+  doc_.CommitPendingResize();
+  ClearSelection();
+  view_.Repaint();
+  if (doc_.DataFileName.empty()) return SaveAs();
+  TResult result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
+  result.Message = result.Ok ? std::string() : std::string(msg::kOverwriteFailed);
+  prompts_.Notice(result.Ok ? msg::kOverwritten : msg::kOverwriteFailed);
+  return result;
+}
+
+TResult TEditor::SaveAs() {
+  doc_.CommitPendingResize();
+  const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveData);
+  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
+  ClearSelection();
+  view_.Repaint();
+  if (Exists(*path) && !prompts_.AskYesNo(kCaptionConfirm, msg::kOverwriteExisting)) {
+    prompts_.Notice(msg::kSaveCancelled);
+    return TResult::Failed(std::string(msg::kSaveCancelled), "the user kept the existing file");
+  }
+  TResult result = SaveTo(*path, TBackupRule::SaveAs);
+  if (!result.Ok) {
+    result.Message = msg::kSaveAsFailed;
+    prompts_.Notice(result.Message);
+    return result;
+  }
+  SetDataFileName(*path);
+  return result;
+}
+
+void TEditor::ClearMenuClick(TClearMenu menu) {
+  if (mode_ == mdPlay || polylineActive_) return;
+  doc_.CommitPendingResize();
+  if (menu != TClearMenu::ClearImageMenu) {
+    view_.ClearBackground();
+    doc_.Replay.ForgetShownBackground();
+  }
+  if (menu != TClearMenu::ClearBGMenu) {
+    ClearSelection();
+    ClearFigList(doc_.FigList);
+    ClearFigList(doc_.DeletedFigList);
+    ForgetStamp();
+  }
+  view_.Repaint();
+  doc_.Recorder.RecordEdit(menu == TClearMenu::ClearAllMenu  ? TActionKind::ClearAll
+                           : menu == TClearMenu::ClearBGMenu ? TActionKind::CleareBG
+                                                             : TActionKind::ClearDrawing);
+}
+
+void TEditor::ExitMenuClick() {
+  doc_.CommitPendingResize();
+  if (doc_.History.GetStepCount() == 0) {
+    exitStatus_ = 0;
+    return;
+  }
+  const bool named = !doc_.DataFileName.empty();
+  const TAnswer answer =
+      prompts_.AskYesNoCancel(kCaptionConfirm, named ? msg::kOverwriteBeforeExit : msg::kSaveBeforeExit);
+  if (answer == TAnswer::Cancel) return;
+  if (answer == TAnswer::Yes) {
+    // Also while watching: the history is whole then too. A cancelled or
+    // failed save must not lose the drawing.
+    const TResult saved = named ? OverwriteSave() : SaveAs();
+    if (!saved.Ok) return;
+  }
+  exitStatus_ = 0;
+}
+
+void TEditor::ExitByForceClick() { exitStatus_ = 1; }
+
+}  // namespace mirel

@@ -1,0 +1,49 @@
+// Selecting and dragging figures with the selection tool in editing mode.
+#include "editor/editor.h"
+#include "model/fig_ops.h"
+
+namespace mirel {
+
+TFigItem* TEditor::HitTest(TPoint p) const {
+  const TFigList& figures = doc_.FigList;
+  for (TFigItem* item = figures.GetTail(); item != figures.GetHead(); item = item->Prev()) {
+    if (InBox(item->Data.Start, item->Data.End, p)) return item;
+  }
+  return nullptr;
+}
+
+void TEditor::EditPress(TPoint p) {
+  if (mode_ != mdEdit) return;
+  TFigItem* hit = HitTest(p);
+  if (!hit) {
+    markedFig_ = nullptr;
+    doc_.Recorder.SelectedFig = nullptr;
+    view_.Repaint();
+    return;
+  }
+  dragAnchor_ = dragStart_ = p;
+  dragging_ = true;
+  doc_.Recorder.SelectedFig = markedFig_ = hit;
+  view_.Repaint();
+}
+
+void TEditor::EditMove(TPoint q) {
+  if (mode_ != mdEdit) return;
+  // A track-bar resize is recorded as soon as the pointer moves over the canvas.
+  doc_.CommitPendingResize();
+  TFigItem* selected = doc_.Recorder.SelectedFig;
+  if (!dragging_ || !selected) return;
+  OffsetFig(selected->Data, WrapSub(q.X, dragAnchor_.X), WrapSub(q.Y, dragAnchor_.Y));
+  dragAnchor_ = q;
+  view_.Repaint();
+}
+
+void TEditor::EditRelease(TPoint r) {
+  if (mode_ != mdEdit) return;
+  dragging_ = false;
+  // The release renews the resize base and sets both bars to 0 in any case.
+  CaptureResizeBase();
+  if (doc_.Recorder.SelectedFig && r != dragStart_) doc_.Recorder.RecordEdit(TActionKind::Move);
+}
+
+}  // namespace mirel
