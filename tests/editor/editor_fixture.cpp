@@ -1,0 +1,72 @@
+#include "editor/editor_fixture.h"
+
+namespace mirel::test {
+
+TResult TRecordingView::SavePicture(TPictureKind, const std::string& path, const std::string& backup) {
+  if (FailingPaths.contains(path)) return TResult::Failed({}, "disk full");
+  if (!backup.empty() && Written.contains(path)) Backups.push_back(backup);
+  const std::string marks = Editor && Editor->SelectedFig() ? " marked" : "";
+  Written[path] = Background + "/" + std::to_string(Editor ? Editor->Document().FigList.Count() : 0) + marks;
+  return TResult::Done();
+}
+
+TClock FixedClock() {
+  return [tick = 0]() mutable {
+    TLocalTime t{2004, 11, 22, 13, 5, 9, 870};
+    t.Minute += tick / 50;
+    t.Second += tick++ % 50;
+    return t;
+  };
+}
+
+TFigItem* TEditorTest::Figure(int index) const {
+  const TFigList& list = Editor.Document().FigList;
+  TFigItem* item = list.GetNext(list.GetHead());
+  for (; item && index > 0; --index) item = item->Next();
+  return item;
+}
+
+std::vector<TActionKind> TEditorTest::Kinds() {
+  std::vector<TActionKind> kinds;
+  for (const TActionItem* i = History().GetHead()->Next(); i; i = i->Next()) kinds.push_back(i->Data.TargetType);
+  return kinds;
+}
+
+TFigItem* TEditorTest::DrawRect(TPoint start, TPoint end, TDrawingTool tool) {
+  Editor.FinishBoxFigure(tool, start, end);
+  return Figures().GetTail() == Figures().GetHead() ? nullptr : Figures().GetTail();
+}
+
+TFigItem* TEditorTest::DrawPoints(TDrawingTool tool, std::initializer_list<TPoint> points) {
+  TPointData data;
+  for (const TPoint& p : points) data.AddPoint(p.X, p.Y);
+  if (tool == dtFreeLine) {
+    Editor.FinishFreeLine(*points.begin(), *(points.end() - 1), data);
+  } else {
+    Editor.BeginPolyline();
+    Editor.EndPolyline(tool, *(points.end() - 1), data);
+  }
+  return Figures().GetTail();
+}
+
+TFigItem* TEditorTest::DrawText(TPoint at, const std::string& utf8) {
+  Editor.PressWithTextTool(at);
+  Editor.InputEditEnter(at, utf8);
+  return Figures().GetTail();
+}
+
+void TEditorTest::SelectAt(TPoint p, TPoint delta) {
+  if (Editor.EditorMode() != mdEdit) Editor.SellectEditBtnClick();
+  Editor.EditPress(p);
+  const TPoint to{p.X + delta.X, p.Y + delta.Y};
+  if (delta.X != 0 || delta.Y != 0) Editor.EditMove(to);
+  Editor.EditRelease(to);
+}
+
+void TEditorTest::Select(TFigItem* item, TPoint delta) {
+  // The figure's corner is inside its own box and front-most figures win,
+  // so press where nothing in front of it lies: tests keep figures apart.
+  SelectAt(item->Data.Start, delta);
+}
+
+}  // namespace mirel::test

@@ -1,0 +1,139 @@
+#pragma once
+// The editor as the tests drive it: a user who answers from a script and a
+// window that records what it was asked to show.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "editor/editor.h"
+#include "editor/user_prompts.h"
+
+namespace mirel::test {
+
+// Answers from queues (No, Cancel and a cancelled dialog when empty) and
+// remembers every notice and question, UTF-8.
+class TScriptedUser final : public IUserPrompts {
+ public:
+  std::deque<bool> YesNo;
+  std::deque<TAnswer> YesNoCancel;
+  std::deque<std::optional<std::string>> Files;  // ChooseFile answers
+  std::vector<std::string> Notices;
+  std::vector<std::string> Questions;  // "caption: question"
+  std::vector<TFileDialog> Dialogs;
+
+  void Notice(std::string_view message) override { Notices.emplace_back(message); }
+  bool AskYesNo(std::string_view caption, std::string_view question) override {
+    Questions.push_back(std::string(caption) + ": " + std::string(question));
+    return Take(YesNo, false);
+  }
+  TAnswer AskYesNoCancel(std::string_view caption, std::string_view question) override {
+    Questions.push_back(std::string(caption) + ": " + std::string(question));
+    return Take(YesNoCancel, TAnswer::Cancel);
+  }
+  std::optional<std::string> ChooseFile(TFileDialog dialog) override {
+    Dialogs.push_back(dialog);
+    return Take(Files, std::optional<std::string>());
+  }
+  std::optional<std::string> LocatePicture(std::string_view, int) override { return std::nullopt; }
+  std::string PictureDialogFolder() const override { return {}; }
+
+ private:
+  template <class T>
+  static T Take(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+  }
+};
+
+// A window without pixels: texts are 6 pixels per byte at 12 points (half
+// the size per byte), pictures exist when listed, written pictures are kept
+// by name.
+class TRecordingView final : public IEditorView {
+ public:
+  std::set<std::string> Pictures;     // recorded names that load
+  std::set<std::string> Undecodable;  // recorded names that exist but do not load
+  bool AnyPictureLoads = false;
+  std::string Background;             // the picture shown; empty = blank
+  int Repaints = 0;
+  bool TextBox = false;
+  TPoint TextBoxAt;
+  int TextBoxWidth = 0;
+  std::string TextBoxText;
+  bool StampPreview = false;
+  TStepDateTexts Dates;
+  std::string Caption;
+  std::vector<std::string> Busy;  // "on" / "off"
+  bool Clipboard = false;
+  // Pictures written: path -> the background and the figure count then;
+  // paths in FailingPaths fail.
+  std::map<std::string, std::string> Written;
+  std::set<std::string> FailingPaths;
+  std::vector<std::string> Backups;
+  const TEditor* Editor = nullptr;  // to describe what a written picture shows
+
+  int LoadBackground(const std::string& name) override {
+    if (Undecodable.contains(name)) return kBackgroundUndecodable;
+    if (!AnyPictureLoads && !Pictures.contains(name)) return kBackgroundMissing;
+    Background = name;
+    return kBackgroundLoaded;
+  }
+  void ClearBackground() override { Background.clear(); }
+  std::string TakeBackgroundError() override { return "broken picture"; }
+  void Repaint() override { ++Repaints; }
+  int TextWidth(const std::string& text, int points) override {
+    return static_cast<int>(text.size()) * points / 2;
+  }
+  void ShowTextBox(TPoint at, int width, const std::string* text) override {
+    TextBox = true;
+    TextBoxAt = at;
+    TextBoxWidth = width;
+    if (text) TextBoxText = *text;
+  }
+  void HideTextBox() override {
+    TextBox = false;
+    TextBoxText.clear();
+  }
+  bool TextBoxVisible() const override { return TextBox; }
+  void ShowStampPreview() override { StampPreview = true; }
+  void ClearStampPreview() override { StampPreview = false; }
+  void ShowDates(const TStepDateTexts& dates) override { Dates = dates; }
+  void SetCaption(const std::string& caption) override { Caption = caption; }
+  TResult SavePicture(TPictureKind kind, const std::string& path, const std::string& backup) override;
+  void CopyToClipboard() override { Clipboard = true; }
+  void SetBusy(bool busy) override { Busy.push_back(busy ? "on" : "off"); }
+};
+
+// Fixed time: 2004-11-22 13:05:09.87, a second later at every reading.
+TClock FixedClock();
+
+struct TEditorTest : ::testing::Test {
+  TScriptedUser User;
+  TRecordingView View;
+  TEditor Editor{View, User, FixedClock()};
+
+  TEditorTest() { View.Editor = &Editor; }
+
+  TDocument& Doc() { return Editor.Document(); }
+  THistoryList& History() { return Doc().History; }
+  TFigList& Figures() { return Doc().FigList; }
+  TFigItem* Figure(int index) const;  // from the back; none past the front
+  const TActionData& Record(int step) { return History().StepItem(step)->Data; }
+  std::vector<TActionKind> Kinds();
+
+  // Drawing as the tools finish figures, in drawing mode.
+  TFigItem* DrawRect(TPoint start, TPoint end, TDrawingTool tool = dtRectangle);
+  TFigItem* DrawPoints(TDrawingTool tool, std::initializer_list<TPoint> points);
+  TFigItem* DrawText(TPoint at, const std::string& utf8);
+  // Editing mode: a press on the figure and a release `delta` away.
+  void SelectAt(TPoint p, TPoint delta = {0, 0});
+  void Select(TFigItem* item, TPoint delta = {0, 0});
+};
+
+}  // namespace mirel::test

@@ -1,0 +1,11 @@
+# Fails when a source of the editor includes Qt or the editor links it.
+file(GLOB sources ${EDITOR_DIR}/*.h ${EDITOR_DIR}/*.cpp)
+foreach(source ${sources})
+  file(STRINGS ${source} includes REGEX "^#include [<\"]Q")
+  if(includes)
+    message(FATAL_ERROR "${source} includes Qt: ${includes}")
+  endif()
+endforeach()
+if(TARGET_LIBS MATCHES "Qt")
+  message(FATAL_ERROR "mirel_editor links ${TARGET_LIBS}")
+endif()

@@ -1,0 +1,82 @@
+// Watching: the playback buttons, the time track bar, the date boxes and
+// the log of the steps shown.
+#include "editor/editor_fixture.h"
+
+namespace mirel::test {
+namespace {
+
+struct TPlaybackTest : TEditorTest {
+  TPlaybackTest() {
+    DrawRect({10, 10}, {20, 20});
+    DrawRect({30, 10}, {40, 20});
+    DrawRect({50, 10}, {60, 20});
+    Editor.SellectPlayBtnClick();
+  }
+  // Reverse, Stop, Forward enabled; position; figures shown.
+  std::string State() {
+    const TPlayControls& c = Editor.PlayControls();
+    return std::string(c.ReverseEnabled ? "R" : "-") + (c.StopEnabled ? "S" : "-") + (c.ForwardEnabled ? "F" : "-") +
+           std::to_string(c.Position) + "/" + std::to_string(Figures().Count());
+  }
+};
+
+TEST_F(TPlaybackTest, ButtonsAndTrackBarAgree) {
+  EXPECT_EQ(State(), "-SF0/0");
+  Editor.ForwardBtnClick();
+  EXPECT_EQ(View.Dates.DateYMD, "2004/11/22");
+  EXPECT_EQ(View.Dates.DateHMS, "  13:05:09");
+  Editor.ForwardBtnClick();
+  Editor.ForwardBtnClick();
+  EXPECT_EQ(State(), "RS-3/3");
+  Editor.ReverseBtnClick();
+  Editor.ReverseBtnClick();
+  Editor.ReverseBtnClick();
+  EXPECT_EQ(State(), "-SF0/0");
+  EXPECT_EQ(View.Dates, TStepDateTexts{});
+  Editor.ForwardBtnClick();
+  Editor.ForwardBtnClick();
+  Editor.StopBtnClick();
+  EXPECT_EQ(State(), "-SF0/0");
+  Editor.TimeTrackBarChange(2);
+  EXPECT_EQ(State(), "RSF2/2");
+  Editor.StopBtnClick();
+  Editor.TimeTrackBarChange(3);  // a jump to the end: Reverse keeps its state
+  EXPECT_EQ(State(), "-S-3/3");
+}
+
+TEST_F(TPlaybackTest, EachStepShownIsLoggedOnce) {
+  Editor.ShowDataMenuClick();
+  for (int i = 0; i < 3; ++i) Editor.ForwardBtnClick();
+  const std::vector<std::string> forward = Doc().Log.Lines();
+  ASSERT_EQ(forward.size(), 9u);
+  EXPECT_EQ(forward[0], "Create Rectangle (ID = 1)");
+  EXPECT_EQ(forward[6], "Create Rectangle (ID = 3)");
+  Editor.ReverseBtnClick();
+  EXPECT_EQ(Doc().Log.Lines().size(), 12u);
+  EXPECT_EQ(Doc().Log.Lines()[9], "Create Rectangle (ID = 2)");
+  Editor.StopBtnClick();  // step 0 writes nothing
+  EXPECT_EQ(Doc().Log.Lines().size(), 12u);
+}
+
+TEST_F(TEditorTest, ARecordWithoutADateShowsDashes) {
+  DrawRect({10, 10}, {20, 20});
+  History().GetTail()->Data.ActionTime.Year = 0;
+  Editor.SellectPlayBtnClick();
+  Editor.ForwardBtnClick();
+  EXPECT_EQ(View.Dates.DateYMD, "----/--/--");
+}
+
+TEST_F(TPlaybackTest, SeriesInPlaybackShowsTheTrackBarsStepAfterwards) {
+  View.Pictures = {};
+  Editor.TimeTrackBarChange(1);
+  User.Files = {"/out/flower.jpg"};
+  ASSERT_TRUE(Editor.SaveAllProcessMenuClick().Ok);
+  EXPECT_EQ(View.Written.size(), 3u);
+  EXPECT_EQ(View.Written["flower003.jpg"], "/3");
+  EXPECT_EQ(View.Busy, (std::vector<std::string>{"on", "off"}));
+  EXPECT_EQ(State(), "RSF1/1");
+  EXPECT_EQ(Editor.PlayCursor(), History().StepItem(1));
+}
+
+}  // namespace
+}  // namespace mirel::test
