@@ -11,10 +11,17 @@ TResult TRecordingView::SavePicture(TPictureKind, const std::string& path, const
 }
 
 TClock FixedClock() {
-  return [tick = 0]() mutable {
-    TLocalTime t{2004, 11, 22, 13, 5, 9, 870};
-    t.Minute += tick / 50;
-    t.Second += tick++ % 50;
+  // 0.37 s between readings, from 2004-11-22 13:05:09.87.
+  return [tick = std::int64_t{0}]() mutable {
+    const std::int64_t hundredths = 4'710'987 + 37 * tick++;
+    TLocalTime t;
+    t.Year = 2004;
+    t.Month = 11;
+    t.Day = 22 + static_cast<int>(hundredths / 8'640'000 % 7);
+    t.Hour = static_cast<int>(hundredths / 360'000 % 24);
+    t.Minute = static_cast<int>(hundredths / 6'000 % 60);
+    t.Second = static_cast<int>(hundredths / 100 % 60);
+    t.Millisecond = static_cast<int>(hundredths % 100) * 10 + 4;
     return t;
   };
 }

@@ -110,7 +110,7 @@ class TRecordingView final : public IEditorView {
   void SetBusy(bool busy) override { Busy.push_back(busy ? "on" : "off"); }
 };
 
-// Fixed time: 2004-11-22 13:05:09.87, a second later at every reading.
+// Fixed time: 2004-11-22 13:05:09.87, 0.37 s later at every reading.
 TClock FixedClock();
 
 struct TEditorTest : ::testing::Test {

@@ -19,7 +19,7 @@ std::string WriteToString(const THistoryList& history) {
 
 // Rebuilds `target` of `history` on fresh lists and compares with the editor.
 std::string CompareRebuild(THistoryList& history, const TActionItem* target,
-                           const TSimulatedEditor& editor, const char* source) {
+                           const TEditorSession& editor, const char* source) {
   TFigList figures;
   TFigList deleted;
   TReplayEngine engine(history, figures, deleted);
@@ -33,8 +33,8 @@ std::string CompareRebuild(THistoryList& history, const TActionItem* target,
     difference = "FigList: " + d;
   } else if (std::string d = DescribeListDifference(editor.DeletedFigList, deleted); !d.empty()) {
     difference = "DeletedFigList: " + d;
-  } else if (step.BackgroundFile != editor.Background) {
-    difference = "background '" + step.BackgroundFile + "' != shown '" + editor.Background + "'";
+  } else if (step.BackgroundFile != editor.Background()) {
+    difference = "background '" + step.BackgroundFile + "' != shown '" + editor.Background() + "'";
   }
   return difference.empty() ? difference : std::string(source) + ": " + difference;
 }
@@ -51,7 +51,7 @@ void CopyHistory(const THistoryList& from, THistoryList& to) {
   to.NextFigureID = from.NextFigureID;
 }
 
-std::string CheckLasting(const TSimulatedEditor& editor) {
+std::string CheckLasting(const TEditorSession& editor) {
   THistoryList copy;
   CopyHistory(editor.History, copy);
   if (std::string d = CompareRebuild(copy, copy.GetTail(), editor, "rebuilt history"); !d.empty()) {
@@ -75,7 +75,7 @@ std::string CheckLasting(const TSimulatedEditor& editor) {
   return CompareRebuild(read, read.GetTail(), editor, "read-back data file");
 }
 
-std::string CheckShownStep(const TSimulatedEditor& editor, std::int32_t step) {
+std::string CheckShownStep(const TEditorSession& editor, std::int32_t step) {
   THistoryList copy;
   CopyHistory(editor.History, copy);
   return CompareRebuild(copy, copy.StepItem(step), editor, "step rebuilt afresh");

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "history/history_list.h"
-#include "integration/simulated_editor.h"
+#include "integration/editor_session.h"
 
 namespace mirel::test {
 
@@ -17,9 +17,9 @@ void CopyHistory(const THistoryList& from, THistoryList& to);
 // of the last step, both from the history in memory and from the history
 // written to a data file and read back (which must also write back
 // byte-identical). A resize not yet recorded is left out for its figure.
-std::string CheckLasting(const TSimulatedEditor& editor);
+std::string CheckLasting(const TEditorSession& editor);
 
 // In watching mode: what the editor shows equals a fresh rebuild of `step`.
-std::string CheckShownStep(const TSimulatedEditor& editor, std::int32_t step);
+std::string CheckShownStep(const TEditorSession& editor, std::int32_t step);
 
 }  // namespace mirel::test

@@ -11,17 +11,26 @@
 
 #include "integration/figure_compare.h"
 #include "integration/history_checks.h"
-#include "integration/simulated_editor.h"
+#include "integration/editor_session.h"
 #include "model/fig_ops.h"
 
 namespace mirel::test {
 namespace {
 
-constexpr TColor kColours[] = {0x000000, 0xFFFFFF, 0x0000FF, 0xB469FF, 0x00A5FF,
-                               0xFF0000, 0x666600, clBtnFace, 0x12345678};
 
 const std::string kTexts[] = {"a", "hana", "\x82\xa0\x82\xa2\x82\xa4",  // あいう
                               "\x95\x5c", "x y  z", "1234567890"};       // 表 (0x5C trail byte)
+
+// Stamps stop growing here: a stamp gathered from stamps holds them all.
+constexpr std::int32_t kMostStampFigures = 300;
+
+std::int32_t FiguresIn(const TFigList& list) {
+  std::int32_t count = 0;
+  for (const TFigItem* i = list.GetNext(list.GetHead()); i; i = i->Next()) {
+    count += 1 + (i->Data.StampData ? FiguresIn(*i->Data.StampData) : 0);
+  }
+  return count;
+}
 
 class TRandomSession {
  public:
@@ -42,7 +51,7 @@ class TRandomSession {
     }
   }
 
-  TSimulatedEditor& Editor() { return editor_; }
+  TEditorSession& Editor() { return editor_; }
 
  private:
   int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
@@ -61,30 +70,15 @@ class TRandomSession {
 
   TPoint RandomPoint(int low, int high) { return {Uniform(low, high), Uniform(low, high)}; }
 
-  // A figure as the drawing tools finish it: fields a tool does not set keep
-  // what the last finished figure left in the scratch record. Stamp contents
-  // (`depth` > 0) are gathered copies and leave the scratch record alone.
-  TFigData RandomFigure(TDrawingTool tool, int depth) {
+  // A figure's kind, corners, points and text as a gesture gives them; the
+  // editor gives it the rest. Some have no extent on an axis.
+  TFigData RandomFigure(TDrawingTool tool) {
     TFigData f;
     f.DrawingTool = tool;
-    f.PenWidth = scratch_.PenWidth;
-    f.PenColor = scratch_.PenColor;
-    f.BrushColor = scratch_.BrushColor;
-    f.BrushStyle = scratch_.BrushStyle;
-    f.TextSize = scratch_.TextSize;
-    f.TextColor = scratch_.TextColor;
-    f.Text = scratch_.Text;
     if (tool == dtText) {
-      f.TextSize = 12;
-      f.TextColor = clBlack;
       f.Text = Pick(kTexts);
       f.Start = RandomPoint(-20, 600);
-      f.End = {f.Start.X + TextWidth(f.Text, 12), f.Start.Y + 12};
     } else {
-      f.PenWidth = Chance(10) ? 29 : 2 * Uniform(0, 15);
-      f.PenColor = Pick(kColours);
-      f.BrushColor = Pick(kColours);
-      f.BrushStyle = f.BrushColor == clBtnFace ? 1 : 0;
       f.Start = RandomPoint(0, 630);
       f.End = Chance(10) ? TPoint{f.Start.X, Uniform(0, 470)} : RandomPoint(0, 630);
     }
@@ -96,33 +90,15 @@ class TRandomSession {
         f.PointData->AddPoint(vertical ? x : Uniform(0, 630), Uniform(0, 470));
       }
     }
-    if (tool == dtStamp) {
-      f.StampData = std::make_unique<TFigList>();
-      TPoint most{0, 0};
-      for (int i = Uniform(1, 3); i > 0; --i) {
-        const auto inner =
-            static_cast<TDrawingTool>(Uniform(dtText, depth < 2 ? dtStamp : dtPolygon));
-        TFigItem* item = AddCopy(*f.StampData, RandomFigure(inner, depth + 1));
-        // Contents lie relative to the stamp's corner.
-        TFigData& placed = item->Data;
-        OffsetFig(placed, -std::min(placed.Start.X, placed.End.X) + Uniform(0, 30),
-                  -std::min(placed.Start.Y, placed.End.Y) + Uniform(0, 30));
-        most.X = std::max({most.X, placed.Start.X, placed.End.X});
-        most.Y = std::max({most.Y, placed.Start.Y, placed.End.Y});
-      }
-      f.Start = RandomPoint(0, 500);
-      f.End = {f.Start.X + most.X, f.Start.Y + most.Y};
-    }
-    if (depth == 0) {
-      scratch_.PenWidth = f.PenWidth;
-      scratch_.PenColor = f.PenColor;
-      scratch_.BrushColor = f.BrushColor;
-      scratch_.BrushStyle = f.BrushStyle;
-      scratch_.TextSize = f.TextSize;
-      scratch_.TextColor = f.TextColor;
-      scratch_.Text = f.Text;
-    }
     return f;
+  }
+
+  // The stamp set-up over a random part of the canvas, then the stamp.
+  void DrawStamp() {
+    const TPoint corner = RandomPoint(-10, 500);
+    editor_.GatherStamp(corner, {corner.X + Uniform(20, 300), corner.Y + Uniform(20, 300)});
+    const TFigList* stamp = editor_.Editor.StampFigList();
+    if (stamp && FiguresIn(*stamp) <= kMostStampFigures) editor_.PlaceStamp(RandomPoint(-20, 600));
   }
 
   TFigItem* RandomFigureItem() {
@@ -150,11 +126,11 @@ class TRandomSession {
   }
 
   std::string Step() {
-    TSimulatedEditor& e = editor_;
+    TEditorSession& e = editor_;
     const int roll = Uniform(0, 99);
     if (roll < 14 || e.FigList.Count() == 0) {
       const auto tool = static_cast<TDrawingTool>(Uniform(dtText, dtStamp));
-      e.Draw(RandomFigure(tool, 0));
+      tool == dtStamp ? DrawStamp() : void(e.Draw(RandomFigure(tool)));
       return "draw tool " + std::to_string(int{tool});
     }
     if (roll < 22) {
@@ -164,8 +140,7 @@ class TRandomSession {
       return "select and drag by " + std::to_string(delta.X) + "," + std::to_string(delta.Y);
     }
     if (roll < 24) {
-      e.PressOnEmptyCanvas();
-      return "press on empty canvas";
+      return e.PressOnEmptyCanvas() ? "press on empty canvas" : "no empty canvas to press";
     }
     if (roll < 38) {
       EnsureSelection();
@@ -207,14 +182,14 @@ class TRandomSession {
     }
     if (roll < 68) {
       EnsureSelection();
-      const TColor colour = Pick(kColours);
+      const int panel = Uniform(0, 16);
       const bool line = Chance(50);
-      line ? e.LineColor(colour) : e.BodyColor(colour);
+      line ? e.LineColor(panel) : e.BodyColor(panel);
       return line ? "line colour" : "body colour";
     }
     if (roll < 71) {
       SelectText();
-      e.TextColor(Pick(kColours));
+      e.TextColor(Uniform(0, 16));
       return "text colour";
     }
     if (roll < 75) {
@@ -224,9 +199,9 @@ class TRandomSession {
     }
     if (roll < 78) {
       const int which = Uniform(0, 5);
-      const TClearMenu menu = which < 3   ? TClearMenu::Background
-                              : which < 5 ? TClearMenu::Drawing
-                                          : TClearMenu::All;
+      const TClearKind menu = which < 3   ? TClearKind::Background
+                              : which < 5 ? TClearKind::Drawing
+                                          : TClearKind::All;
       e.Clear(menu);
       return "clear menu " + std::to_string(static_cast<int>(menu));
     }
@@ -248,7 +223,7 @@ class TRandomSession {
   }
 
   std::string WatchAndResume() {
-    TSimulatedEditor& e = editor_;
+    TEditorSession& e = editor_;
     if (!e.SwitchToPlay()) return "watch refused";
     const std::int32_t last = e.History.GetStepCount();
     for (int i = Uniform(0, 2); i > 0; --i) e.ShowStep(Uniform(0, last));
@@ -265,8 +240,7 @@ class TRandomSession {
   }
 
   std::mt19937 rng_;
-  TSimulatedEditor editor_;
-  TFigData scratch_;
+  TEditorSession editor_;
   std::vector<std::string> trail_;
 };
 

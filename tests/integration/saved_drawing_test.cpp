@@ -9,7 +9,7 @@
 #include "datafile/reader_prompts.h"
 #include "integration/figure_compare.h"
 #include "integration/history_checks.h"
-#include "integration/simulated_editor.h"
+#include "integration/editor_session.h"
 #include "model/fig_ops.h"
 #include "replay/replay_engine.h"
 
@@ -34,16 +34,6 @@ TFigData FreeLine(std::initializer_list<TPoint> points) {
   return f;
 }
 
-TFigData StampOf(const TFigData& content, TPoint start, TPoint end) {
-  TFigData f;
-  f.DrawingTool = dtStamp;
-  f.Start = start;
-  f.End = end;
-  f.StampData = std::make_unique<TFigList>();
-  AddCopy(*f.StampData, content);
-  return f;
-}
-
 // Saves, reads back into a fresh history and rebuilds its last step.
 struct TReadBack {
   explicit TReadBack(const std::string& bytes) : lines(bytes) {
@@ -64,7 +54,7 @@ struct TReadBack {
 // the ID of a figure drawn later, a resize of that figure must still save
 // its points.
 TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
-  TSimulatedEditor editor;
+  TEditorSession editor;
   TFigItem* rectangle = editor.Draw(Rectangle({10, 10}, {60, 40}));  // ID 1, step 1
   editor.SelectAndDrag(rectangle, {5, 5});                               // step 2
   editor.SelectAndDrag(editor.FigureAt(0), {5, 5});                      // step 3
@@ -87,7 +77,7 @@ TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
 // A free line shrunk past its middle turns over; selected again and turned
 // back with the same width, it must not stay turned over in the file.
 TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
-  TSimulatedEditor editor;
+  TEditorSession editor;
   TFigItem* line = editor.Draw(FreeLine({{100, 100}, {120, 110}, {200, 120}}));
   editor.SelectAndDrag(line, {0, 0});
   editor.TrackBar(true, -100);
@@ -102,17 +92,22 @@ TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
 }
 
 TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
-  TSimulatedEditor editor;
-  const TFigData inner = StampOf(Rectangle({0, 0}, {10, 20}), {40, 0}, {50, 20});
-  TFigData stamp = StampOf(Rectangle({0, 0}, {50, 20}), {300, 300}, {350, 320});
-  AddCopy(*stamp.StampData, inner);
-  TFigItem* item = editor.Draw(stamp);
+  TEditorSession editor;
+  editor.Draw(Rectangle({40, 0}, {50, 20}));
+  editor.GatherStamp({37, -3}, {53, 23});  // the inner stamp: one rectangle
+  editor.SelectAndDrag(editor.FigureAt(0), {0, 0});
+  editor.Delete();
+  editor.Draw(Rectangle({0, 0}, {50, 20}));
+  editor.PlaceStamp({40, 0});
+  editor.GatherStamp({-3, -3}, {53, 23});  // the rectangle and the inner stamp
+  TFigItem* item = editor.PlaceStamp({300, 300});
+  ASSERT_EQ(item->Data.End, (TPoint{350, 320}));
   editor.SelectAndDrag(item, {0, 0});
   editor.TrackBar(true, 25);  // k = 2
   const std::string bytes = editor.Save();
 
-  const TFigList& contents = *editor.FigureAt(0)->Data.StampData;
-  EXPECT_EQ(editor.FigureAt(0)->Data.Start.X, 275);
+  const TFigList& contents = *item->Data.StampData;
+  EXPECT_EQ(item->Data.Start.X, 275);
   EXPECT_EQ(contents.GetHead()->Next()->Data.End.X, 100);
   EXPECT_EQ(contents.GetTail()->Data.StampData->GetTail()->Data.End.X, 20);
   TReadBack back(bytes);
@@ -122,7 +117,7 @@ TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
 }
 
 TEST(SavedDrawing, UndoneFigureComesBackInFrontWithANewID) {
-  TSimulatedEditor editor;
+  TEditorSession editor;
   editor.Draw(Rectangle({0, 0}, {10, 10}));  // A, ID 1
   editor.Draw(Rectangle({5, 5}, {30, 30}));  // B, ID 2
   editor.SelectAndDrag(editor.FigureAt(0), {0, 0});
