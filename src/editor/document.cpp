@@ -13,6 +13,12 @@ void TDocument::Reset() {
   Recorder.ResetPending();
   Recorder.SelectedFig = nullptr;
   History.ClearHistory();
+  ClearFigures();
+}
+
+void TDocument::ClearFigures() {
+  History.Links.UnlinkAll();
+  Recorder.SelectedFig = nullptr;
   ClearFigList(FigList);
   ClearFigList(DeletedFigList);
 }

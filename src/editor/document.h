@@ -38,6 +38,8 @@ class TDocument {
   // Empties the history (NextFigureID back to 1) and both figure lists and
   // forgets a pending resize and the selection.
   void Reset();
+  // Empties both figure lists; no record keeps a link to what they held.
+  void ClearFigures();
 
   // Reads a data file (native path) into the emptied history. A file that
   // cannot be opened changes nothing and fails with kReadFailedMessage; any

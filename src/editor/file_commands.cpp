@@ -164,8 +164,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
   }
   if (menu != TClearMenu::ClearBGMenu) {
     ClearSelection();
-    ClearFigList(doc_.FigList);
-    ClearFigList(doc_.DeletedFigList);
+    doc_.ClearFigures();
     ForgetStamp();
   }
   view_.Repaint();

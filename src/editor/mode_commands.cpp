@@ -78,8 +78,7 @@ void TEditor::EnterPlayMode() {
   playCursor_ = doc_.History.GetHead();
   view_.ClearBackground();
   doc_.Replay.ForgetShownBackground();
-  ClearFigList(doc_.FigList);
-  ClearFigList(doc_.DeletedFigList);
+  doc_.ClearFigures();
   ClearSelection();
   ForgetStamp();
   HideTextBox();

@@ -6,53 +6,6 @@
 namespace mirel {
 namespace {
 
-// The most recent record at or before `from` whose live link is `figure`.
-const TActionItem* FindLinkedRecord(const TActionItem* from, const TFigData* figure) {
-  if (!figure) return nullptr;
-  for (const TActionItem* item = from; item; item = item->Prev()) {
-    if (item->Data.LiveFig == figure) return item;
-  }
-  return nullptr;
-}
-
-// Whether replaying the record leaves the figure with the size of its
-// snapshot. Other changes replay only their own attribute (a text change
-// keeps the corners but not the text size), so they are no size reference.
-bool GivesSize(const TActionData& record) {
-  switch (record.TargetType) {
-    case TActionKind::Create:
-    case TActionKind::Duplicate:
-    case TActionKind::Undo:
-    case TActionKind::Move:
-      return true;
-    case TActionKind::Change:
-      return record.Parameter == TParameter::Size;
-    default:
-      return false;
-  }
-}
-
-// The newest record that gives the size the figure of `linked` was last
-// recorded with, among the steps the drawing is now made of: steps that a
-// Branch left behind are jumped over. A rebuild links only the creating
-// records, so the figure is found by its ID; `linked` when nothing else fits.
-const TActionItem* LastRecordedSize(const THistoryList& history, const TActionItem* linked) {
-  const std::int32_t id = linked->Data.TargetID;
-  std::int32_t step = history.GetStepCount();
-  const TActionItem* item = history.GetTail();
-  while (step > 0) {
-    const TActionData& record = item->Data;
-    if (record.TargetType == TActionKind::Branch && record.TargetID >= 0 && record.TargetID < step) {
-      for (const std::int32_t resumed = record.TargetID; step > resumed; --step) item = item->Prev();
-      continue;
-    }
-    if (record.TargetID == id && GivesSize(record)) return item;
-    item = item->Prev();
-    --step;
-  }
-  return linked;
-}
-
 std::int64_t Width(const TFigData& figure) {
   return std::int64_t{figure.End.X} - figure.Start.X;
 }
@@ -89,8 +42,6 @@ TActionRecorder::TActionRecorder(THistoryList& history, TInternalLog& log, TCloc
     : history_(history), log_(log), clock_(std::move(clock)) {}
 
 const TFigData* TActionRecorder::SelectedData() const {
-  // Only the address is taken: after a Delete the item is gone but its
-  // address still identifies the records made about it.
   return SelectedFig ? &SelectedFig->Data : nullptr;
 }
 
@@ -105,7 +56,8 @@ TActionItem* TActionRecorder::RecordCreation(TActionKind kind, TFigItem* item) {
   // A file may have set the counter to the top of the range; stay there
   // rather than overflow.
   if (history_.NextFigureID < std::numeric_limits<std::int32_t>::max()) ++history_.NextFigureID;
-  record->Data.LiveFig = &item->Data;
+  history_.Links.Link(record->Data, &item->Data);
+  history_.Links.SetSizeRecord(&item->Data, record->Data);
   StampTime(record->Data);
   Finish(*record);
   return record;
@@ -125,9 +77,16 @@ TActionItem* TActionRecorder::RecordEdit(TActionKind kind) {
   if (SizeChangePending && pendingGone) ResetPending();
   if (SizeChangePending) CommitSizeChange();
   record->Data.TargetType = kind;
-  record->Data.LiveFig = kind == TActionKind::Move ? figure : nullptr;
   StampTime(record->Data);
   if (aboutFigure) FindFigureID(*record, figure);
+  if (kind == TActionKind::Move) {
+    history_.Links.Link(record->Data, figure);
+    history_.Links.SetSizeRecord(figure, record->Data);
+  }
+  // The deleted figure leaves the drawing right after its record; the clear
+  // menus empty it.
+  if (kind == TActionKind::Delete) history_.Links.UnlinkFigure(figure);
+  if (kind == TActionKind::ClearDrawing || kind == TActionKind::ClearAll) history_.Links.UnlinkAll();
   Finish(*record);
   return record;
 }
@@ -138,9 +97,9 @@ TActionItem* TActionRecorder::RecordChange(TActionKind kind, TParameter paramete
   if (SizeChangePending) CommitSizeChange();
   record->Data.TargetType = kind;
   record->Data.Parameter = parameter;
-  record->Data.LiveFig = SelectedData();
   StampTime(record->Data);
   FindFigureID(*record, SelectedData());
+  history_.Links.Link(record->Data, SelectedData());
   Finish(*record);
   return record;
 }
@@ -150,9 +109,9 @@ TActionItem* TActionRecorder::RecordTextChange() {
   TActionItem* record = history_.AddAction(SelectedFig->Data);
   record->Data.TargetType = TActionKind::Change;
   record->Data.Parameter = TParameter::Text;
-  record->Data.LiveFig = SelectedData();
   StampTime(record->Data);
   FindFigureID(*record, SelectedData());
+  history_.Links.Link(record->Data, SelectedData());
   Finish(*record);
   return record;
 }
@@ -162,7 +121,6 @@ TActionItem* TActionRecorder::RecordFileAction(TActionKind kind, const std::stri
   if (SizeChangePending) CommitSizeChange();
   record->Data.TargetType = kind;
   record->Data.FileName = fileName;
-  record->Data.LiveFig = nullptr;
   StampTime(record->Data);
   Finish(*record);
   return record;
@@ -172,7 +130,6 @@ TActionItem* TActionRecorder::RecordBranch(std::int32_t step) {
   TActionItem* record = history_.AddBlankAction();
   record->Data.TargetType = TActionKind::Branch;
   record->Data.TargetID = step;
-  record->Data.LiveFig = nullptr;
   StampTime(record->Data);
   Finish(*record);
   return record;
@@ -183,17 +140,18 @@ void TActionRecorder::CommitSizeChange() {
   ResetPending();
   // A figure in the drawing is always linked from at least its creating
   // record; without one there is no ID to record the change under.
-  const TActionItem* linked = FindLinkedRecord(history_.GetTail(), figure);
+  const TActionData* linked = history_.Links.Newest(figure);
   if (!linked) return;
-  const TActionItem* reference = LastRecordedSize(history_, linked);
-  const TFigData& snapshot = reference->Data.FigData;
-  if (!Resized(*figure, snapshot)) return;
+  const TActionData* reference = history_.Links.SizeRecord(figure);
+  if (!reference) reference = linked;
+  if (!Resized(*figure, reference->FigData)) return;
 
   TActionItem* record = history_.AddAction(*figure);
   record->Data.TargetType = TActionKind::Change;
   record->Data.Parameter = TParameter::Size;
-  record->Data.LiveFig = figure;
-  record->Data.TargetID = reference->Data.TargetID;
+  record->Data.TargetID = linked->TargetID;
+  history_.Links.Link(record->Data, figure);
+  history_.Links.SetSizeRecord(figure, record->Data);
   StampTime(record->Data);
   Finish(*record);
 }
@@ -212,10 +170,8 @@ void TActionRecorder::ResetPending() {
   StampResizeBase = nullptr;
 }
 
-void TActionRecorder::FindFigureID(TActionItem& record, const TFigData* figure) {
-  if (const TActionItem* found = FindLinkedRecord(record.Prev(), figure)) {
-    record.Data.TargetID = found->Data.TargetID;
-  }
+void TActionRecorder::FindFigureID(TActionItem& record, const TFigData* figure) const {
+  if (const TActionData* found = history_.Links.Newest(figure)) record.Data.TargetID = found->TargetID;
 }
 
 void TActionRecorder::StampTime(TActionData& record) const {

@@ -18,8 +18,8 @@ class TActionRecorder {
   TActionRecorder(THistoryList& history, TInternalLog& log, TClock clock = ReadLocalClock);
 
   // Editor state kept here. SelectedFig is an item of the drawing's figure
-  // list. For Delete the caller keeps it naming the deleted item until the
-  // record is written; only its address is compared then, never its contents.
+  // list. A Delete is recorded while the figure is still in the list; the
+  // caller takes it out right after.
   TFigItem* SelectedFig = nullptr;
   bool SizeChangePending = false;
   const TFigData* PendingFig = nullptr;        // a figure of the drawing resized with the track bars
@@ -30,7 +30,9 @@ class TActionRecorder {
 
   // Create, Duplicate or Undo for the item that has just entered the drawing.
   TActionItem* RecordCreation(TActionKind kind, TFigItem* item);
-  // Move, Delete, Front, Back (about SelectedFig), CleareBG, ClearDrawing, ClearAll.
+  // Move, Delete, Front, Back (about SelectedFig), CleareBG, ClearDrawing,
+  // ClearAll. Delete unlinks the figure and the clear menus every figure:
+  // the caller takes them out of the drawing next.
   TActionItem* RecordEdit(TActionKind kind);
   // A changed attribute of SelectedFig.
   TActionItem* RecordChange(TActionKind kind, TParameter parameter);
@@ -51,10 +53,9 @@ class TActionRecorder {
   // The editor reset: forgets a pending resize without recording it.
   void ResetPending();
 
-  // Copies into `record` the TargetID of the nearest earlier record linked to
-  // `figure`. The record itself is not examined. Finding none leaves
-  // TargetID as it is.
-  static void FindFigureID(TActionItem& record, const TFigData* figure);
+  // Copies into `record` the TargetID of the newest record linked to
+  // `figure`. Finding none leaves TargetID as it is.
+  void FindFigureID(TActionItem& record, const TFigData* figure) const;
   // Date and time from one clock reading.
   void StampTime(TActionData& record) const;
 

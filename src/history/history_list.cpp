@@ -11,6 +11,7 @@ TActionItem* THistoryList::AddAction(const TFigData& figure) {
 TActionItem* THistoryList::AddBlankAction() { return Append(TActionData{}); }
 
 void THistoryList::ClearHistory() {
+  Links.UnlinkAll();
   if (IsEmpty()) return;
   Clear();
   NextFigureID = 1;
@@ -32,10 +33,13 @@ std::int32_t THistoryList::StepOf(const TActionItem* item) const {
 }
 
 void THistoryList::ClearLinksAfter(TActionItem* item) {
-  for (TActionItem* i = GetNext(item); i; i = i->Next()) {
-    i->Data.LiveFig = nullptr;
-    i->Data.LiveItem = nullptr;
-  }
+  for (TActionItem* i = GetNext(item); i; i = i->Next()) Links.Unlink(i->Data);
+  Links.ForgetSizes();
+}
+
+int THistoryList::Remove(TActionItem* item) {
+  if (item && item != GetHead()) Links.Unlink(item->Data);
+  return THeadList<TActionData>::Remove(item);
 }
 
 void FreeHistory(std::unique_ptr<THistoryList>& history) { history.reset(); }

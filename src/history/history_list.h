@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "history/action_data.h"
+#include "history/live_links.h"
 
 namespace mirel {
 
@@ -23,8 +24,14 @@ class THistoryList : public THeadList<TActionData> {
   TActionItem* StepItem(std::int32_t step) const;
   // The step number of an item of this history.
   std::int32_t StepOf(const TActionItem* item) const;
-  // Clears LiveFig and LiveItem of every record after `item`.
+  // Clears LiveFig and LiveItem of every record after `item`; which records
+  // gave the figures their sizes is for the next rebuild to tell.
   void ClearLinksAfter(TActionItem* item);
+  // Unlinks the record first: no link outlives its record.
+  int Remove(TActionItem* item);
+
+  // The records that link the figures of the drawing.
+  TLiveLinks Links;
 
   // The ID that the next creating record takes.
   std::int32_t NextFigureID = 1;

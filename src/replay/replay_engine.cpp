@@ -15,6 +15,7 @@ TRebuiltStep TReplayEngine::RebuildDrawing(const TActionItem* playCursor) {
   // The records linked by an earlier rebuild are unlinked by IndexSteps; the
   // list of them may name records of a history cleared since.
   linked_.clear();
+  history_.Links.UnlinkAll();
   ClearFigList(figList_);
   ClearFigList(deletedFigList_);
   replayBGFile_.clear();
@@ -106,8 +107,8 @@ TFigItem* TReplayEngine::LiveFigureOf(std::int32_t id) {
 }
 
 void TReplayEngine::Link(TActionData& record, TFigItem* item) {
-  record.LiveItem = item;
-  record.LiveFig = &item->Data;
+  history_.Links.Link(record, &item->Data, item);
+  history_.Links.SetSizeRecord(&item->Data, record);
   linked_.push_back(&record);
   TCreator* creator = creators_.Find(record.TargetID);
   if (creator && creator->Record == &record) creator->Live = item;
@@ -122,11 +123,11 @@ void TReplayEngine::Unlink(TActionData& record) {
 
 void TReplayEngine::ClearDrawing() {
   for (TActionData* record : linked_) {
-    Unlink(*record);
     TCreator* creator = creators_.Find(record->TargetID);
     if (creator && creator->Record == record) creator->Live = nullptr;
   }
   linked_.clear();
+  history_.Links.UnlinkAll();
   ClearFigList(figList_);
   ClearFigList(deletedFigList_);
 }
@@ -184,13 +185,14 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
       TFigData& figure = live->Data;
       OffsetFig(figure, WrapSub(record.FigData.Start.X, figure.Start.X),
                 WrapSub(record.FigData.Start.Y, figure.Start.Y));
+      history_.Links.SetSizeRecord(&figure, record);
       break;
     }
     case TActionKind::Delete: {
       AddCopy(deletedFigList_, live->Data);
       TCreator* creator = creators_.Find(record.TargetID);
       creator->Live = nullptr;
-      Unlink(*creator->Record);
+      history_.Links.UnlinkFigure(&live->Data);
       DeleteFig(figList_, live);
       break;
     }
@@ -201,7 +203,11 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
       MoveBack(figList_, live);
       break;
     case TActionKind::Change:
-      if (ApplyChange(record, *live) != 0) ++skipped_;
+      if (ApplyChange(record, *live) != 0) {
+        ++skipped_;
+      } else if (record.Parameter == TParameter::Size) {
+        history_.Links.SetSizeRecord(&live->Data, record);
+      }
       break;
     default:
       break;

@@ -274,9 +274,11 @@ TEST_F(Recorder, ResizeBackAfterARebuildIsRecorded) {
   Widen(12);
   recorder.CommitSizeChange();
   ASSERT_EQ(history.GetStepCount(), 2);
-  // The links a rebuild of every step leaves.
+  // The links a rebuild of every step leaves: the creation links the
+  // figure, the size change gives its size.
   history.ClearLinksAfter(history.GetHead());
-  history.StepItem(1)->Data.LiveFig = &a->Data;
+  history.Links.Link(history.StepItem(1)->Data, &a->Data);
+  history.Links.SetSizeRecord(&a->Data, Step(2));
 
   Widen(-12);  // back to the size it was drawn with
   recorder.CommitSizeChange();
@@ -295,7 +297,8 @@ TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
   // Resume from step 1: the figure is as drawn again.
   a->Data.End.X -= 12;
   history.ClearLinksAfter(history.GetHead());
-  history.StepItem(1)->Data.LiveFig = &a->Data;
+  history.Links.Link(history.StepItem(1)->Data, &a->Data);
+  history.Links.SetSizeRecord(&a->Data, Step(1));
   recorder.RecordBranch(1);
 
   Widen(12);
