@@ -1,6 +1,5 @@
 #include "batch/batch_drawing.h"
 
-#include "datafile/data_reader.h"
 #include "datafile/reader_prompts.h"
 #include "model/geometry.h"
 #include "render/canvas_composition.h"
@@ -29,26 +28,14 @@ int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
 std::vector<std::string> TSearchingBackground::TakeErrors() { return std::exchange(errors_, {}); }
 
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
-    : Background(std::move(backgroundFolders)),
-      BackBuffer(CanvasWidth, CanvasHeight),
-      replay_(History, FigList, DeletedFigList) {}
+    : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}
 
 TReadResult TBatchDrawing::Read(const std::string& path) {
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
-  if (!lines) {
-    TReadResult result;
-    result.Ok = false;
-    result.Message = "ファイルをひらけません: " + path;
-    result.Detail = "cannot open " + path;
-    return result;
-  }
   TNonInteractivePrompts prompts;
-  return ReadDataFile(*lines, History, Log, prompts);
+  return Document.Read(path, prompts);
 }
 
-TRebuiltStep TBatchDrawing::RebuildTo(int step) {
-  return replay_.RebuildDrawing(History.StepItem(step), Background);
-}
+TRebuiltStep TBatchDrawing::RebuildTo(int step) { return Document.RebuildStep(step, Background); }
 
 const QImage& TBatchDrawing::Compose() {
   ComposeCanvas(BackBuffer, Background.Picture(), FigList, nullptr);

@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "datafile/read_result.h"
+#include "editor/document.h"
 #include "export/background_picture.h"
-#include "history/history_list.h"
-#include "history/internal_log.h"
 #include "render/surface.h"
-#include "replay/replay_engine.h"
 
 namespace mirel {
 
@@ -32,9 +30,13 @@ class TSearchingBackground final : public IBackgroundSurface {
   std::vector<std::string> errors_;
 };
 
+// A drawing read without a window: the document, the picture under the
+// canvas and the composed canvas.
 class TBatchDrawing {
  public:
   explicit TBatchDrawing(std::vector<std::string> backgroundFolders = {});
+  TBatchDrawing(const TBatchDrawing&) = delete;
+  TBatchDrawing& operator=(const TBatchDrawing&) = delete;
 
   // Reads a data file (native path) into the empty history. Never asks.
   TReadResult Read(const std::string& path);
@@ -48,15 +50,14 @@ class TBatchDrawing {
   // pixels are the same, since the new figure is drawn last either way.
   const QImage& RebuildAndCompose(int step);
 
-  THistoryList History;
-  TFigList FigList;
-  TFigList DeletedFigList;
-  TInternalLog Log;
+  TDocument Document;
+  THistoryList& History = Document.History;
+  TFigList& FigList = Document.FigList;
+  TFigList& DeletedFigList = Document.DeletedFigList;
   TSearchingBackground Background;
   TSurface BackBuffer;
 
  private:
-  TReplayEngine replay_;
   // What the back buffer shows: the step, its figure count and background;
   // step -1 when it shows no composed step.
   int composedStep_ = -1;
