@@ -7,6 +7,7 @@
 
 #include "datafile/data_writer.h"
 #include "model/fig_ops.h"
+#include "support/figure_builders.h"
 
 namespace mirel::test {
 namespace {
@@ -90,24 +91,13 @@ void ExpectSameChange(const TActionData& a, const TActionData& b, const std::str
 
 }  // namespace
 
-TFigData Figure(TDrawingTool tool, TPoint start, TPoint end) {
-  TFigData f;
-  f.DrawingTool = tool;
-  f.PenWidth = 4;
-  f.PenColor = clBlack;
-  f.BrushColor = clWhite;
-  f.TextColor = clBlack;
-  f.Start = start;
-  f.End = end;
-  return f;
-}
+// The data file tests' look: what the drawing tools give new figures.
+constexpr TLook kDrawnLook{4, clBlack, clWhite, clBlack};
+
+TFigData Figure(TDrawingTool tool, TPoint start, TPoint end) { return BoxFig(tool, start, end, kDrawnLook); }
 
 TFigData PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points) {
-  TFigData f = Figure(tool, {}, {});
-  f.PointData = std::make_unique<TPointData>();
-  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
-  FitToPoints(f);
-  return f;
+  return PointFig(tool, points, kDrawnLook);
 }
 
 TActionData& Record(THistoryList& history, TActionKind kind, std::int32_t id, const TFigData& figure) {

@@ -12,27 +12,14 @@
 #include "integration/editor_session.h"
 #include "model/fig_ops.h"
 #include "replay/replay_engine.h"
+#include "support/figure_builders.h"
 
 namespace mirel::test {
 namespace {
 
-TFigData Rectangle(TPoint start, TPoint end) {
-  TFigData f;
-  f.DrawingTool = dtRectangle;
-  f.PenWidth = 4;
-  f.Start = start;
-  f.End = end;
-  return f;
-}
+TFigData Rectangle(TPoint start, TPoint end) { return BoxFig(dtRectangle, start, end); }
 
-TFigData FreeLine(std::initializer_list<TPoint> points) {
-  TFigData f;
-  f.DrawingTool = dtFreeLine;
-  f.PenWidth = 4;
-  f.PointData = std::make_unique<TPointData>();
-  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
-  return f;
-}
+TFigData FreeLine(std::initializer_list<TPoint> points) { return PointFig(dtFreeLine, points); }
 
 // Saves, reads back into a fresh history and rebuilds its last step.
 struct TReadBack {

@@ -7,43 +7,27 @@
 #include <vector>
 
 #include "model/fig_ops.h"
+#include "support/figure_builders.h"
 
 namespace mirel::testing {
 
-inline TFigData MakeBox(TDrawingTool tool, TPoint start, TPoint end) {
-  TFigData f;
-  f.DrawingTool = tool;
-  f.PenWidth = 2;
-  f.PenColor = 0x0000FF;
-  f.BrushColor = clBtnFace;
-  f.Start = start;
-  f.End = end;
-  return f;
-}
+// The model tests' look: width 2, red pen, no fill.
+inline constexpr test::TLook kModelLook{2, 0x0000FF, clBtnFace};
+
+inline TFigData MakeBox(TDrawingTool tool, TPoint start, TPoint end) { return test::BoxFig(tool, start, end, kModelLook); }
 
 inline TFigData MakeRect(int x0, int y0, int x1, int y1) { return MakeBox(dtRectangle, {x0, y0}, {x1, y1}); }
 
 inline TFigData MakePointFig(TDrawingTool tool, std::initializer_list<TPoint> points) {
-  TFigData f = MakeBox(tool, {0, 0}, {0, 0});
-  f.PointData = std::make_unique<TPointData>();
-  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
-  FitToPoints(f);
-  return f;
+  return test::PointFig(tool, points, kModelLook);
 }
 
 inline TFigData MakeText(const std::string& text, TPoint start) {
-  TFigData f = MakeBox(dtText, start, {start.X + 40, start.Y + 12});
-  f.Text = text;
-  f.TextSize = 12;
-  return f;
+  return test::TextFig(start, {start.X + 40, start.Y + 12}, text, 12, 0, kModelLook);
 }
 
-// A stamp at `start` holding copies of `contents`, in order.
 inline TFigData MakeStamp(TPoint start, TPoint end, const std::vector<const TFigData*>& contents) {
-  TFigData f = MakeBox(dtStamp, start, end);
-  f.StampData = std::make_unique<TFigList>();
-  for (const TFigData* c : contents) AddCopy(*f.StampData, *c);
-  return f;
+  return test::StampFig(start, end, contents, kModelLook);
 }
 
 inline const TFigData& FirstFig(const TFigList& list) { return list.GetNext(list.GetHead())->Data; }

@@ -6,45 +6,28 @@
 
 #include "model/fig_data.h"
 #include "model/fig_ops.h"
+#include "support/figure_builders.h"
 
 namespace mirel::test {
 
 inline TFigData BoxFigure(TDrawingTool tool, TPoint start, TPoint end, TColor brush = clWhite,
                           TColor pen = clBlack, int width = 1) {
-  TFigData f;
-  f.DrawingTool = tool;
-  f.PenWidth = width;
-  f.PenColor = pen;
-  f.BrushColor = brush;
-  f.Start = start;
-  f.End = end;
-  return f;
+  return BoxFig(tool, start, end, {width, pen, brush});
 }
 
 inline TFigData PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points,
                             TColor brush = clWhite, TColor pen = clBlack, int width = 1) {
-  TFigData f = BoxFigure(tool, {}, {}, brush, pen, width);
-  f.PointData = std::make_unique<TPointData>();
-  for (TPoint p : points) f.PointData->AddPoint(p.X, p.Y);
-  FitToPoints(f);
-  return f;
+  return PointFig(tool, points, {width, pen, brush});
 }
 
 inline TFigData TextFigure(TPoint start, std::string cp932, int size, TColor color,
                            TColor brush = clWhite) {
-  TFigData f = BoxFigure(dtText, start, start, brush);
-  f.Text = std::move(cp932);
-  f.TextSize = size;
-  f.TextColor = color;
-  return f;
+  return TextFig(start, start, std::move(cp932), size, color, {1, clBlack, brush});
 }
 
 // A stamp at `start` holding copies of `contents`.
 inline TFigData StampFigure(TPoint start, std::initializer_list<const TFigData*> contents) {
-  TFigData f = BoxFigure(dtStamp, start, start);
-  f.StampData = std::make_unique<TFigList>();
-  for (const TFigData* g : contents) AddCopy(*f.StampData, *g);
-  return f;
+  return StampFig(start, start, contents);
 }
 
 }  // namespace mirel::test

@@ -1,36 +1,24 @@
 #include "history_fixture.h"
 
+#include "support/figure_builders.h"
+
 #include <memory>
 
 namespace mirel::testing {
 
-TFigData MakeRect(int tag, TPoint start, TPoint end) {
-  TFigData f;
-  f.DrawingTool = dtRectangle;
-  f.PenWidth = tag;
-  f.PenColor = 0x0000FF;
-  f.BrushColor = clBtnFace;
-  f.TextColor = clBlack;
-  f.Start = start;
-  f.End = end;
-  return f;
-}
+// Figures are told apart by their PenWidth, the "tag".
+constexpr test::TLook Tagged(int tag) { return {tag, 0x0000FF, clBtnFace, clBlack}; }
+
+TFigData MakeRect(int tag, TPoint start, TPoint end) { return test::BoxFig(dtRectangle, start, end, Tagged(tag)); }
 
 TFigData MakeFreeLine(int tag, std::initializer_list<TPoint> points) {
-  TFigData f = MakeRect(tag, {0, 0}, {0, 0});
-  f.DrawingTool = dtFreeLine;
-  f.PointData = std::make_unique<TPointData>();
-  for (const TPoint& p : points) f.PointData->AddPoint(p.X, p.Y);
-  FitToPoints(f);
-  return f;
+  return test::PointFig(dtFreeLine, points, Tagged(tag));
 }
 
 TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData>& contents) {
-  TFigData f = MakeRect(tag, start, end);
-  f.DrawingTool = dtStamp;
-  f.StampData = std::make_unique<TFigList>();
-  for (const TFigData& c : contents) AddCopy(*f.StampData, c);
-  return f;
+  std::vector<const TFigData*> pointers;
+  for (const TFigData& c : contents) pointers.push_back(&c);
+  return test::StampFig(start, end, pointers, Tagged(tag));
 }
 
 std::vector<int> Tags(const TFigList& list) {
