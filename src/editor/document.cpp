@@ -18,6 +18,7 @@ void TDocument::Reset() {
 
 void TDocument::ClearFigures() {
   History.Links.UnlinkAll();
+  Replay.Invalidate();
   Recorder.SelectedFig = nullptr;
   ClearFigList(FigList);
   ClearFigList(DeletedFigList);
@@ -39,6 +40,11 @@ TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& b
   // The rebuild releases every figure; nothing may stay selected.
   Recorder.SelectedFig = nullptr;
   return Replay.RebuildDrawing(cursor, background);
+}
+
+TRebuiltStep TDocument::RebuildStep(std::int32_t step, IBackgroundSurface& background) {
+  Recorder.SelectedFig = nullptr;
+  return Replay.RebuildStep(step, background);
 }
 
 void TDocument::CommitPendingResize() {

@@ -49,9 +49,7 @@ class TDocument {
   // Rebuilds the figures as they stood after `cursor` and brings the
   // background in line; the recorder's selection is cleared first.
   TRebuiltStep Rebuild(const TActionItem* cursor, IBackgroundSurface& background);
-  TRebuiltStep RebuildStep(std::int32_t step, IBackgroundSurface& background) {
-    return Rebuild(History.StepItem(step), background);
-  }
+  TRebuiltStep RebuildStep(std::int32_t step, IBackgroundSurface& background);
 
   // Commits a pending track-bar resize, if any.
   void CommitPendingResize();

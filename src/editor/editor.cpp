@@ -8,7 +8,6 @@ namespace mirel {
 TEditor::TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock)
     : view_(view), prompts_(prompts), doc_(std::move(clock)) {
   SetDrawDefaults();
-  playCursor_ = doc_.History.GetHead();
 }
 
 std::string_view TEditor::PaletteHint() const {
@@ -93,7 +92,7 @@ void TEditor::ResetEditor() {
   CaptureResizeBase();
   mode_ = mdDraw;
   tool_ = kSelectionTool;
-  playCursor_ = doc_.History.GetHead();
+  playStep_ = 0;
   doc_.Log.Clear();
   SetDrawDefaults();
   view_.ClearBackground();
@@ -105,7 +104,7 @@ void TEditor::ResetEditor() {
 void TEditor::RebuildAtCursor() {
   markedFig_ = nullptr;
   dragging_ = false;
-  const TRebuiltStep rebuilt = doc_.Rebuild(playCursor_, view_);
+  const TRebuiltStep rebuilt = doc_.RebuildStep(playStep_, view_);
   CaptureResizeBase();
   view_.ShowDates(rebuilt.Dates);
 }

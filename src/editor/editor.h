@@ -61,7 +61,9 @@ class TEditor {
   std::int32_t HTrackPosition() const { return hTrack_; }
   std::int32_t VTrackPosition() const { return vTrack_; }
   const TPlayControls& PlayControls() const { return play_; }
-  const TActionItem* PlayCursor() const { return playCursor_; }
+  // The step shown or to be rebuilt (0 = the head), and its record.
+  std::int32_t PlayStep() const { return playStep_; }
+  const TActionItem* PlayCursor() const { return doc_.History.StepItem(playStep_); }
   TMenuState Menus() const;
   bool ShowInternal() const { return doc_.Log.ShowInternal; }
   // The window caption: the version, then " - " and the data file once one
@@ -208,7 +210,7 @@ class TEditor {
   TResizeBase resizeBase_;
   std::int32_t hTrack_ = 0;
   std::int32_t vTrack_ = 0;
-  TActionItem* playCursor_ = nullptr;
+  std::int32_t playStep_ = 0;
   TPlayControls play_;
   std::optional<int> exitStatus_;
 };

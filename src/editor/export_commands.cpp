@@ -53,9 +53,9 @@ TResult TEditor::SaveAllProcessMenuClick() {
 
   TResult result;
   view_.SetBusy(true);
-  std::int32_t n = 1;
-  for (TActionItem* step = history.GetHead()->Next(); step; step = step->Next(), ++n) {
-    playCursor_ = step;
+  const std::int32_t last = history.GetStepCount();
+  for (std::int32_t n = 1; n <= last; ++n) {
+    playStep_ = n;
     RebuildAtCursor();
     view_.Repaint();
     const std::string frame = SeriesFrameName(*path, n);
@@ -69,13 +69,13 @@ TResult TEditor::SaveAllProcessMenuClick() {
   if (!result.Ok) prompts_.Notice(result.Message);
   if (mode_ == mdPlay) {
     // The playback controls show the track bar's step again.
-    playCursor_ = history.StepItem(play_.Position);
+    playStep_ = play_.Position;
     RebuildAtCursor();
     view_.Repaint();
   } else {
     // Drawing goes on from the whole drawing, also when the series stopped early.
-    const bool atTail = playCursor_ == history.GetTail();
-    playCursor_ = history.GetTail();
+    const bool atTail = playStep_ == last;
+    playStep_ = last;
     if (!atTail) {
       RebuildAtCursor();
       view_.Repaint();

@@ -77,7 +77,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
     return;
   }
   SetDataFileName(path);
-  playCursor_ = doc_.History.GetTail();
+  playStep_ = doc_.History.GetStepCount();
   RebuildAtCursor();
   if (fromMenu) view_.ShowDates({});
   if (doc_.Log.ShowInternal) doc_.Log.AddLine("");

@@ -7,17 +7,17 @@ namespace mirel {
 
 bool TEditor::LeavePlay() {
   THistoryList& history = doc_.History;
-  if (playCursor_ != history.GetTail()) {
+  if (playStep_ != history.GetStepCount()) {
     switch (prompts_.AskYesNoCancel(kCaptionKakunin, msg::kResumeHere)) {
       case TAnswer::Yes: {
         // The later records stay in the history; the Branch after them
         // makes the drawing go on from the step shown.
-        history.ClearLinksAfter(playCursor_);
-        doc_.Recorder.RecordBranch(history.StepOf(playCursor_));
+        history.ClearLinksAfter(history.StepItem(playStep_));
+        doc_.Recorder.RecordBranch(playStep_);
         break;
       }
       case TAnswer::No:
-        playCursor_ = history.GetTail();
+        playStep_ = history.GetStepCount();
         break;
       case TAnswer::Cancel:
         return false;
@@ -75,7 +75,7 @@ void TEditor::SellectPlayBtnClick() {
 
 void TEditor::EnterPlayMode() {
   mode_ = mdPlay;
-  playCursor_ = doc_.History.GetHead();
+  playStep_ = 0;
   view_.ClearBackground();
   doc_.Replay.ForgetShownBackground();
   doc_.ClearFigures();

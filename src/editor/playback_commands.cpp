@@ -11,8 +11,9 @@ void TEditor::SetTimeTrackBar(std::int32_t position) {
 }
 
 void TEditor::ForwardBtnClick() {
-  if (mode_ != mdPlay || !playCursor_->Next()) return;
-  playCursor_ = playCursor_->Next();
+  const std::int32_t last = doc_.History.GetStepCount();
+  if (mode_ != mdPlay || playStep_ >= last) return;
+  ++playStep_;
   play_.ReverseEnabled = true;
   const std::int32_t position = play_.Position + 1;
   if (position != play_.Position && position <= play_.Maximum) {
@@ -21,12 +22,12 @@ void TEditor::ForwardBtnClick() {
     RebuildAtCursor();
     view_.Repaint();
   }
-  if (!playCursor_->Next()) play_.ForwardEnabled = false;
+  if (playStep_ == last) play_.ForwardEnabled = false;
 }
 
 void TEditor::ReverseBtnClick() {
-  if (mode_ != mdPlay || playCursor_ == doc_.History.GetHead()) return;
-  playCursor_ = playCursor_->Prev();
+  if (mode_ != mdPlay || playStep_ <= 0) return;
+  --playStep_;
   play_.ForwardEnabled = true;
   const std::int32_t position = play_.Position - 1;
   if (position >= 0) {
@@ -35,12 +36,12 @@ void TEditor::ReverseBtnClick() {
     RebuildAtCursor();
     view_.Repaint();
   }
-  if (playCursor_ == doc_.History.GetHead()) play_.ReverseEnabled = false;
+  if (playStep_ == 0) play_.ReverseEnabled = false;
 }
 
 void TEditor::StopBtnClick() {
   if (mode_ != mdPlay) return;
-  playCursor_ = doc_.History.GetHead();
+  playStep_ = 0;
   play_.ForwardEnabled = true;
   play_.StopEnabled = true;
   play_.ReverseEnabled = false;
@@ -63,8 +64,8 @@ void TEditor::TimeTrackBarChange(std::int32_t position) {
   } else {
     play_.ReverseEnabled = play_.ForwardEnabled = true;
   }
-  playCursor_ = doc_.History.StepItem(p);
-  doc_.Log.LogAction(playCursor_->Data);
+  playStep_ = p;
+  doc_.Log.LogAction(doc_.History.StepItem(p)->Data);
   RebuildAtCursor();
   view_.Repaint();
 }

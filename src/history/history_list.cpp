@@ -2,26 +2,33 @@
 
 namespace mirel {
 
+THistoryList::THistoryList() { steps_.push_back(GetHead()); }
+
+TActionItem* THistoryList::Added(TActionItem* item) {
+  steps_.push_back(item);
+  return item;
+}
+
 TActionItem* THistoryList::AddAction(const TFigData& figure) {
   TActionData record;
   record.FigData = figure;
-  return Append(std::move(record));
+  return Added(Append(std::move(record)));
 }
 
-TActionItem* THistoryList::AddBlankAction() { return Append(TActionData{}); }
+TActionItem* THistoryList::AddBlankAction() { return Added(Append(TActionData{})); }
 
 void THistoryList::ClearHistory() {
   Links.UnlinkAll();
   if (IsEmpty()) return;
   Clear();
+  steps_.resize(1);
+  ++generation_;
   NextFigureID = 1;
 }
 
 TActionItem* THistoryList::StepItem(std::int32_t step) const {
-  if (step < 0) return nullptr;
-  TActionItem* item = GetHead();
-  for (std::int32_t i = 0; i < step && item; ++i) item = item->Next();
-  return item;
+  if (step < 0 || static_cast<std::size_t>(step) >= steps_.size()) return nullptr;
+  return steps_[static_cast<std::size_t>(step)];
 }
 
 std::int32_t THistoryList::StepOf(const TActionItem* item) const {
@@ -38,8 +45,13 @@ void THistoryList::ClearLinksAfter(TActionItem* item) {
 }
 
 int THistoryList::Remove(TActionItem* item) {
-  if (item && item != GetHead()) Links.Unlink(item->Data);
-  return THeadList<TActionData>::Remove(item);
+  if (!item || item == GetHead()) return 1;
+  Links.Unlink(item->Data);
+  const int result = THeadList<TActionData>::Remove(item);
+  steps_.resize(1);
+  for (TActionItem* i = GetHead()->Next(); i; i = i->Next()) steps_.push_back(i);
+  ++generation_;
+  return result;
 }
 
 void FreeHistory(std::unique_ptr<THistoryList>& history) { history.reset(); }

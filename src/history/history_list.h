@@ -1,16 +1,26 @@
 #pragma once
 // The action history. Step 0 is the head (the empty drawing); step n is the
-// n-th record after it. The history also hands out figure IDs.
+// n-th record after it. Records are only ever appended, or all released at
+// once; the history indexes its steps as they come, and hands out figure IDs.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "history/action_data.h"
 #include "history/live_links.h"
 
 namespace mirel {
 
-class THistoryList : public THeadList<TActionData> {
+class THistoryList : private THeadList<TActionData> {
  public:
+  THistoryList();
+
+  using THeadList<TActionData>::GetHead;
+  using THeadList<TActionData>::GetTail;
+  using THeadList<TActionData>::GetNext;
+  using THeadList<TActionData>::IsEmpty;
+  using THeadList<TActionData>::Count;
+
   // Appends a record whose snapshot is a stored copy of `figure`.
   TActionItem* AddAction(const TFigData& figure);
   // Appends a record with default fields.
@@ -20,21 +30,33 @@ class THistoryList : public THeadList<TActionData> {
   // records.
   void ClearHistory();
 
-  // The item of step n (the head for 0), or none past the tail.
+  // The item of step n (the head for 0), or none outside the history.
   TActionItem* StepItem(std::int32_t step) const;
-  // The step number of an item of this history.
+  // The step number of an item of this history, -1 for any other. Walks
+  // the history: callers that step through it keep step numbers instead.
   std::int32_t StepOf(const TActionItem* item) const;
   // Clears LiveFig and LiveItem of every record after `item`; which records
   // gave the figures their sizes is for the next rebuild to tell.
   void ClearLinksAfter(TActionItem* item);
-  // Unlinks the record first: no link outlives its record.
+  // Releases one record (the reader drops a half-read one), unlinking it
+  // first: no link outlives its record.
   int Remove(TActionItem* item);
+
+  // Counts the times records were released: indexes built on the steps stay
+  // valid while it is unchanged, and need only extending as records come.
+  std::uint64_t Generation() const { return generation_; }
 
   // The records that link the figures of the drawing.
   TLiveLinks Links;
 
   // The ID that the next creating record takes.
   std::int32_t NextFigureID = 1;
+
+ private:
+  TActionItem* Added(TActionItem* item);
+
+  std::vector<TActionItem*> steps_;  // steps_[n] = item of step n
+  std::uint64_t generation_ = 0;
 };
 
 void FreeHistory(std::unique_ptr<THistoryList>& history);

@@ -12,31 +12,58 @@ TReplayEngine::TReplayEngine(THistoryList& history, TFigList& figList, TFigList&
     : history_(history), figList_(figList), deletedFigList_(deletedFigList) {}
 
 TRebuiltStep TReplayEngine::RebuildDrawing(const TActionItem* playCursor) {
-  // The records linked by an earlier rebuild are unlinked by IndexSteps; the
-  // list of them may name records of a history cleared since.
-  linked_.clear();
-  history_.Links.UnlinkAll();
-  ClearFigList(figList_);
-  ClearFigList(deletedFigList_);
-  replayBGFile_.clear();
-  skipped_ = 0;
+  return RebuildStep(std::max(history_.StepOf(playCursor), 0));
+}
 
-  const std::int32_t target = IndexSteps(playCursor);
-  CollectEffectiveSteps(target);
-  for (TActionItem* item : effective_) ApplyAction(*item);
+TRebuiltStep TReplayEngine::RebuildDrawing(const TActionItem* playCursor, IBackgroundSurface& surface) {
+  return RebuildStep(std::max(history_.StepOf(playCursor), 0), surface);
+}
+
+TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step, IBackgroundSurface& surface) {
+  TRebuiltStep result = RebuildStep(step);
+  ShowReplayBackground(surface, result.BackgroundFile, shownBGFile_);
+  return result;
+}
+
+TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
+  IndexHistory();
+  const std::int32_t target = step >= 0 && step <= history_.GetStepCount() ? step : 0;
+  if (ContinuesLastRebuild(target)) {
+    ApplyStep(target);
+  } else {
+    ClearDrawing();
+    replayBGFile_.clear();
+    skipped_ = 0;
+    CollectEffectiveSteps(target);
+    for (TActionItem* item : effective_) ApplyAction(*item);
+  }
+  lastStep_ = target;
+  lastRecords_ = history_.GetStepCount();
+  lastGeneration_ = history_.Generation();
+  lastFigures_ = figList_.Count();
+  lastDeleted_ = deletedFigList_.Count();
+  lastTail_ = figList_.GetTail();
 
   TRebuiltStep result;
-  result.Dates = StepDateTexts(target == 0 ? nullptr : &steps_[static_cast<std::size_t>(target)]->Data);
-  result.BackgroundFile = std::move(replayBGFile_);
-  replayBGFile_.clear();
+  result.Dates = StepDateTexts(target == 0 ? nullptr : &history_.StepItem(target)->Data);
+  result.BackgroundFile = replayBGFile_;
   result.SkippedRecords = skipped_;
   return result;
 }
 
-TRebuiltStep TReplayEngine::RebuildDrawing(const TActionItem* playCursor, IBackgroundSurface& surface) {
-  TRebuiltStep result = RebuildDrawing(playCursor);
-  ShowReplayBackground(surface, result.BackgroundFile, shownBGFile_);
-  return result;
+bool TReplayEngine::ContinuesLastRebuild(std::int32_t step) const {
+  return lastStep_ >= 0 && step == lastStep_ + 1 && lastRecords_ == history_.GetStepCount() &&
+         lastGeneration_ == history_.Generation() && lastFigures_ == figList_.Count() &&
+         lastDeleted_ == deletedFigList_.Count() && lastTail_ == figList_.GetTail() &&
+         resumeFrom_[static_cast<std::size_t>(step)] < 0;
+}
+
+void TReplayEngine::ApplyStep(std::int32_t step) {
+  if (resumeFrom_[static_cast<std::size_t>(step)] == kBadBranch) {
+    ++skipped_;
+  } else {
+    ApplyAction(*history_.StepItem(step));
+  }
 }
 
 TActionItem* TReplayEngine::FindCreatingRecord(std::int32_t id) const {
@@ -46,39 +73,30 @@ TActionItem* TReplayEngine::FindCreatingRecord(std::int32_t id) const {
   return nullptr;
 }
 
-std::int32_t TReplayEngine::IndexSteps(const TActionItem* target) {
-  steps_.clear();
-  resumeFrom_.clear();
-  creators_.Reset(history_.GetStepCount());
-  TActionItem* head = history_.GetHead();
-  Unlink(head->Data);
-  steps_.push_back(head);
-  resumeFrom_.push_back(kNotABranch);
-  bool reached = target == head;
-  for (TActionItem* item = head->Next(); item; item = item->Next()) {
-    TActionData& record = item->Data;
-    Unlink(record);
-    if (reached) continue;
-    const auto step = static_cast<std::int32_t>(steps_.size());
-    steps_.push_back(item);
+void TReplayEngine::IndexHistory() {
+  if (indexedGeneration_ != history_.Generation()) {
+    // Records were released: nothing indexed or linked may be looked at.
+    indexedGeneration_ = history_.Generation();
+    linked_.clear();
+    lastStep_ = -1;
+    resumeFrom_.assign(1, kNotABranch);
+    creators_.Reset(2 * history_.GetStepCount() + 4096);
+  }
+  const auto count = static_cast<std::size_t>(history_.GetStepCount());
+  for (auto step = static_cast<std::int32_t>(resumeFrom_.size()); resumeFrom_.size() <= count; ++step) {
+    TActionData& record = history_.StepItem(step)->Data;
     std::int32_t resume = kNotABranch;
     if (record.TargetType == TActionKind::Branch) {
       // Resuming from itself or from the future cannot be replayed; a step
       // before the first resumes from the empty drawing, as no step applies.
       resume = record.TargetID >= step ? kBadBranch : std::max(record.TargetID, 0);
     } else if (IsCreatingKind(record.TargetType)) {
-      // The first creating record of an ID is the one that counts.
+      // The first creating record of an ID is the one that counts; a rebuild
+      // of an earlier step never reaches it.
       creators_.AddFirst(record.TargetID, record);
     }
     resumeFrom_.push_back(resume);
-    reached = item == target;
   }
-  if (!reached) {
-    steps_.resize(1);
-    resumeFrom_.resize(1);
-    creators_.Reset(0);
-  }
-  return static_cast<std::int32_t>(steps_.size()) - 1;
 }
 
 void TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
@@ -92,7 +110,7 @@ void TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
     if (resume == kBadBranch) {
       ++skipped_;
     } else {
-      effective_.push_back(steps_[static_cast<std::size_t>(step)]);
+      effective_.push_back(history_.StepItem(step));
     }
     --step;
   }
@@ -112,13 +130,6 @@ void TReplayEngine::Link(TActionData& record, TFigItem* item) {
   linked_.push_back(&record);
   TCreator* creator = creators_.Find(record.TargetID);
   if (creator && creator->Record == &record) creator->Live = item;
-}
-
-void TReplayEngine::Unlink(TActionData& record) {
-  // Most records hold no link; leaving them unwritten spares a long
-  // history's memory the write-back.
-  if (record.LiveFig) record.LiveFig = nullptr;
-  if (record.LiveItem) record.LiveItem = nullptr;
 }
 
 void TReplayEngine::ClearDrawing() {

@@ -32,17 +32,27 @@ class TReplayEngine {
   TReplayEngine(const TReplayEngine&) = delete;
   TReplayEngine& operator=(const TReplayEngine&) = delete;
 
-  // Rebuilds FigList and DeletedFigList as they stood right after
-  // `playCursor` (the head = step 0, the empty drawing), applying each record
-  // at most once however the history branches. Afterwards exactly the
-  // applied creating records whose figures are in FigList link to them; all
-  // other records of the history are unlinked, since emptying the lists
-  // released whatever they linked. A cursor that is not an item of the
-  // history rebuilds step 0. The picture under the canvas is not touched.
-  TRebuiltStep RebuildDrawing(const TActionItem* playCursor);
+  // Rebuilds FigList and DeletedFigList as they stood right after `step`
+  // (0 = the empty drawing), applying each record at most once however the
+  // history branches. Afterwards exactly the applied creating records whose
+  // figures are in FigList link to them (and the history's links know which
+  // record gave each figure its size); no other record links anything. A
+  // step outside the history rebuilds step 0. The picture under the canvas
+  // is not touched.
+  //
+  // The steps are indexed as the history grows, so a rebuild costs the
+  // records it applies; the step right after the one rebuilt last, with
+  // nothing changed in between, costs only its own record.
+  TRebuiltStep RebuildStep(std::int32_t step);
   // The same, then brings the picture under the canvas in line with the
   // step's background and remembers it as shown.
+  TRebuiltStep RebuildStep(std::int32_t step, IBackgroundSurface& surface);
+  // The same for the step of an item of the history (a walk to find it).
+  TRebuiltStep RebuildDrawing(const TActionItem* playCursor);
   TRebuiltStep RebuildDrawing(const TActionItem* playCursor, IBackgroundSurface& surface);
+  // The figure lists were changed outside a rebuild without a record (the
+  // editor emptied them): the next rebuild starts afresh.
+  void Invalidate() { lastStep_ = -1; }
 
   // The background a rebuild last put under the canvas; empty = blank.
   const std::string& ShownBGFile() const { return shownBGFile_; }
@@ -57,20 +67,23 @@ class TReplayEngine {
   TActionItem* FindCreatingRecord(std::int32_t id) const;
 
  private:
-  // Walks the whole history once: unlinks every record, keeps the items of
-  // steps 0..target and indexes the creating records among them. Returns the
-  // target's step, or 0 when `target` is not in the history.
-  std::int32_t IndexSteps(const TActionItem* target);
+  // Brings the step index, the branch table and the creator index up to the
+  // history as it is now: extends them by the records appended since, or
+  // starts again when records were released.
+  void IndexHistory();
   // The steps whose effects last at `step`, oldest first: walking back from
   // `step`, a Branch to N at step k jumps to N, as it leaves the drawing of
   // step N and steps N+1..k-1 have no lasting effect.
   void CollectEffectiveSteps(std::int32_t step);
+  // Whether the lists hold exactly what the last rebuild left, with the
+  // history unchanged since: then the next step needs only its own record.
+  bool ContinuesLastRebuild(std::int32_t step) const;
+  void ApplyStep(std::int32_t step);
   void ApplyAction(TActionItem& item);
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
   TFigItem* LiveFigureOf(std::int32_t id);
   void Link(TActionData& record, TFigItem* item);
-  static void Unlink(TActionData& record);
   // Empties both lists; the creating records lose their links first.
   void ClearDrawing();
 
@@ -81,18 +94,26 @@ class TReplayEngine {
   std::string shownBGFile_;
   std::int32_t skipped_ = 0;
 
-  // Rebuild scratch, kept between rebuilds only to reuse its memory: the
-  // history may have been cleared since, so none of it is read before the
-  // next rebuild has filled it again.
-  std::vector<TActionItem*> steps_;  // steps_[n] = item of step n
+  // The index of the history, extended as records are appended.
+  std::uint64_t indexedGeneration_ = ~std::uint64_t{0};
   // resumeFrom_[n]: the step a Branch at step n resumes from, kNotABranch,
   // or kBadBranch; kept apart so that walking back touches no record.
   std::vector<std::int32_t> resumeFrom_;
   static constexpr std::int32_t kNotABranch = -1;
   static constexpr std::int32_t kBadBranch = -2;
+  TCreatorIndex creators_;
+
+  // What the last rebuild left, to go on from it.
+  std::int32_t lastStep_ = -1;
+  std::int32_t lastRecords_ = 0;
+  std::uint64_t lastGeneration_ = 0;
+  std::int32_t lastFigures_ = 0;
+  std::int32_t lastDeleted_ = 0;
+  const TFigItem* lastTail_ = nullptr;
+
+  // Rebuild scratch, kept only to reuse its memory.
   std::vector<TActionItem*> effective_;
   std::vector<TActionData*> linked_;  // records that link a figure in FigList
-  TCreatorIndex creators_;
 };
 
 }  // namespace mirel
