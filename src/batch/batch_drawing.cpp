@@ -1,9 +1,7 @@
 #include "batch/batch_drawing.h"
 
 #include "datafile/reader_prompts.h"
-#include "model/geometry.h"
 #include "render/canvas_composition.h"
-#include "render/figure_drawing.h"
 #include "text/file_search.h"
 #include "text/path_utils.h"
 
@@ -39,25 +37,13 @@ TRebuiltStep TBatchDrawing::RebuildTo(int step) { return Document.RebuildStep(st
 
 const QImage& TBatchDrawing::Compose() {
   ComposeCanvas(BackBuffer, Background.Picture(), FigList, nullptr);
-  composedStep_ = -1;
+  composer_.Forget();
   return BackBuffer.Image();
 }
 
 const QImage& TBatchDrawing::RebuildAndCompose(int step) {
-  const TRebuiltStep rebuilt = RebuildTo(step);
-  const TActionItem* item = History.StepItem(step);
-  const bool onlyAddedInFront = composedStep_ >= 0 && step == composedStep_ + 1 && item &&
-                                IsCreatingKind(item->Data.TargetType) &&
-                                FigList.Count() == composedFigures_ + 1 &&
-                                rebuilt.BackgroundFile == composedBackground_;
-  if (onlyAddedInFront) {
-    DrawFigure(FigList.GetTail()->Data, BackBuffer, TPoint{}, TPenMode::Copy);
-  } else {
-    Compose();
-  }
-  composedStep_ = step;
-  composedFigures_ = FigList.Count();
-  composedBackground_ = rebuilt.BackgroundFile;
+  RebuildTo(step);
+  composer_.Compose(BackBuffer, Background.Picture(), FigList, nullptr);
   return BackBuffer.Image();
 }
 

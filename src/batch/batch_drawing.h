@@ -8,6 +8,7 @@
 #include "datafile/read_result.h"
 #include "editor/document.h"
 #include "export/background_picture.h"
+#include "render/frame_composer.h"
 #include "render/surface.h"
 
 namespace mirel {
@@ -44,10 +45,8 @@ class TBatchDrawing {
   TRebuiltStep RebuildTo(int step);
   // Composes the canvas of the last rebuild, without selection marks.
   const QImage& Compose();
-  // Rebuilds `step` and composes it. Going on from the step composed just
-  // before, a step that only brought one figure in front of the others adds
-  // that figure to the previous canvas instead of composing it anew: the
-  // pixels are the same, since the new figure is drawn last either way.
+  // Rebuilds `step` and composes it, redrawing only what changed since the
+  // step composed before.
   const QImage& RebuildAndCompose(int step);
 
   TDocument Document;
@@ -58,11 +57,7 @@ class TBatchDrawing {
   TSurface BackBuffer;
 
  private:
-  // What the back buffer shows: the step, its figure count and background;
-  // step -1 when it shows no composed step.
-  int composedStep_ = -1;
-  std::int32_t composedFigures_ = 0;
-  std::string composedBackground_;
+  TFrameComposer composer_;
 };
 
 }  // namespace mirel

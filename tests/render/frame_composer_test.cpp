@@ -1,0 +1,101 @@
+// Composing step after step redraws only what changed, with the pixels of a
+// full composition.
+#include "render/frame_composer.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fig_builders.h"
+#include "model/fig_ops.h"
+#include "pixels.h"
+#include "render/canvas_composition.h"
+
+namespace mirel::test {
+namespace {
+
+class TChangingDrawing {
+ public:
+  explicit TChangingDrawing(unsigned seed) : rng_(seed) {}
+
+  TFigData RandomFigure() {
+    const TPoint a{Pick(-20, 640), Pick(-20, 480)};
+    const TPoint b{a.X + Pick(-90, 90), a.Y + Pick(-90, 90)};
+    const TColor brush = Pick(0, 3) == 0 ? clBtnFace : static_cast<TColor>(rng_() & 0xFFFFFF);
+    const TColor pen = static_cast<TColor>(rng_() & 0xFFFFFF);
+    switch (Pick(0, 4)) {
+      case 0: return BoxFigure(dtEllipse, a, b, brush, pen, Pick(1, 9));
+      case 1: return PointFigure(dtPolygon, {a, b, {a.X, b.Y + 7}}, brush, pen, Pick(1, 5));
+      case 2: return TextFigure(a, "mirel", Pick(8, 30), pen);
+      case 3: {
+        const TFigData inner = BoxFigure(dtRectangle, {0, 0}, {20, 10}, brush, pen, 2);
+        return StampFigure(a, {&inner});
+      }
+      default: return BoxFigure(dtRectangle, a, b, brush, pen, Pick(1, 9));
+    }
+  }
+
+  // One change as a step makes it: a new figure in front, a move, an
+  // attribute, a delete, a reorder, or the background.
+  void Change() {
+    TFigItem* item = Random();
+    switch (item ? Pick(0, 6) : 0) {
+      case 0: AddCopy(Figures, RandomFigure()); break;
+      case 1: OffsetFig(item->Data, Pick(-30, 30), Pick(-30, 30)); break;
+      case 2: item->Data.PenColor ^= 0x00FF00; break;
+      case 3: DeleteFig(Figures, item); break;
+      case 4: Pick(0, 1) ? MoveFront(Figures, item) : MoveBack(Figures, item); break;
+      case 5: Background = PatternImage(Pick(100, 700), Pick(100, 500)); break;
+      default: AddCopy(Figures, RandomFigure()); break;
+    }
+  }
+
+  TFigItem* Random() {
+    if (Figures.Count() == 0) return nullptr;
+    TFigItem* item = Figures.GetNext(Figures.GetHead());
+    for (int n = Pick(0, Figures.Count() - 1); n > 0; --n) item = item->Next();
+    return item;
+  }
+
+  int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+  TFigList Figures;
+  QImage Background = PatternImage(640, 480);
+
+ private:
+  std::mt19937 rng_;
+};
+
+TEST(FrameComposer, EveryStepHasThePixelsOfAFullComposition) {
+  for (const unsigned seed : {1u, 2u}) {
+    TChangingDrawing drawing(seed);
+    // Enough figures for kept pictures below the changes.
+    for (int i = 0; i < 80; ++i) AddCopy(drawing.Figures, drawing.RandomFigure());
+    TFrameComposer composer;
+    TSurface stepwise(CanvasWidth, CanvasHeight);
+    TSurface full(CanvasWidth, CanvasHeight);
+    for (int step = 0; step < 60; ++step) {
+      drawing.Change();
+      const TFigItem* selected = step % 5 == 0 ? drawing.Random() : nullptr;
+      composer.Compose(stepwise, drawing.Background, drawing.Figures, selected);
+      ComposeCanvas(full, drawing.Background, drawing.Figures, selected);
+      ASSERT_EQ(stepwise.Image(), full.Image()) << "seed " << seed << ", step " << step;
+    }
+  }
+}
+
+TEST(FrameComposer, FingerprintsSeeEveryFieldThatIsDrawn) {
+  const TFigData inner = BoxFigure(dtRectangle, {0, 0}, {20, 10});
+  const TFigData base = StampFigure({5, 5}, {&inner});
+  TFigData other = base;
+  EXPECT_EQ(FigureFingerprint(base), FigureFingerprint(other));
+  other.StampData->GetTail()->Data.End.X = 21;
+  EXPECT_NE(FigureFingerprint(base), FigureFingerprint(other));
+  TFigData text = TextFigure({1, 1}, "a", 12, clBlack);
+  const std::uint64_t before = FigureFingerprint(text);
+  text.Text = "b";
+  EXPECT_NE(FigureFingerprint(text), before);
+}
+
+}  // namespace
+}  // namespace mirel::test
