@@ -34,8 +34,10 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
     ClearDrawing();
     replayBGFile_.clear();
     skipped_ = 0;
-    CollectEffectiveSteps(target);
-    for (TActionItem* item : effective_) ApplyAction(*item);
+    if (const std::int32_t base = CollectEffectiveSteps(target); base > 0) {
+      RestoreCheckpoint(*checkpoints_.At(base));
+    }
+    for (const std::int32_t step : effective_) ApplyStep(step);
   }
   lastStep_ = target;
   lastRecords_ = history_.GetStepCount();
@@ -64,6 +66,39 @@ void TReplayEngine::ApplyStep(std::int32_t step) {
   } else {
     ApplyAction(*history_.StepItem(step));
   }
+  if (checkpoints_.Wants(step)) SaveCheckpoint(step);
+}
+
+void TReplayEngine::SaveCheckpoint(std::int32_t step) {
+  auto checkpoint = std::make_unique<TCheckpoint>();
+  for (const TFigItem* item = figList_.GetNext(figList_.GetHead()); item; item = item->Next()) {
+    AddExactCopy(checkpoint->Figures, item->Data);
+    checkpoint->Creators.push_back(history_.Links.Newest(&item->Data));
+    checkpoint->Sizes.push_back(history_.Links.SizeRecord(&item->Data));
+  }
+  for (const TFigItem* item = deletedFigList_.GetNext(deletedFigList_.GetHead()); item; item = item->Next()) {
+    AddExactCopy(checkpoint->Deleted, item->Data);
+  }
+  checkpoint->Background = replayBGFile_;
+  checkpoint->Skipped = skipped_;
+  checkpoint->Weight = FigureWeight(checkpoint->Figures) + FigureWeight(checkpoint->Deleted);
+  checkpoints_.Keep(step, std::move(checkpoint));
+}
+
+void TReplayEngine::RestoreCheckpoint(const TCheckpoint& checkpoint) {
+  std::size_t n = 0;
+  for (const TFigItem* item = checkpoint.Figures.GetNext(checkpoint.Figures.GetHead()); item;
+       item = item->Next(), ++n) {
+    AddExactCopy(figList_, item->Data);
+    TFigItem* live = figList_.GetTail();
+    if (TActionData* creator = checkpoint.Creators[n]) Link(*creator, live);
+    if (const TActionData* size = checkpoint.Sizes[n]) history_.Links.SetSizeRecord(&live->Data, *size);
+  }
+  for (const TFigItem* item = checkpoint.Deleted.GetNext(checkpoint.Deleted.GetHead()); item; item = item->Next()) {
+    AddExactCopy(deletedFigList_, item->Data);
+  }
+  replayBGFile_ = checkpoint.Background;
+  skipped_ += checkpoint.Skipped;
 }
 
 TActionItem* TReplayEngine::FindCreatingRecord(std::int32_t id) const {
@@ -78,6 +113,7 @@ void TReplayEngine::IndexHistory() {
     // Records were released: nothing indexed or linked may be looked at.
     indexedGeneration_ = history_.Generation();
     linked_.clear();
+    checkpoints_.Clear();
     lastStep_ = -1;
     resumeFrom_.assign(1, kNotABranch);
     creators_.Reset(2 * history_.GetStepCount() + 4096);
@@ -99,7 +135,7 @@ void TReplayEngine::IndexHistory() {
   }
 }
 
-void TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
+std::int32_t TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
   effective_.clear();
   while (step > 0) {
     const std::int32_t resume = resumeFrom_[static_cast<std::size_t>(step)];
@@ -107,14 +143,12 @@ void TReplayEngine::CollectEffectiveSteps(std::int32_t step) {
       step = resume;
       continue;
     }
-    if (resume == kBadBranch) {
-      ++skipped_;
-    } else {
-      effective_.push_back(history_.StepItem(step));
-    }
+    if (checkpoints_.At(step)) break;
+    effective_.push_back(step);  // bad branches too: they count as skipped
     --step;
   }
   std::reverse(effective_.begin(), effective_.end());
+  return step;
 }
 
 TFigItem* TReplayEngine::LiveFigureOf(std::int32_t id) {

@@ -8,6 +8,7 @@
 
 #include "history/history_list.h"
 #include "replay/background_surface.h"
+#include "replay/checkpoints.h"
 #include "replay/creator_index.h"
 #include "replay/step_date_texts.h"
 
@@ -53,6 +54,9 @@ class TReplayEngine {
   // The figure lists were changed outside a rebuild without a record (the
   // editor emptied them): the next rebuild starts afresh.
   void Invalidate() { lastStep_ = -1; }
+  // Steps between the copies of the drawing a rebuild starts from (tests
+  // use small ones to reach them in short histories).
+  void SetCheckpointSpacing(std::int32_t steps) { checkpoints_.SetSpacing(steps); checkpoints_.Clear(); }
 
   // The background a rebuild last put under the canvas; empty = blank.
   const std::string& ShownBGFile() const { return shownBGFile_; }
@@ -73,8 +77,11 @@ class TReplayEngine {
   void IndexHistory();
   // The steps whose effects last at `step`, oldest first: walking back from
   // `step`, a Branch to N at step k jumps to N, as it leaves the drawing of
-  // step N and steps N+1..k-1 have no lasting effect.
-  void CollectEffectiveSteps(std::int32_t step);
+  // step N and steps N+1..k-1 have no lasting effect. The walk stops at a
+  // step kept as a checkpoint; returns that step, or 0.
+  std::int32_t CollectEffectiveSteps(std::int32_t step);
+  void SaveCheckpoint(std::int32_t step);
+  void RestoreCheckpoint(const TCheckpoint& checkpoint);
   // Whether the lists hold exactly what the last rebuild left, with the
   // history unchanged since: then the next step needs only its own record.
   bool ContinuesLastRebuild(std::int32_t step) const;
@@ -112,7 +119,8 @@ class TReplayEngine {
   const TFigItem* lastTail_ = nullptr;
 
   // Rebuild scratch, kept only to reuse its memory.
-  std::vector<TActionItem*> effective_;
+  std::vector<std::int32_t> effective_;
+  TCheckpoints checkpoints_;
   std::vector<TActionData*> linked_;  // records that link a figure in FigList
 };
 

@@ -183,6 +183,8 @@ void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
   CloneHistory(history, naiveHistory);
   TReplayFixture engine;
   CloneHistory(history, engine.History);
+  // Copies of the drawing every few steps, so that rebuilds start from them.
+  engine.Engine.SetCheckpointSpacing(3);
   TFigList figs, deleted;
   TNaiveReplay naive(naiveHistory, figs, deleted);
 
@@ -201,6 +203,7 @@ void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
   // The same while the history grows record by record, as the editor makes
   // it: the engine's index extends instead of starting again.
   TReplayFixture growing;
+  growing.Engine.SetCheckpointSpacing(2);
   const TActionItem* source = history.GetHead()->Next();
   for (std::int32_t step = 1; step <= last; ++step, source = source->Next()) {
     TActionData& record = growing.History.AddBlankAction()->Data;

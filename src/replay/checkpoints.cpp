@@ -1,0 +1,67 @@
+#include "replay/checkpoints.h"
+
+#include "model/fig_ops.h"
+
+namespace mirel {
+namespace {
+
+// Gives every figure of `copy`, to any depth, the corners and point bounds
+// of `original`.
+void KeepCorners(TFigData& copy, const TFigData& original) {
+  copy.Start = original.Start;
+  copy.End = original.End;
+  if (copy.PointData && original.PointData) {
+    copy.PointData->MinX = original.PointData->MinX;
+    copy.PointData->MinY = original.PointData->MinY;
+    copy.PointData->MaxX = original.PointData->MaxX;
+    copy.PointData->MaxY = original.PointData->MaxY;
+  }
+  if (!copy.StampData || !original.StampData) return;
+  const TFigItem* from = original.StampData->GetNext(original.StampData->GetHead());
+  for (TFigItem* to = copy.StampData->GetNext(copy.StampData->GetHead()); to && from;
+       to = to->Next(), from = from->Next()) {
+    KeepCorners(to->Data, from->Data);
+  }
+}
+
+}  // namespace
+
+void AddExactCopy(TFigList& list, const TFigData& figure) { KeepCorners(AddCopy(list, figure)->Data, figure); }
+
+std::int64_t FigureWeight(const TFigList& list) {
+  std::int64_t weight = 0;
+  for (const TFigItem* item = list.GetNext(list.GetHead()); item; item = item->Next()) {
+    weight += 1 + (item->Data.StampData ? FigureWeight(*item->Data.StampData) : 0);
+  }
+  return weight;
+}
+
+TCheckpoints::TCheckpoints(std::int32_t spacing, std::int64_t budget)
+    : initialSpacing_(spacing), spacing_(spacing), budget_(budget) {}
+
+bool TCheckpoints::Wants(std::int32_t step) const {
+  return step > 0 && step % spacing_ == 0 && !byStep_.contains(step);
+}
+
+void TCheckpoints::Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint) {
+  weight_ += checkpoint->Weight;
+  byStep_[step] = std::move(checkpoint);
+  while (weight_ > budget_ && byStep_.size() > 1 && spacing_ < (1 << 29)) {
+    spacing_ *= 2;
+    for (auto it = byStep_.begin(); it != byStep_.end();) {
+      if (it->first % spacing_ != 0) {
+        weight_ -= it->second->Weight;
+        it = byStep_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+}
+
+const TCheckpoint* TCheckpoints::At(std::int32_t step) const {
+  const auto found = byStep_.find(step);
+  return found == byStep_.end() ? nullptr : found->second.get();
+}
+
+}  // namespace mirel

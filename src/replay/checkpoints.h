@@ -1,0 +1,58 @@
+#pragma once
+// Copies of the drawing as it stood after some steps, so that a rebuild
+// starts from the nearest one instead of from step 0. They hold what a
+// rebuild leaves: the figures with the records that link them and gave them
+// their sizes, the deleted figures, the background, the records skipped.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "history/action_data.h"
+
+namespace mirel {
+
+struct TCheckpoint {
+  TFigList Figures;
+  std::vector<TActionData*> Creators;      // per figure: the record linking it
+  std::vector<const TActionData*> Sizes;   // per figure: the record giving its size
+  TFigList Deleted;
+  std::string Background;
+  std::int32_t Skipped = 0;
+  std::int64_t Weight = 0;  // figures held, stamp contents included
+};
+
+class TCheckpoints {
+ public:
+  // A copy every `spacing` steps at first; when the copies would hold more
+  // than `budget` figures in all, every other one goes and the spacing
+  // doubles, so memory stays bounded however long the history.
+  explicit TCheckpoints(std::int32_t spacing = 1024, std::int64_t budget = 400'000);
+
+  void Clear() { byStep_.clear(); weight_ = 0; spacing_ = initialSpacing_; }
+  // Whether a copy of `step` is wanted and not yet kept.
+  bool Wants(std::int32_t step) const;
+  void Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint);
+  // The copy of `step`, or none.
+  const TCheckpoint* At(std::int32_t step) const;
+  std::int32_t Spacing() const { return spacing_; }
+  void SetSpacing(std::int32_t spacing) { initialSpacing_ = spacing_ = spacing; }
+
+ private:
+  std::int32_t initialSpacing_;
+  std::int32_t spacing_;
+  std::int64_t budget_;
+  std::int64_t weight_ = 0;
+  std::map<std::int32_t, std::unique_ptr<TCheckpoint>> byStep_;
+};
+
+// Appends an exact copy of `figure`: a stored copy takes the bounds of its
+// points as corners and point bounds, but a figure resized in the drawing
+// may have others.
+void AddExactCopy(TFigList& list, const TFigData& figure);
+
+// Figures held by a list, stamp contents included.
+std::int64_t FigureWeight(const TFigList& list);
+
+}  // namespace mirel
