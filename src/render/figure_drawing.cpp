@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "model/point_data.h"
+#include "render/canvas_font.h"
+#include "text/cp932.h"
 
 namespace mirel {
 namespace {
@@ -73,6 +76,85 @@ void DrawStamp(const TFigList& contents, TSurface& surface, TPoint offset) {
       DrawFigure(g, surface, offset, TPenMode::Copy);
     }
   }
+}
+
+namespace {
+
+// Bounds as 64-bit edges, so far-away coordinates cannot overflow.
+struct TBounds {
+  std::int64_t Left = INT64_MAX, Top = INT64_MAX, Right = INT64_MIN, Bottom = INT64_MIN;
+  void Add(std::int64_t x, std::int64_t y) {
+    Left = std::min(Left, x);
+    Right = std::max(Right, x);
+    Top = std::min(Top, y);
+    Bottom = std::max(Bottom, y);
+  }
+  void Add(const TBounds& b) {
+    if (b.Left > b.Right) return;
+    Add(b.Left, b.Top);
+    Add(b.Right, b.Bottom);
+  }
+  void Widen(std::int64_t by) {
+    Left -= by;
+    Top -= by;
+    Right += by;
+    Bottom += by;
+  }
+};
+
+// Where drawing `f` moved by `offset` can put pixels; coordinates wrap as
+// the drawing's offsets do.
+TBounds BoundsOf(const TFigData& f, TPoint offset) {
+  TBounds b;
+  auto add = [&](TPoint p) { b.Add(WrapAdd(p.X, offset.X), WrapAdd(p.Y, offset.Y)); };
+  // The pen (round caps and joins reach half of it; rasterizing thin, flat
+  // curves strays a few pixels more), clamped as drawing clamps it.
+  const std::int64_t pen = std::clamp<std::int64_t>(f.PenWidth, 0, 2048) + 4 + (f.DrawingTool == dtEllipse ? 8 : 0);
+  switch (f.DrawingTool) {
+    case dtText: {
+      const std::int64_t pixels = CanvasFontPixels(f.TextSize);
+      const std::int64_t width = CanvasTextWidth(QString::fromStdString(Cp932ToUtf8(f.Text).Text), f.TextSize);
+      add(f.Start);
+      b.Left -= pixels;
+      b.Top -= pixels;
+      b.Right += width + pixels;
+      b.Bottom += 3 * pixels;
+      return b;
+    }
+    case dtFreeLine:
+    case dtPolyline:
+    case dtPolygon:
+      if (!f.PointData || f.PointData->GetCount() == 0) return b;
+      for (const TPoint& p : f.PointData->Points()) add(p);
+      b.Widen(pen);
+      return b;
+    case dtStamp:
+      if (f.StampData) {
+        // Inner figures are drawn at the stamp's corner; inner stamps add their own.
+        const TPoint corner{WrapAdd(f.Start.X, offset.X), WrapAdd(f.Start.Y, offset.Y)};
+        for (const TFigItem* i = f.StampData->GetNext(f.StampData->GetHead()); i; i = i->Next()) {
+          b.Add(BoundsOf(i->Data, corner));
+        }
+      }
+      return b;
+    case dtNone:
+      return b;
+    default:
+      add(f.Start);
+      add(f.End);
+      b.Widen(pen);
+      return b;
+  }
+}
+
+}  // namespace
+
+QRect DrawnBounds(const TFigData& figure, TPoint offset) {
+  const TBounds b = BoundsOf(figure, offset);
+  if (b.Left > b.Right) return {};
+  static constexpr std::int64_t Reach = 1 << 20;
+  auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -Reach, Reach)); };
+  return QRect(QPoint(clamp(b.Left), clamp(b.Top)), QPoint(clamp(b.Right), clamp(b.Bottom)));
 }
 
 void DrawSelectionMark(const TFigData& figure, TSurface& surface) {

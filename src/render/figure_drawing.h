@@ -1,5 +1,7 @@
 #pragma once
 // Figure records turned into pixels on a surface.
+#include <QRect>
+
 #include "model/fig_data.h"
 #include "render/surface.h"
 
@@ -13,6 +15,10 @@ void DrawFigure(const TFigData& figure, TSurface& surface, TPoint offset, TPenMo
 // stamps add their own Start. The surface keeps the attributes of the last
 // figure drawn.
 void DrawStamp(const TFigList& contents, TSurface& surface, TPoint offset);
+
+// A rectangle that holds every pixel DrawFigure(figure, offset) can touch
+// (generous, never too small), within a wide margin around the canvas.
+QRect DrawnBounds(const TFigData& figure, TPoint offset = {});
 
 // A dotted not-xor outline 3 pixels outside the figure's corners; drawing it
 // a second time erases it.

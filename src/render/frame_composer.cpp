@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "render/canvas_composition.h"
 #include "render/figure_drawing.h"
@@ -64,37 +65,120 @@ void TFrameComposer::Forget() {
 
 void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, const TFigList& figures,
                              const TFigItem* selected) {
+  // The figures as they are now; the bounds of the unchanged ones are known.
+  std::unordered_map<const TFigItem*, const TDrawn*> before;
+  before.reserve(drawn_.size());
+  for (const TDrawn& d : drawn_) before.emplace(d.Item, &d);
   current_.clear();
   for (const TFigItem* item = figures.GetNext(figures.GetHead()); item; item = item->Next()) {
-    current_.push_back({item, FigureFingerprint(item->Data)});
+    TDrawn entry{item, FigureFingerprint(item->Data), {}};
+    const auto found = before.find(item);
+    entry.Box = found != before.end() && found->second->Fingerprint == entry.Fingerprint ? found->second->Box
+                                                                                         : DrawnBounds(item->Data);
+    current_.push_back(entry);
   }
-  if (layers_.empty() || background.cacheKey() != backgroundKey_) {
+
+  const bool fresh = layers_.empty() || background.cacheKey() != backgroundKey_ || top_.Picture.isNull();
+  if (fresh) {
     Forget();
     backgroundKey_ = background.cacheKey();
     CopyBackground(backBuffer, background);
     layers_.push_back({0, backBuffer.Image().copy()});
   }
   // The figures below the first that differs are as they were drawn.
-  const std::size_t same = static_cast<std::size_t>(
-      std::mismatch(current_.begin(), current_.begin() + static_cast<std::ptrdiff_t>(std::min(current_.size(), drawn_.size())),
-                    drawn_.begin())
-          .first -
+  const std::size_t common = std::min(current_.size(), drawn_.size());
+  const auto same = static_cast<std::size_t>(
+      std::mismatch(current_.begin(), current_.begin() + static_cast<std::ptrdiff_t>(common), drawn_.begin()).first -
       current_.begin());
-  std::size_t from = 0;
-  if (!top_.Picture.isNull() && top_.Figures == same && same == drawn_.size()) {
+  while (layers_.size() > 1 && layers_.back().Figures > same) layers_.pop_back();
+
+  if (fresh) {
+    DrawFrom(backBuffer);
+  } else if (same == drawn_.size()) {
+    // Only new figures in front.
     Restore(backBuffer, top_.Picture);
-    from = same;
+    for (std::size_t n = same; n < current_.size(); ++n) {
+      DrawFigure(current_[n].Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
+    }
+  } else if (const QRect area = ChangedArea(); !area.isEmpty()) {
+    Restore(backBuffer, top_.Picture);
+    RedrawArea(backBuffer, area);
   } else {
-    while (layers_.size() > 1 && layers_.back().Figures > same) layers_.pop_back();
-    Restore(backBuffer, layers_.back().Picture);
-    from = layers_.back().Figures;
+    DrawFrom(backBuffer);
   }
-  for (std::size_t n = from; n < current_.size(); ++n) {
+  KeepTop(backBuffer);
+  std::swap(drawn_, current_);
+  if (selected) DrawSelectionMark(selected->Data, backBuffer);
+}
+
+QRect TFrameComposer::ChangedArea() const {
+  std::unordered_map<const TFigItem*, std::uint64_t> now;
+  now.reserve(current_.size());
+  for (const TDrawn& d : current_) now.emplace(d.Item, d.Fingerprint);
+  std::unordered_map<const TFigItem*, std::uint64_t> then;
+  then.reserve(drawn_.size());
+  for (const TDrawn& d : drawn_) then.emplace(d.Item, d.Fingerprint);
+
+  QRect area;
+  std::size_t changed = 0;
+  auto stays = [](const auto& map, const TDrawn& d) {
+    const auto found = map.find(d.Item);
+    return found != map.end() && found->second == d.Fingerprint;
+  };
+  // Figures gone or changed, where they were; new or changed, where they are.
+  std::vector<const TDrawn*> keptBefore, keptNow;
+  for (const TDrawn& d : drawn_) {
+    if (stays(now, d)) {
+      keptBefore.push_back(&d);
+    } else {
+      area |= d.Box;
+      ++changed;
+    }
+  }
+  for (const TDrawn& d : current_) {
+    if (stays(then, d)) {
+      keptNow.push_back(&d);
+    } else {
+      area |= d.Box;
+      ++changed;
+    }
+  }
+  // Figures that kept their look but changed places in the order.
+  for (std::size_t i = 0; i < keptNow.size(); ++i) {
+    if (keptNow[i]->Item != keptBefore[i]->Item) {
+      area |= keptNow[i]->Box;
+      area |= keptBefore[i]->Box;
+      ++changed;
+    }
+  }
+  area &= QRect(0, 0, CanvasWidth, CanvasHeight);
+  // Many changes, or a large area, are cheaper redrawn in the usual way.
+  if (changed > 8 || static_cast<std::int64_t>(area.width()) * area.height() > CanvasWidth * CanvasHeight / 3) {
+    return {};
+  }
+  return area.isEmpty() ? QRect(0, 0, 1, 1) : area;
+}
+
+void TFrameComposer::RedrawArea(TSurface& backBuffer, const QRect& area) {
+  backBuffer.CopyRect(area, layers_.front().Picture, area);
+  backBuffer.SetClip(area);
+  for (const TDrawn& d : current_) {
+    if (d.Box.intersects(area)) DrawFigure(d.Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
+  }
+  backBuffer.ClearClip();
+}
+
+void TFrameComposer::DrawFrom(TSurface& backBuffer) {
+  Restore(backBuffer, layers_.back().Picture);
+  for (std::size_t n = layers_.back().Figures; n < current_.size(); ++n) {
     DrawFigure(current_[n].Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
     if ((n + 1) % kLayerEvery == 0 && layers_.back().Figures < n + 1) {
       layers_.push_back({n + 1, backBuffer.Image().copy()});
     }
   }
+}
+
+void TFrameComposer::KeepTop(TSurface& backBuffer) {
   top_.Figures = current_.size();
   const QImage& composed = backBuffer.Image();
   if (top_.Picture.size() == composed.size() && top_.Picture.format() == composed.format() &&
@@ -104,8 +188,6 @@ void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, con
   } else {
     top_.Picture = composed.copy();
   }
-  std::swap(drawn_, current_);
-  if (selected) DrawSelectionMark(selected->Data, backBuffer);
 }
 
 }  // namespace mirel

@@ -1,9 +1,11 @@
 #pragma once
 // Composes the canvas again and again as a drawing changes step by step,
-// redrawing only from the first figure that differs from the last
-// composition: what lies below it comes from pictures kept of the canvas
-// after every so many figures, and after all of them. The pixels are those
-// of ComposeCanvas.
+// redrawing only what changed since the last composition: figures added in
+// front are drawn over the last picture; a figure moved, changed, deleted or
+// reordered is redrawn with everything that overlaps it, within the area it
+// covered and covers; larger changes redraw from the first figure changed,
+// over pictures kept after every so many figures. The pixels are those of
+// ComposeCanvas.
 #include <QImage>
 #include <cstdint>
 #include <vector>
@@ -36,8 +38,17 @@ class TFrameComposer {
   struct TDrawn {
     const TFigItem* Item;
     std::uint64_t Fingerprint;
-    friend bool operator==(const TDrawn&, const TDrawn&) = default;
+    QRect Box;  // DrawnBounds of the figure
+    bool operator==(const TDrawn& o) const { return Item == o.Item && Fingerprint == o.Fingerprint; }
   };
+
+  // The area to redraw when only a few figures changed, or an empty one
+  // when the change is too large for that.
+  QRect ChangedArea() const;
+  void RedrawArea(TSurface& backBuffer, const QRect& area);
+  // Redraws from the highest kept picture not above the first change.
+  void DrawFrom(TSurface& backBuffer);
+  void KeepTop(TSurface& backBuffer);
 
   std::vector<TLayer> layers_;  // by Figures, layers_[0] the background alone
   TLayer top_;                  // after all figures drawn last time

@@ -67,8 +67,19 @@ QPainter& TSurface::BeginPaint() {
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter_->setBackgroundMode(Qt::TransparentMode);
+    if (!clip_.isEmpty()) painter_->setClipRect(clip_);
   }
   return *painter_;
+}
+
+void TSurface::SetClip(const QRect& area) {
+  clip_ = area;
+  if (painter_) painter_->setClipRect(clip_);
+}
+
+void TSurface::ClearClip() {
+  clip_ = QRect();
+  if (painter_) painter_->setClipping(false);
 }
 
 void TSurface::EndPaint() const { painter_.reset(); }

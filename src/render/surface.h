@@ -54,6 +54,10 @@ class TSurface {
   // mode does not apply.
   void CopyRect(const QRect& dest, const QImage& source, const QRect& sourceRect);
   void CopyRect(const QRect& dest, const TSurface& source, const QRect& sourceRect);
+  // Limits every drawing operation to `area` until ClearClip; drawing clipped
+  // gives the same pixels inside the area as drawing unclipped.
+  void SetClip(const QRect& area);
+  void ClearClip();
 
  private:
   QPainter& BeginPaint();
@@ -63,6 +67,7 @@ class TSurface {
   void EndPaint() const;
 
   QImage image_;
+  QRect clip_;  // empty: no clip
   // Kept open between operations: opening a painter per shape costs more
   // than drawing most shapes.
   mutable std::unique_ptr<QPainter> painter_;

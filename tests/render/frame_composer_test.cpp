@@ -10,6 +10,7 @@
 #include "model/fig_ops.h"
 #include "pixels.h"
 #include "render/canvas_composition.h"
+#include "render/figure_drawing.h"
 
 namespace mirel::test {
 namespace {
@@ -39,7 +40,8 @@ class TChangingDrawing {
   // attribute, a delete, a reorder, or the background.
   void Change() {
     TFigItem* item = Random();
-    switch (item ? Pick(0, 6) : 0) {
+    LastChange = item ? Pick(0, 6) : 0;
+    switch (LastChange) {
       case 0: AddCopy(Figures, RandomFigure()); break;
       case 1: OffsetFig(item->Data, Pick(-30, 30), Pick(-30, 30)); break;
       case 2: item->Data.PenColor ^= 0x00FF00; break;
@@ -59,6 +61,7 @@ class TChangingDrawing {
 
   int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
+  int LastChange = 0;
   TFigList Figures;
   QImage Background = PatternImage(640, 480);
 
@@ -67,19 +70,38 @@ class TChangingDrawing {
 };
 
 TEST(FrameComposer, EveryStepHasThePixelsOfAFullComposition) {
-  for (const unsigned seed : {1u, 2u}) {
+  for (const unsigned seed : {1u, 2u, 5u}) {
     TChangingDrawing drawing(seed);
     // Enough figures for kept pictures below the changes.
     for (int i = 0; i < 80; ++i) AddCopy(drawing.Figures, drawing.RandomFigure());
     TFrameComposer composer;
     TSurface stepwise(CanvasWidth, CanvasHeight);
     TSurface full(CanvasWidth, CanvasHeight);
-    for (int step = 0; step < 60; ++step) {
+    for (int step = 0; step < 80; ++step) {
       drawing.Change();
       const TFigItem* selected = step % 5 == 0 ? drawing.Random() : nullptr;
       composer.Compose(stepwise, drawing.Background, drawing.Figures, selected);
       ComposeCanvas(full, drawing.Background, drawing.Figures, selected);
-      ASSERT_EQ(stepwise.Image(), full.Image()) << "seed " << seed << ", step " << step;
+      ASSERT_EQ(stepwise.Image(), full.Image()) << "seed " << seed << ", step " << step << " change " << drawing.LastChange;
+    }
+  }
+}
+
+TEST(FrameComposer, DrawnBoundsHoldEveryPixelAFigureTouches) {
+  TChangingDrawing drawing(9);
+  TSurface alone(CanvasWidth, CanvasHeight);
+  for (int n = 0; n < 150; ++n) {
+    const TFigData figure = drawing.RandomFigure();
+    alone.MutableImage().fill(Qt::black);
+    DrawFigure(figure, alone, TPoint{}, TPenMode::Copy);
+    const QRect bounds = DrawnBounds(figure);
+    const QImage& image = alone.Image();
+    for (int y = 0; y < CanvasHeight; ++y) {
+      for (int x = 0; x < CanvasWidth; ++x) {
+        if (Rgb(image, x, y) != 0 && !bounds.contains(x, y)) {
+          FAIL() << "tool " << int{figure.DrawingTool} << " draws at " << x << "," << y;
+        }
+      }
     }
   }
 }

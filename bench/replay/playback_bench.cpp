@@ -1,0 +1,55 @@
+// Playback as the window shows it: a step rebuilt and composed, on a drawing
+// of about 3,000 figures at 10,000 steps: the next step, and any step.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+#include "render/frame_composer.h"
+#include "session.h"
+
+namespace mirel {
+namespace {
+
+using namespace mirel::bench;
+
+struct TPlayback {
+  TDrawing d;
+  TSurface backBuffer{CanvasWidth, CanvasHeight};
+  TFrameComposer composer;
+  QImage background{CanvasWidth, CanvasHeight, QImage::Format_RGB32};
+  TPlayback() {
+    MakeSession(d, 10000);
+    background.fill(Qt::white);
+  }
+  void Show(std::int32_t step) {
+    d.Engine.RebuildStep(step);
+    composer.Compose(backBuffer, background, d.FigList, nullptr);
+  }
+};
+
+void BM_PlaybackNextStep(benchmark::State& state) {
+  TPlayback p;
+  std::int32_t step = 9000;
+  p.Show(step);
+  for (auto _ : state) {
+    if (++step > 10000) {
+      state.PauseTiming();
+      step = 9000;
+      p.Show(step);
+      state.ResumeTiming();
+    }
+    p.Show(step);
+  }
+  state.counters["figures"] = static_cast<double>(p.d.FigList.Count());
+}
+BENCHMARK(BM_PlaybackNextStep)->Unit(benchmark::kMillisecond);
+
+void BM_PlaybackAnyStep(benchmark::State& state) {
+  TPlayback p;
+  std::mt19937 rng(11);
+  for (auto _ : state) p.Show(static_cast<std::int32_t>(rng() % 10001));
+}
+BENCHMARK(BM_PlaybackAnyStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mirel
