@@ -53,3 +53,27 @@ BENCHMARK(BM_PlaybackAnyStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace mirel
+
+namespace mirel {
+namespace {
+
+// The rebuild alone, for the share of the two.
+void BM_RebuildNextStep(benchmark::State& state) {
+  TDrawing d;
+  MakeSession(d, 10000);
+  std::int32_t step = 9000;
+  d.Engine.RebuildStep(step);
+  for (auto _ : state) {
+    if (++step > 10000) {
+      state.PauseTiming();
+      step = 9000;
+      d.Engine.RebuildStep(step);
+      state.ResumeTiming();
+    }
+    d.Engine.RebuildStep(step);
+  }
+}
+BENCHMARK(BM_RebuildNextStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mirel
