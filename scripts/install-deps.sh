@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()
