@@ -43,7 +43,7 @@ void TMirelForm::PaintBoxMouseUp(TPoint p) {
 void TMirelForm::InputEditEnter() {
   const QPoint topLeft = controls_.InputEdit->pos() - controls_.PaintBox->pos();
   const std::string text = controls_.InputEdit->text().toStdString();
-  RunChecked([&] { return editor_->InputEditEnter({topLeft.x(), topLeft.y()}, text); });
+  Run([&] { return editor_->InputEditEnter({topLeft.x(), topLeft.y()}, text); });
 }
 
 void TMirelForm::InputEditEscape() {

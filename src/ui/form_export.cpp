@@ -22,20 +22,18 @@ void TMirelForm::CaptureMenuClick() {
 }
 
 void TMirelForm::Save2BMPMenuClick() {
-  RunChecked([this] { return editor_->Save2BMPMenuClick(); });
+  Run([this] { return editor_->Save2BMPMenuClick(); });
 }
 
 void TMirelForm::Save2JPEGMenuClick() {
-  RunChecked([this] { return editor_->Save2JPEGMenuClick(); });
+  Run([this] { return editor_->Save2JPEGMenuClick(); });
 }
 
 void TMirelForm::SaveAllProcessMenuClick() {
-  RunChecked([this] {
-    TResult result = editor_->SaveAllProcessMenuClick();
-    // However the series ended, the window takes input again before anything
-    // is said about it.
+  Run([this] {
+    editor_->SaveAllProcessMenuClick();
+    // However the series ended, the window takes input again.
     view_->SetBusy(false);
-    return result;
   });
 }
 

@@ -27,11 +27,11 @@ void TMirelForm::ReadDataMenuClick() {
 }
 
 void TMirelForm::OverWriteDataMenuClick() {
-  RunChecked([this] { return editor_->OverWriteDataMenuClick(); });
+  Run([this] { return editor_->OverWriteDataMenuClick(); });
 }
 
 void TMirelForm::WriteDataMenuClick() {
-  RunChecked([this] { return editor_->WriteDataMenuClick(); });
+  Run([this] { return editor_->WriteDataMenuClick(); });
 }
 
 void TMirelForm::ReadBGMenuClick() {

@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "editor/editor.h"
 #include "render/canvas_font.h"
 #include "ui/button_icons.h"
 #include "ui/color_panel.h"
@@ -137,6 +138,7 @@ void BuildPalette(TFormControls& c) {
     auto* panel = new TColorPanel(c.ColorBasePanel);
     panel->setObjectName(name);
     panel->setGeometry(40 + 24 * (i % 8), i < 8 ? 4 : 20, 25, 17);
+    panel->SetColor(kPaletteColors[i]);
     c.ColorPanels[i] = panel;
   }
   c.ClearPanel = Make<TColorPanel>(c.ColorBasePanel, "ClearPanel", {8, 4, 25, 33});

@@ -138,7 +138,8 @@ TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
     written = WritePictureFile(bytes, path, backupName);
   }
   if (written.Ok) return TResult::Done();
-  return TResult::Failed("ファイル「" + path + "」にかきこめませんでした。", written.Error);
+  // The editor words the message for the user, naming the file.
+  return TResult::Failed({}, written.Error);
 }
 
 void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }

@@ -73,12 +73,6 @@ void TMirelForm::FormCreate(const QString& commandLineFile) {
 
 const QImage& TMirelForm::BackBufferImage() const { return view_->BackBufferImage(); }
 
-void TMirelForm::ShowFailure(const TResult& result) {
-  if (result.Ok) return;
-  if (!result.Detail.empty()) qWarning("%s", result.Detail.c_str());
-  if (!result.Message.empty()) prompts_->Notice(result.Message);
-}
-
 void TMirelForm::SetOuterSize(int width, int height) {
   outerSize_ = QSize(width, height);
   // The frame is known once the window system has framed the window; until

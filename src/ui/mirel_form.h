@@ -1,7 +1,7 @@
 #pragma once
 // The window of Mirel. It owns the editor and only translates: each handler
-// calls one editor command, shows a failed command's message, and brings
-// every control in line with the editor's state (SyncFromEditor). The
+// calls one editor command and brings every control in line with the
+// editor's state (SyncFromEditor). The
 // handlers are spread over files by concern: modes, canvas, editing panel,
 // file commands, playback, export and log.
 #include <QMainWindow>
@@ -99,19 +99,13 @@ class TMirelForm final : public QMainWindow {
   void SyncLogPane();
   void SyncExit();
 
-  // Runs an editor command, then SyncFromEditor.
+  // Runs an editor command, then SyncFromEditor. A command that fails has
+  // told the user itself; its result needs nothing more here.
   template <typename Command>
   void Run(Command&& command) {
     std::forward<Command>(command)();
     SyncFromEditor();
   }
-  // Runs a command that can fail; its message is shown once.
-  template <typename Command>
-  void RunChecked(Command&& command) {
-    ShowFailure(std::forward<Command>(command)());
-    SyncFromEditor();
-  }
-  void ShowFailure(const TResult& result);
   // Outer (framed) window size, caption and menu bar included.
   void SetOuterSize(int width, int height);
 
