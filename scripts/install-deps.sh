@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Mirel needs to build, test and benchmark.
+# Installs the Debian packages Mirel needs to build, test and benchmark, and
+# to try the window on a virtual display (Xvfb, xdotool, ImageMagick).
 # Idempotent: does nothing when every package is already there.
 set -euo pipefail
 

@@ -1,6 +1,7 @@
 // The mode buttons, tool buttons, menus' enable rules, the palette, the
 // canvas and the editing panel, driven through the window's controls.
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
@@ -185,6 +186,28 @@ TEST_F(TModeTest, TheTextBoxOpensWhereTheCanvasIsPressedAndMakesAText) {
   Click("SellectEditBtn");
   EXPECT_FALSE(box->isVisible());
   EXPECT_EQ(History().GetStepCount(), 1);
+}
+
+TEST_F(TModeTest, TheStampPreviewShowsTheGatheredFigures) {
+  auto* preview = Find<QLabel>("StampImage");
+  const auto whitePixels = [preview] {
+    const QImage shown = preview->pixmap().toImage();
+    int white = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) white += shown.pixel(x, y) == qRgb(255, 255, 255);
+    }
+    return white;
+  };
+  const int all = preview->width() * preview->height();
+  EXPECT_EQ(whitePixels(), all);
+  DrawRectangles(1);
+  Editor().CollectStamp({0, 0}, {100, 100});
+  Click("SellectDrawBtn");
+  EXPECT_TRUE(Button("StampBtn")->isEnabled());
+  EXPECT_LT(whitePixels(), all * 9 / 10);  // the rectangle's black edges, stretched
+  Click("SellectPlayBtn");  // watching forgets the stamp
+  EXPECT_FALSE(Button("StampBtn")->isEnabled());
+  EXPECT_EQ(whitePixels(), all);
 }
 
 TEST_F(TModeTest, EditingButtonsReachTheirCommands) {

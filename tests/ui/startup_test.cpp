@@ -136,5 +136,25 @@ TEST_F(TFormTest, ButtonsCarryTheirCaptionsAndHints) {
   EXPECT_EQ(Find<QWidget>("ConfirmPanel")->toolTip(), "色がえらばれています");
 }
 
+TEST_F(TFormTest, TheLogSwitchShowsThePaneAndResizesTheWindow) {
+  Choose("ShowDataMenu");
+  EXPECT_EQ(Form().frameGeometry().size(), QSize(990, 620));
+  EXPECT_TRUE(Find<QWidget>("Memo")->isVisible());
+  EXPECT_TRUE(Find<QWidget>("ClearMemoBtn")->isVisible());
+  EXPECT_EQ(Item("ShowDataMenu")->text(), "内部処理の非表示");
+  DrawRectangles(1);
+  Click("SellectEditBtn");  // any command shows what was logged meanwhile
+  auto* memo = Find<QPlainTextEdit>("Memo");
+  EXPECT_TRUE(memo->toPlainText().startsWith("Create Rectangle (ID = 1)\nat 13:05:09.87 2004/11/22.\n"))
+      << memo->toPlainText().toStdString();
+  Click("ClearMemoBtn");
+  EXPECT_EQ(memo->toPlainText(), "");
+
+  Choose("ShowDataMenu");
+  EXPECT_EQ(Form().frameGeometry().size(), QSize(810, 620));
+  EXPECT_FALSE(Find<QWidget>("Memo")->isVisible());
+  EXPECT_EQ(Item("ShowDataMenu")->text(), "内部処理の表示");
+}
+
 }  // namespace
 }  // namespace mirel::test
