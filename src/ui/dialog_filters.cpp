@@ -4,7 +4,7 @@
 
 namespace mirel {
 
-QStringList NameFiltersFromSpec(std::string_view filter) {
+QStringList QtNameFilters(std::string_view filter) {
   const QStringList parts =
       QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
   QStringList result;

@@ -8,6 +8,6 @@ namespace mirel {
 
 // One name filter per caption/patterns pair; a caption without patterns is
 // dropped, since it would list nothing.
-QStringList NameFiltersFromSpec(std::string_view filter);
+QStringList QtNameFilters(std::string_view filter);
 
 }  // namespace mirel

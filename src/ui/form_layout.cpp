@@ -46,7 +46,7 @@ void FillWhite(QWidget* widget) {
   widget->setAutoFillBackground(true);
 }
 
-struct TToolSpec {
+struct TToolButtonInfo {
   const char* Name;
   const char* Icon;
   const char* Hint;
@@ -54,7 +54,7 @@ struct TToolSpec {
 };
 
 // Indexed by the CurrentTool each button chooses.
-constexpr TToolSpec kTools[] = {
+constexpr TToolButtonInfo kTools[] = {
     {"SellectionBtn", "select", "かえたい図形をえらぶ", {8, 8}},
     {"TextBtn", "text", "もじをかく", {72, 8}},
     {"LineBtn", "line", "直線をかく", {8, 64}},
@@ -80,9 +80,9 @@ void BuildDrawPanel(QWidget& client, TFormControls& c) {
   c.DrawPanel = MakePanel(&client, "DrawPanel", {646, 4, 137, 481});
   c.ToolGroup = new QButtonGroup(c.DrawPanel);
   for (int tool = 0; tool < 9; ++tool) {
-    const TToolSpec& spec = kTools[tool];
-    QToolButton* button = MakePictureButton(c.DrawPanel, spec.Name, {spec.Place, QSize(57, 49)},
-                                            spec.Icon, spec.Hint);
+    const TToolButtonInfo& info = kTools[tool];
+    QToolButton* button = MakePictureButton(c.DrawPanel, info.Name, {info.Place, QSize(57, 49)},
+                                            info.Icon, info.Hint);
     button->setCheckable(true);
     c.ToolGroup->addButton(button, tool);
     c.ToolButtons[tool] = button;
@@ -99,7 +99,7 @@ void BuildDrawPanel(QWidget& client, TFormControls& c) {
   FillWhite(c.StampImage);
 }
 
-struct TEditSpec {
+struct TEditButtonInfo {
   QToolButton* TEditButtons::*Field;
   const char* Name;
   const char* Icon;
@@ -109,7 +109,7 @@ struct TEditSpec {
 
 // In pairs that belong together: copy, remove and bring back; order; line
 // width; colours; text.
-constexpr TEditSpec kEditButtons[] = {
+constexpr TEditButtonInfo kEditButtons[] = {
     {&TEditButtons::DupBtn, "DupBtn", "duplicate", "ふやす", {4, 6}},
     {&TEditButtons::DeleteBtn, "DeleteBtn", "delete", "けす", {4, 62}},
     {&TEditButtons::UndoBtn, "UndoBtn", "undo", "ふっかつ", {54, 62}},
@@ -154,9 +154,9 @@ void BuildEditPanel(QWidget& client, TFormControls& c) {
   c.VTrackBar->setInvertedAppearance(true);  // the least position at the top
   c.VTrackBar->setInvertedControls(true);
   c.OpPanel = MakePanel(c.EditPanel, "OpPanel", {672, 8, 105, 473});
-  for (const TEditSpec& spec : kEditButtons) {
-    c.Edit.*spec.Field =
-        MakePictureButton(c.OpPanel, spec.Name, {spec.Place, QSize(48, 52)}, spec.Icon, spec.Hint);
+  for (const TEditButtonInfo& info : kEditButtons) {
+    c.Edit.*info.Field =
+        MakePictureButton(c.OpPanel, info.Name, {info.Place, QSize(48, 52)}, info.Icon, info.Hint);
   }
   BuildPalette(c);
 }

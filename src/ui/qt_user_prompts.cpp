@@ -84,21 +84,21 @@ std::string TQtUserPrompts::PictureDialogFolder() const {
 }
 
 std::optional<std::string> TQtUserPrompts::RunFileDialog(TFileDialog kind, int filterIndex) {
-  const TFileDialogSpec spec = DialogSpec(kind);
+  const TFileDialogSpec settings = DialogSpec(kind);
   QFileDialog dialog(&window_, DialogTitle(kind), QDir::currentPath());
   // Qt's own dialog everywhere: its texts are Japanese and it behaves the same
   // on every desktop. Saving never asks here: the commands ask or back up.
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
                     QFileDialog::DontConfirmOverwrite);
-  dialog.setAcceptMode(spec.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(spec.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setAcceptMode(settings.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(settings.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setLabelText(QFileDialog::Accept,
-                      spec.Save ? QStringLiteral("ほぞん") : QStringLiteral("ひらく"));
+                      settings.Save ? QStringLiteral("ほぞん") : QStringLiteral("ひらく"));
   dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-  const QStringList filters = NameFiltersFromSpec(spec.Filter);
+  const QStringList filters = QtNameFilters(settings.Filter);
   dialog.setNameFilters(filters);
   if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
-  if (!spec.DefaultExtension.empty()) dialog.setDefaultSuffix(Text(spec.DefaultExtension));
+  if (!settings.DefaultExtension.empty()) dialog.setDefaultSuffix(Text(settings.DefaultExtension));
   if (const auto preset = fileNames_.find(kind); preset != fileNames_.end()) {
     dialog.selectFile(preset->second);
   }

@@ -128,7 +128,7 @@ TEST_F(TQtPromptsTest, LocatingAPictureOffersItsNameAndKind) {
 
 TEST(DialogFilters, TurnCaptionPatternPairsIntoNameFilters) {
   const struct {
-    const char* spec;
+    const char* filter;
     QStringList filters;
   } cases[] = {
       {"Mirelファイル（*.mrl）|*.mrl", {"Mirelファイル（*.mrl） (*.mrl)"}},
@@ -138,7 +138,7 @@ TEST(DialogFilters, TurnCaptionPatternPairsIntoNameFilters) {
       {"caption only", {}},
       {"empty patterns||next|*.x", {"next (*.x)"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(NameFiltersFromSpec(c.spec), c.filters) << c.spec;
+  for (const auto& c : cases) EXPECT_EQ(QtNameFilters(c.filter), c.filters) << c.filter;
 }
 
 }  // namespace
