@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench fuzz screenshot clean
 
 all: build
 
@@ -15,7 +15,7 @@ build: deps
 	cmake --build build/release -j $(JOBS)
 
 run: build
-	@bash scripts/run.sh
+	@bash scripts/run.sh "$(FILE)"
 
 test: deps
 	cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMIREL_SANITIZE=ON
@@ -33,6 +33,9 @@ fuzz: deps
 	  -DMIREL_TESTS=OFF -DMIREL_QT=OFF -DMIREL_FUZZ=ON
 	cmake --build build/fuzz -j $(JOBS)
 	@bash scripts/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
+
+screenshot: build
+	@bash scripts/screenshot.sh
 
 clean:
 	rm -rf build out

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Mirel needs to build, test and benchmark.
+# Installs the Debian packages Mirel needs to build, test and benchmark, and
+# to try the window on a virtual display (Xvfb, xdotool, ImageMagick).
 # Idempotent: does nothing when every package is already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()

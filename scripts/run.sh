@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Starts Mirel from the release build. Until the window exists, it turns the
-# bundled example drawing into pictures with mirel-batch.
+# Starts Mirel from the release build: scripts/run.sh [FILE]. A drawing is
+# opened from its own folder, as a double click in a file manager does, so
+# the background pictures it names without a folder are found beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -x build/release/src/app/mirel ]; then
-  exec build/release/src/app/mirel "$@"
+program="$PWD/build/release/src/app/mirel"
+if [ ! -x "$program" ]; then
+  echo "mirel is not built yet: run 'make run'." >&2
+  exit 1
 fi
-if [ -x build/release/src/batch/mirel-batch ] && [ -f examples/garden.mrl ]; then
-  mkdir -p out
-  build/release/src/batch/mirel-batch frames examples/garden.mrl --bg-dir examples -o out/garden.jpg
-  echo "The drawing window is not built yet. The example's making is in $(pwd)/out/ (garden001.jpg, ...)."
-  exit 0
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Mirel is a window and needs a display. On a machine without one, try: xvfb-run -a make run" >&2
+  exit 1
 fi
-echo "Built the Mirel libraries in build/release; the programs are not built yet."
+if [ $# -gt 0 ] && [ -n "$1" ]; then
+  file="$(realpath -m -- "$1")"
+  cd "$(dirname -- "$file")"
+  exec "$program" "$file"
+fi
+exec "$program"

@@ -1,0 +1,158 @@
+#include "ui/form_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <algorithm>
+
+#include "editor/editor.h"
+#include "export/bmp_encoder.h"
+#include "export/picture_file.h"
+#include "render/canvas_composition.h"
+#include "render/canvas_font.h"
+#include "render/figure_drawing.h"
+#include "text/cp932.h"
+#include "ui/paint_box.h"
+#include "ui/text_box.h"
+
+namespace mirel {
+namespace {
+
+// A stamp's preview is drawn at most this large before it is shrunk to the
+// preview, whatever coordinates a file gave its figures.
+constexpr int kMaxPreviewSource = 4096;
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+TFormView::TFormView(QWidget& window, const TFormControls& controls)
+    : window_(window), controls_(controls), backBuffer_(CanvasWidth, CanvasHeight) {
+  ClearStampPreview();
+}
+
+TFormView::~TFormView() { SetBusy(false); }
+
+int TFormView::LoadBackground(const std::string& cp932Name) {
+  return background_.LoadBackground(cp932Name);
+}
+
+void TFormView::ClearBackground() { background_.ClearBackground(); }
+
+std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
+
+void TFormView::Compose() {
+  if (!editor_) return;
+  ComposeCanvas(backBuffer_, background_.Picture(), editor_->Document().FigList,
+                editor_->SelectedFig());
+}
+
+void TFormView::Repaint() {
+  Compose();
+  TPaintBox& box = *controls_.PaintBox;
+  box.Canvas().CopyRect(QRect(0, 0, CanvasWidth, CanvasHeight), backBuffer_,
+                        QRect(0, 0, CanvasWidth, CanvasHeight));
+  // While long work holds the event loop, show each picture at once.
+  if (busy_) {
+    box.repaint();
+  } else {
+    box.update();
+  }
+}
+
+int TFormView::TextWidth(const std::string& cp932Text, int points) {
+  return CanvasTextWidth(QString::fromStdString(Cp932ToUtf8(cp932Text).Text), points);
+}
+
+void TFormView::ShowTextBox(TPoint topLeft, int width, const std::string* utf8Text) {
+  TTextBox& box = *controls_.InputEdit;
+  // The box lies over the canvas with the canvas's origin.
+  const QPoint canvasOrigin = controls_.PaintBox->pos();
+  box.setGeometry(canvasOrigin.x() + topLeft.X, canvasOrigin.y() + topLeft.Y, width, box.height());
+  if (utf8Text) box.setText(Text(*utf8Text));
+  box.show();
+  box.raise();
+  box.setFocus();
+}
+
+void TFormView::HideTextBox() {
+  controls_.InputEdit->clear();
+  controls_.InputEdit->hide();
+}
+
+bool TFormView::TextBoxVisible() const { return !controls_.InputEdit->isHidden(); }
+
+void TFormView::ShowStampPreview() {
+  const TFigList* stamp = editor_ ? editor_->StampFigList() : nullptr;
+  if (!stamp) {
+    ClearStampPreview();
+    return;
+  }
+  // The gathered figures where they were gathered, 3 pixels of white around
+  // them, stretched over the whole preview.
+  const TPoint min = editor_->StampPreviewMin();
+  const TPoint max = editor_->StampPreviewMax();
+  const int width = std::clamp<std::int64_t>(std::int64_t{max.X} - min.X, 1, kMaxPreviewSource);
+  const int height = std::clamp<std::int64_t>(std::int64_t{max.Y} - min.Y, 1, kMaxPreviewSource);
+  TSurface source(width, height);
+  DrawStamp(*stamp, source, TPoint{WrapSub(editor_->StampMin().X, min.X),
+                                   WrapSub(editor_->StampMin().Y, min.Y)});
+  QLabel& preview = *controls_.StampImage;
+  TSurface shown(preview.width(), preview.height());
+  shown.CopyRect(QRect(0, 0, shown.Width(), shown.Height()), source, QRect(0, 0, width, height));
+  preview.setPixmap(QPixmap::fromImage(shown.Image()));
+}
+
+void TFormView::ClearStampPreview() {
+  QLabel& preview = *controls_.StampImage;
+  QImage white(preview.size(), QImage::Format_RGB32);
+  white.fill(Qt::white);
+  preview.setPixmap(QPixmap::fromImage(white));
+}
+
+void TFormView::ShowDates(const TStepDateTexts& dates) {
+  controls_.DateYMD->setText(Text(dates.DateYMD));
+  controls_.DateHMS->setText(Text(dates.DateHMS));
+}
+
+void TFormView::SetCaption(const std::string& utf8Caption) { window_.setWindowTitle(Text(utf8Caption)); }
+
+TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
+                               const std::string& backupName) {
+  Compose();
+  std::string error;
+  std::vector<unsigned char> bmp;
+  std::span<const unsigned char> bytes;
+  if (kind == TPictureKind::Bmp) {
+    bmp = EncodeBmp32(backBuffer_.Image());
+    bytes = bmp;
+  } else if (jpeg_.Encode(backBuffer_.Image(), error)) {
+    bytes = jpeg_.Data();
+  }
+  TPictureFileResult written;
+  if (bytes.empty()) {
+    written = {false, path + ": " + (error.empty() ? std::string("nothing to write") : error)};
+  } else {
+    written = WritePictureFile(bytes, path, backupName);
+  }
+  if (written.Ok) return TResult::Done();
+  // The editor words the message for the user, naming the file.
+  return TResult::Failed({}, written.Error);
+}
+
+void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }
+
+void TFormView::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  window_.setEnabled(!busy);
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+}  // namespace mirel

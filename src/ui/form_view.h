@@ -1,0 +1,63 @@
+#pragma once
+// The window as the editor sees it (IEditorView): the background picture,
+// BackBuffer and its composition onto the visible canvas, the text box, the
+// stamp preview, the date boxes, picture files, the clipboard and the busy
+// state.
+#include <QImage>
+
+#include "editor/editor_view.h"
+#include "export/background_picture.h"
+#include "export/jpeg_encoder.h"
+#include "render/surface.h"
+#include "ui/form_controls.h"
+
+class QWidget;
+
+namespace mirel {
+
+class TEditor;
+
+class TFormView final : public IEditorView {
+ public:
+  TFormView(QWidget& window, const TFormControls& controls);
+  ~TFormView() override;
+  TFormView(const TFormView&) = delete;
+  TFormView& operator=(const TFormView&) = delete;
+
+  // The editor whose drawing is composed; set once it exists.
+  void Attach(const TEditor& editor) { editor_ = &editor; }
+
+  int LoadBackground(const std::string& cp932Name) override;
+  void ClearBackground() override;
+  std::string TakeBackgroundError() override;
+  void Repaint() override;
+  int TextWidth(const std::string& cp932Text, int points) override;
+  void ShowTextBox(TPoint topLeft, int width, const std::string* utf8Text) override;
+  void HideTextBox() override;
+  bool TextBoxVisible() const override;
+  void ShowStampPreview() override;
+  void ClearStampPreview() override;
+  void ShowDates(const TStepDateTexts& dates) override;
+  void SetCaption(const std::string& utf8Caption) override;
+  TResult SavePicture(TPictureKind kind, const std::string& path,
+                      const std::string& backupName) override;
+  void CopyToClipboard() override;
+  void SetBusy(bool busy) override;
+
+  bool Busy() const { return busy_; }
+  // BackBuffer as last composed.
+  const QImage& BackBufferImage() const { return backBuffer_.Image(); }
+
+ private:
+  void Compose();
+
+  QWidget& window_;
+  const TFormControls& controls_;
+  const TEditor* editor_ = nullptr;
+  TBackgroundPicture background_;
+  TSurface backBuffer_;
+  TJpegEncoder jpeg_;
+  bool busy_ = false;
+};
+
+}  // namespace mirel

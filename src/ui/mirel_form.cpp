@@ -1,0 +1,115 @@
+#include "ui/mirel_form.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+#include "ui/form_view.h"
+#include "ui/log_pane.h"
+#include "ui/qt_user_prompts.h"
+
+namespace mirel {
+namespace {
+
+// The window's text face: IPA P Gothic stands in for the proportional Gothic
+// face the window was designed with.
+constexpr const char* kWindowFontFamily = "IPAPGothic";
+constexpr int kWindowFontPoints = 9;
+
+// The first dropped item, when it is a local file.
+std::optional<QString> FirstDroppedFile(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return std::nullopt;
+  const QUrl first = mime->urls().front();
+  if (!first.isLocalFile()) return std::nullopt;
+  return first.toLocalFile();
+}
+
+}  // namespace
+
+TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
+    : prompts_(std::move(prompts)) {
+  setObjectName(QStringLiteral("MirelForm"));
+  setFont(QFont(QString::fromLatin1(kWindowFontFamily), kWindowFontPoints));
+  if (!prompts_) prompts_ = std::make_unique<TQtUserPrompts>(*this);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(client);
+  controls_ = BuildControls(*client);
+  menus_ = BuildMenus(*menuBar());
+
+  view_ = std::make_unique<TFormView>(*this, controls_);
+  editor_ = std::make_unique<TEditor>(*view_, *prompts_, std::move(clock));
+  view_->Attach(*editor_);
+  editor_->Document().Log.SetListener(
+      [this](const std::string& line) { controls_.Memo->Append(line); });
+
+  setAcceptDrops(true);
+  ConnectModes();
+  ConnectCanvas();
+  ConnectEditPanel();
+  ConnectFileCommands();
+  ConnectPlayback();
+  ConnectExport();
+
+  move(0, 0);
+  logShown_ = editor_->ShowInternal();
+  SetOuterSize(logShown_ ? 990 : 800, 580);
+  view_->Repaint();
+  SyncFromEditor();
+}
+
+TMirelForm::~TMirelForm() {
+  // The editor goes first: it refers to the view and the prompts.
+  editor_.reset();
+}
+
+void TMirelForm::FormCreate(const QString& commandLineFile) {
+  Run([&] { editor_->FormCreate(commandLineFile.toStdString()); });
+}
+
+const QImage& TMirelForm::BackBufferImage() const { return view_->BackBufferImage(); }
+
+void TMirelForm::SetOuterSize(int width, int height) {
+  outerSize_ = QSize(width, height);
+  // The frame is known once the window system has framed the window; until
+  // then the whole size goes to the window.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(width - frame.width(), height - frame.height());
+}
+
+void TMirelForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) {
+    SetOuterSize(outerSize_.width(), outerSize_.height());
+    move(0, 0);
+  }
+}
+
+// FormCloseQuery: the close box never closes the window by itself; the exit
+// command decides, and Cancel keeps the window open.
+void TMirelForm::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  ExitMenuClick();
+}
+
+void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (FirstDroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+// Only the first file of a drop is opened; the others are ignored. The file
+// opens once the drop has finished, so that its questions do not hold up the
+// program the file came from.
+void TMirelForm::dropEvent(QDropEvent* event) {
+  const std::optional<QString> file = FirstDroppedFile(event->mimeData());
+  if (!file) return;
+  event->acceptProposedAction();
+  QMetaObject::invokeMethod(
+      this, [this, path = file->toStdString()] { Run([&] { editor_->OpenFileByName(path); }); },
+      Qt::QueuedConnection);
+}
+
+}  // namespace mirel

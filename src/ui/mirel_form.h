@@ -1,0 +1,122 @@
+#pragma once
+// The window of Mirel. It owns the editor and only translates: each handler
+// calls one editor command and brings every control in line with the
+// editor's state (SyncFromEditor). The
+// handlers are spread over files by concern: modes, canvas, editing panel,
+// file commands, playback, export and log.
+#include <QMainWindow>
+#include <memory>
+
+#include "editor/editor.h"
+#include "ui/form_controls.h"
+#include "ui/form_menus.h"
+
+namespace mirel {
+
+class TFormView;
+
+class TMirelForm final : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `prompts` answers the editor's questions; by default message boxes and
+  // file dialogs (tests pass a scripted one).
+  explicit TMirelForm(std::unique_ptr<IUserPrompts> prompts = {}, TClock clock = ReadLocalClock);
+  ~TMirelForm() override;
+
+  // Start-up's last step: opens the first command-line argument, if any.
+  void FormCreate(const QString& commandLineFile);
+
+  TEditor& Editor() { return *editor_; }
+  const TEditor& Editor() const { return *editor_; }
+  // BackBuffer as the last repaint composed it.
+  const QImage& BackBufferImage() const;
+
+ signals:
+  // The editor ended the program with this exit status.
+  void ExitRequested(int status);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Modes, tools and palette (form_modes.cpp).
+  void ConnectModes();
+  void SellectDrawBtnClick();
+  void SellectEditBtnClick();
+  void SellectPlayBtnClick();
+  void DrawingBtnClick(int tool);
+  void ColorPanelClick(int panel);
+  void ClearPanelClick();
+  void DrawMenuClick();
+
+  // The canvas and the text box (form_canvas.cpp).
+  void ConnectCanvas();
+  void PaintBoxMouseDown(TPoint p);
+  void PaintBoxMouseMove(TPoint p);
+  void PaintBoxMouseUp(TPoint p);
+  void InputEditEnter();
+  void InputEditEscape();
+
+  // The editing panel (form_edit_panel.cpp).
+  void ConnectEditPanel();
+  void TrackBarChange(bool horizontal, int position);
+
+  // Files, background, exit (form_file_commands.cpp).
+  void ConnectFileCommands();
+  void ReadDataMenuClick();
+  void OverWriteDataMenuClick();
+  void WriteDataMenuClick();
+  void ReadBGMenuClick();
+  void ClearMenuClick(TClearMenu menu);
+  void ExitMenuClick();
+  void ExitByForceClick();
+
+  // Playback (form_playback.cpp).
+  void ConnectPlayback();
+  void ForwardBtnClick();
+  void ReverseBtnClick();
+  void StopBtnClick();
+  void TimeTrackBarChange(int position);
+
+  // Exports and the log pane (form_export.cpp).
+  void ConnectExport();
+  void CaptureMenuClick();
+  void Save2BMPMenuClick();
+  void Save2JPEGMenuClick();
+  void SaveAllProcessMenuClick();
+  void ShowDataMenuClick();
+  void ClearMemoBtnClick();
+
+  // Bringing the controls in line with the editor (form_sync.cpp).
+  void SyncFromEditor();
+  void SyncModes();
+  void SyncMenus();
+  void SyncEditPanel();
+  void SyncPlayback();
+  void SyncLogPane();
+  void SyncExit();
+
+  // Runs an editor command, then SyncFromEditor. A command that fails has
+  // told the user itself; its result needs nothing more here.
+  template <typename Command>
+  void Run(Command&& command) {
+    std::forward<Command>(command)();
+    SyncFromEditor();
+  }
+  // Outer (framed) window size, caption and menu bar included.
+  void SetOuterSize(int width, int height);
+
+  std::unique_ptr<IUserPrompts> prompts_;
+  TFormControls controls_;
+  TFormMenus menus_;
+  std::unique_ptr<TFormView> view_;
+  std::unique_ptr<TEditor> editor_;
+  QSize outerSize_;
+  bool logShown_ = false;
+  bool exitRequested_ = false;
+};
+
+}  // namespace mirel

@@ -1,0 +1,32 @@
+#include "ui/paint_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace mirel {
+namespace {
+
+TPoint CanvasPoint(const QMouseEvent& event) {
+  const QPoint p = event.position().toPoint();
+  return {p.x(), p.y()};
+}
+
+}  // namespace
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), canvas_(CanvasWidth, CanvasHeight) {
+  setFixedSize(CanvasWidth, CanvasHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel comes from the canvas
+  setMouseTracking(true);                 // moves count with the button up too
+}
+
+void TPaintBox::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.drawImage(event->rect(), canvas_.Image(), event->rect());
+}
+
+// Every button acts as the left one; Qt grabs the mouse from press to release.
+void TPaintBox::mousePressEvent(QMouseEvent* event) { emit MouseDown(CanvasPoint(*event)); }
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) { emit MouseMove(CanvasPoint(*event)); }
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) { emit MouseUp(CanvasPoint(*event)); }
+
+}  // namespace mirel
