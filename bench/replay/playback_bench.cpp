@@ -44,6 +44,24 @@ void BM_PlaybackNextStep(benchmark::State& state) {
 }
 BENCHMARK(BM_PlaybackNextStep)->Unit(benchmark::kMillisecond);
 
+// Stepping back rebuilds from the nearest checkpoint; the canvas changes
+// as little as stepping forward.
+void BM_PlaybackPreviousStep(benchmark::State& state) {
+  TPlayback p;
+  std::int32_t step = 10000;
+  p.Show(step);
+  for (auto _ : state) {
+    if (--step < 9000) {
+      state.PauseTiming();
+      step = 10000;
+      p.Show(step);
+      state.ResumeTiming();
+    }
+    p.Show(step);
+  }
+}
+BENCHMARK(BM_PlaybackPreviousStep)->Unit(benchmark::kMillisecond);
+
 void BM_PlaybackAnyStep(benchmark::State& state) {
   TPlayback p;
   std::mt19937 rng(11);

@@ -66,15 +66,14 @@ void TFrameComposer::Forget() {
 void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, const TFigList& figures,
                              const TFigItem* selected) {
   // The figures as they are now; the bounds of the unchanged ones are known.
-  std::unordered_map<const TFigItem*, const TDrawn*> before;
+  std::unordered_map<std::uint64_t, QRect> before;
   before.reserve(drawn_.size());
-  for (const TDrawn& d : drawn_) before.emplace(d.Item, &d);
+  for (const TDrawn& d : drawn_) before.emplace(d.Fingerprint, d.Box);
   current_.clear();
   for (const TFigItem* item = figures.GetNext(figures.GetHead()); item; item = item->Next()) {
     TDrawn entry{item, FigureFingerprint(item->Data), {}};
-    const auto found = before.find(item);
-    entry.Box = found != before.end() && found->second->Fingerprint == entry.Fingerprint ? found->second->Box
-                                                                                         : DrawnBounds(item->Data);
+    const auto found = before.find(entry.Fingerprint);
+    entry.Box = found != before.end() ? found->second : DrawnBounds(item->Data);
     current_.push_back(entry);
   }
 
@@ -100,7 +99,7 @@ void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, con
     for (std::size_t n = same; n < current_.size(); ++n) {
       DrawFigure(current_[n].Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
     }
-  } else if (const QRect area = ChangedArea(); !area.isEmpty()) {
+  } else if (const QRegion area = ChangedArea(); !area.isEmpty()) {
     Restore(backBuffer, top_.Picture);
     RedrawArea(backBuffer, area);
   } else {
@@ -111,24 +110,19 @@ void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, con
   if (selected) DrawSelectionMark(selected->Data, backBuffer);
 }
 
-QRect TFrameComposer::ChangedArea() const {
-  std::unordered_map<const TFigItem*, std::uint64_t> now;
-  now.reserve(current_.size());
-  for (const TDrawn& d : current_) now.emplace(d.Item, d.Fingerprint);
-  std::unordered_map<const TFigItem*, std::uint64_t> then;
-  then.reserve(drawn_.size());
-  for (const TDrawn& d : drawn_) then.emplace(d.Item, d.Fingerprint);
-
-  QRect area;
+QRegion TFrameComposer::ChangedArea() const {
+  // How many figures of each look there are now and were before: a look
+  // that lost figures is redrawn where they were, one that gained where
+  // they are.
+  std::unordered_map<std::uint64_t, std::ptrdiff_t> balance;
+  balance.reserve(drawn_.size() + current_.size());
+  for (const TDrawn& d : current_) ++balance[d.Fingerprint];
+  for (const TDrawn& d : drawn_) --balance[d.Fingerprint];
+  QRegion area;
   std::size_t changed = 0;
-  auto stays = [](const auto& map, const TDrawn& d) {
-    const auto found = map.find(d.Item);
-    return found != map.end() && found->second == d.Fingerprint;
-  };
-  // Figures gone or changed, where they were; new or changed, where they are.
   std::vector<const TDrawn*> keptBefore, keptNow;
   for (const TDrawn& d : drawn_) {
-    if (stays(now, d)) {
+    if (balance[d.Fingerprint] == 0) {
       keptBefore.push_back(&d);
     } else {
       area |= d.Box;
@@ -136,7 +130,7 @@ QRect TFrameComposer::ChangedArea() const {
     }
   }
   for (const TDrawn& d : current_) {
-    if (stays(then, d)) {
+    if (balance[d.Fingerprint] == 0) {
       keptNow.push_back(&d);
     } else {
       area |= d.Box;
@@ -144,8 +138,8 @@ QRect TFrameComposer::ChangedArea() const {
     }
   }
   // Figures that kept their look but changed places in the order.
-  for (std::size_t i = 0; i < keptNow.size(); ++i) {
-    if (keptNow[i]->Item != keptBefore[i]->Item) {
+  for (std::size_t i = 0; i < keptNow.size() && i < keptBefore.size(); ++i) {
+    if (keptNow[i]->Fingerprint != keptBefore[i]->Fingerprint) {
       area |= keptNow[i]->Box;
       area |= keptBefore[i]->Box;
       ++changed;
@@ -153,17 +147,17 @@ QRect TFrameComposer::ChangedArea() const {
   }
   area &= QRect(0, 0, CanvasWidth, CanvasHeight);
   // Many changes, or a large area, are cheaper redrawn in the usual way.
-  if (changed > 8 || static_cast<std::int64_t>(area.width()) * area.height() > CanvasWidth * CanvasHeight / 3) {
-    return {};
-  }
-  return area.isEmpty() ? QRect(0, 0, 1, 1) : area;
+  std::int64_t pixels = 0;
+  for (const QRect& r : area) pixels += static_cast<std::int64_t>(r.width()) * r.height();
+  if (changed > 8 || pixels > CanvasWidth * CanvasHeight / 3) return {};
+  return area.isEmpty() ? QRegion(0, 0, 1, 1) : area;
 }
 
-void TFrameComposer::RedrawArea(TSurface& backBuffer, const QRect& area) {
-  backBuffer.CopyRect(area, layers_.front().Picture, area);
+void TFrameComposer::RedrawArea(TSurface& backBuffer, const QRegion& area) {
+  for (const QRect& r : area) backBuffer.CopyRect(r, layers_.front().Picture, r);
   backBuffer.SetClip(area);
   for (const TDrawn& d : current_) {
-    if (d.Box.intersects(area)) DrawFigure(d.Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
+    if (area.intersects(d.Box)) DrawFigure(d.Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
   }
   backBuffer.ClearClip();
 }

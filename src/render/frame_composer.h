@@ -7,6 +7,7 @@
 // over pictures kept after every so many figures. The pixels are those of
 // ComposeCanvas.
 #include <QImage>
+#include <QRegion>
 #include <cstdint>
 #include <vector>
 
@@ -35,17 +36,19 @@ class TFrameComposer {
     std::size_t Figures = 0;  // the picture after the first `Figures` figures
     QImage Picture;
   };
+  // What a figure shows is all that counts: after a rebuild the figures are
+  // new copies, but the same figures draw the same pixels.
   struct TDrawn {
     const TFigItem* Item;
     std::uint64_t Fingerprint;
     QRect Box;  // DrawnBounds of the figure
-    bool operator==(const TDrawn& o) const { return Item == o.Item && Fingerprint == o.Fingerprint; }
+    bool operator==(const TDrawn& o) const { return Fingerprint == o.Fingerprint; }
   };
 
   // The area to redraw when only a few figures changed, or an empty one
   // when the change is too large for that.
-  QRect ChangedArea() const;
-  void RedrawArea(TSurface& backBuffer, const QRect& area);
+  QRegion ChangedArea() const;
+  void RedrawArea(TSurface& backBuffer, const QRegion& area);
   // Redraws from the highest kept picture not above the first change.
   void DrawFrom(TSurface& backBuffer);
   void KeepTop(TSurface& backBuffer);

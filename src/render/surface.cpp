@@ -67,18 +67,18 @@ QPainter& TSurface::BeginPaint() {
     painter_->setRenderHint(QPainter::TextAntialiasing, false);
     painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter_->setBackgroundMode(Qt::TransparentMode);
-    if (!clip_.isEmpty()) painter_->setClipRect(clip_);
+    if (!clip_.isEmpty()) painter_->setClipRegion(clip_);
   }
   return *painter_;
 }
 
-void TSurface::SetClip(const QRect& area) {
+void TSurface::SetClip(const QRegion& area) {
   clip_ = area;
-  if (painter_) painter_->setClipRect(clip_);
+  if (painter_) painter_->setClipRegion(clip_);
 }
 
 void TSurface::ClearClip() {
-  clip_ = QRect();
+  clip_ = QRegion();
   if (painter_) painter_->setClipping(false);
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <memory>
 #include <span>
@@ -56,7 +57,7 @@ class TSurface {
   void CopyRect(const QRect& dest, const TSurface& source, const QRect& sourceRect);
   // Limits every drawing operation to `area` until ClearClip; drawing clipped
   // gives the same pixels inside the area as drawing unclipped.
-  void SetClip(const QRect& area);
+  void SetClip(const QRegion& area);
   void ClearClip();
 
  private:
@@ -67,7 +68,7 @@ class TSurface {
   void EndPaint() const;
 
   QImage image_;
-  QRect clip_;  // empty: no clip
+  QRegion clip_;  // empty: no clip
   // Kept open between operations: opening a painter per shape costs more
   // than drawing most shapes.
   mutable std::unique_ptr<QPainter> painter_;

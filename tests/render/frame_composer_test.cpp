@@ -40,7 +40,7 @@ class TChangingDrawing {
   // attribute, a delete, a reorder, or the background.
   void Change() {
     TFigItem* item = Random();
-    LastChange = item ? Pick(0, 6) : 0;
+    LastChange = item ? Pick(0, 7) : 0;
     switch (LastChange) {
       case 0: AddCopy(Figures, RandomFigure()); break;
       case 1: OffsetFig(item->Data, Pick(-30, 30), Pick(-30, 30)); break;
@@ -48,6 +48,14 @@ class TChangingDrawing {
       case 3: DeleteFig(Figures, item); break;
       case 4: Pick(0, 1) ? MoveFront(Figures, item) : MoveBack(Figures, item); break;
       case 5: Background = PatternImage(Pick(100, 700), Pick(100, 500)); break;
+      case 6: {
+        // A rebuild: the same figures as new copies.
+        TFigList copies;
+        for (const TFigItem* i = Figures.GetNext(Figures.GetHead()); i; i = i->Next()) AddCopy(copies, i->Data);
+        ClearFigList(Figures);
+        for (const TFigItem* i = copies.GetNext(copies.GetHead()); i; i = i->Next()) AddCopy(Figures, i->Data);
+        break;
+      }
       default: AddCopy(Figures, RandomFigure()); break;
     }
   }
