@@ -8,6 +8,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev pkg-config
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
