@@ -1,7 +1,5 @@
 #include "datafile/line_reader.h"
 
-#include <sys/stat.h>
-
 #include <cstring>
 
 namespace mirel {
@@ -17,13 +15,18 @@ static_assert(kFileChunk > TLineReader::kMaxLineBytes + 2);
 TLineReader::TLineReader(std::string_view bytes) : memory_(bytes) {}
 
 std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return std::nullopt;
+  std::string whyNot;
+  return OpenFile(path, whyNot);
+}
+
+std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path, std::string& whyNot) {
+  TOpenedFile opened = OpenRegularFile(path);
+  if (!opened.File) {
+    whyNot = std::move(opened.Detail);
+    return std::nullopt;
+  }
   TLineReader reader;
-  reader.file_.reset(f);
-  // A folder opens here but cannot be read.
-  struct stat info {};
-  if (::fstat(::fileno(f), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+  reader.file_ = std::move(opened.File);
   reader.buffer_.resize(kFileChunk);
   reader.eof_ = false;
   return reader;

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "fileio/regular_file.h"
 
 namespace mirel {
 
@@ -27,8 +29,11 @@ class TLineReader {
 
   // Reads `bytes`, which must outlive the reader.
   explicit TLineReader(std::string_view bytes);
-  // None when the file cannot be opened for reading.
+  // None when the file cannot be opened for reading. Only regular files
+  // are opened: a folder, FIFO, device or socket is refused before anything
+  // can block on it. `whyNot`, when given, receives the reason.
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path);
+  static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, std::string& whyNot);
 
   TLineReader(TLineReader&&) noexcept = default;
   TLineReader& operator=(TLineReader&&) noexcept = default;
@@ -39,10 +44,6 @@ class TLineReader {
   std::int64_t LineNumber() const { return lineNumber_; }
 
  private:
-  struct TFileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-
   TLineReader() = default;
   std::string_view Window() const;
   // Moves the unread bytes to the front and reads more; false at the end of
@@ -50,7 +51,7 @@ class TLineReader {
   bool Refill();
 
   std::string_view memory_;
-  std::unique_ptr<std::FILE, TFileCloser> file_;
+  TFilePtr file_;
   std::vector<char> buffer_;
   std::size_t filled_ = 0;
   std::size_t pos_ = 0;

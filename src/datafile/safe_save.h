@@ -2,12 +2,14 @@
 // Saving a history without ever losing the previous file: the new file is
 // written to a temporary file beside the target and checked through every
 // write, flush and close; only then is the backup made and the new file
-// renamed into place. On any failure the previous file is untouched and the
-// temporary file is gone. Paths are native (UTF-8) paths.
+// renamed into place. On any failure the previous file is untouched and
+// nothing is left behind. Paths are native paths, passed on as bytes; a
+// symbolic link is followed and stays a link.
 #include <filesystem>
 #include <string>
 
 #include "history/history_list.h"
+#include "model/result.h"
 
 namespace mirel {
 
@@ -23,9 +25,10 @@ enum class TBackupRule {
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& target, TBackupRule rule);
 
-struct TSaveResult {
-  bool Ok = false;
-  std::string Detail;            // for developers: what failed and why
+// Message: on failure, the file and the system's reason (in the user's
+// language where the system has one), to go with the command's own failure
+// text. Detail: the step that failed, for developers.
+struct TSaveResult : TResult {
   std::filesystem::path Backup;  // the backup made of the previous file, empty if none
 };
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "datafile/line_reader.h"
@@ -102,6 +105,24 @@ TEST_F(FileLines, MissingFileOrAFolderCannotBeOpened) {
   std::filesystem::create_directories(path_);
   EXPECT_FALSE(TLineReader::OpenFile(path_).has_value());
   std::filesystem::remove(path_);
+}
+
+TEST(FileOpening, OnlyRegularFilesOpenWithoutWaitingAndNamesAreBytes) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("mirel_open_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder / "folder.mrl");
+  ASSERT_EQ(::mkfifo((folder / "fifo.mrl").c_str(), 0600), 0);
+  test::WriteBytes(folder / "\x82\xA8\xE3.mrl", "MIREL FILE FORMAT 1.3\r\n");  // not UTF-8
+  for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"folder.mrl", "a folder"}, {"fifo.mrl", "a FIFO"}, {"missing.mrl", "cannot open"}}) {
+    std::string whyNot;
+    EXPECT_FALSE(TLineReader::OpenFile(folder / name, whyNot).has_value()) << name;
+    EXPECT_NE(whyNot.find(reason), std::string::npos) << whyNot;
+  }
+  std::optional<TLineReader> reader = TLineReader::OpenFile(folder / "\x82\xA8\xE3.mrl");
+  ASSERT_TRUE(reader.has_value());
+  EXPECT_EQ(AllLines(*reader), std::vector<std::string>{"MIREL FILE FORMAT 1.3"});
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include "datafile/safe_save.h"
 #include "temp_folder.h"
@@ -117,6 +119,9 @@ TEST_F(SafeSave, FailedWriteLeavesThePreviousFileWholeAndNoTemporaryFile) {
   }
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Detail.find("cannot write"), std::string::npos) << result.Detail;
+  // The user learns the file and the system's own reason.
+  EXPECT_NE(result.Message.find("drawing.mrl"), std::string::npos) << result.Message;
+  EXPECT_NE(result.Message.find(std::strerror(EFBIG)), std::string::npos) << result.Message;
   EXPECT_EQ(test::ReadBytes(target), "old drawing");
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
 }
@@ -136,6 +141,19 @@ TEST_F(SafeSave, TargetThatIsAFolderIsRefusedAndKept) {
   EXPECT_FALSE(result.Ok);
   EXPECT_TRUE(fs::is_directory(target / "inside"));
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
+}
+
+TEST_F(SafeSave, SavingThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
+  fs::create_directory(folder_ / "store");
+  test::WriteBytes(folder_ / "store" / "real.mrl", "old drawing");
+  fs::create_symlink("store/real.mrl", folder_ / "drawing.mrl");
+  const TSaveResult result = SaveHistoryToFile(history_, folder_ / "drawing.mrl", TBackupRule::OverwriteSave);
+  ASSERT_TRUE(result.Ok) << result.Detail;
+  EXPECT_TRUE(fs::is_symlink(folder_ / "drawing.mrl"));
+  EXPECT_EQ(test::ReadBytes(folder_ / "store" / "real.mrl"), test::WriteToString(history_));
+  // The backup is named after the name saved to.
+  EXPECT_EQ(result.Backup, folder_ / "drawing.bak");
+  EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "old drawing");
 }
 
 }  // namespace

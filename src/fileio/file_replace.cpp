@@ -1,0 +1,133 @@
+#include "fileio/file_replace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+
+#include "fileio/follow_links.h"
+#include "fileio/system_reason.h"
+#include "fileio/temp_file.h"
+
+namespace mirel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TReplaceResult Failed(std::string_view step, const fs::path& path, int error) {
+  TReplaceResult result;
+  result.Reason = SystemReason(error);
+  result.Detail = std::string(step) + " " + path.string() + ": " + result.Reason;
+  return result;
+}
+
+bool MoveNoReplace(const fs::path& from, const fs::path& to) {
+  return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+enum class TBackupKind { None, Linked, Moved };
+
+// Keeps the old file under the backup name, never replacing a file there. A
+// hard link leaves the old file in place until the new one replaces it;
+// where links are not possible, the file is moved.
+TBackupKind MakeBackup(const fs::path& target, const fs::path& backup) {
+  if (::link(target.c_str(), backup.c_str()) == 0) return TBackupKind::Linked;
+  if (errno == EEXIST) return TBackupKind::None;
+  return MoveNoReplace(target, backup) ? TBackupKind::Moved : TBackupKind::None;
+}
+
+void UndoBackup(TBackupKind kind, const fs::path& target, const fs::path& backup) {
+  if (kind == TBackupKind::Moved) MoveNoReplace(backup, target);
+  if (kind == TBackupKind::Linked) ::unlink(backup.c_str());
+}
+
+void SyncFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// Errors that say the file system (or kernel) cannot make unnamed files.
+bool UnnamedUnsupported(int error) {
+  return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+}  // namespace
+
+bool TFileSink::Write(std::string_view bytes) {
+  while (error_ == 0 && !bytes.empty()) {
+    const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno != EINTR) error_ = errno;
+      continue;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return error_ == 0;
+}
+
+void IgnoreFileSizeSignal() {
+  // Every time, not once: the disposition is the process's, anyone may reset it.
+  std::signal(SIGXFSZ, SIG_IGN);
+}
+
+TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write) {
+  IgnoreFileSizeSignal();
+  int error = 0;
+  const fs::path real = FollowLinks(target, error);
+  if (error != 0) return Failed("cannot follow the link", target, error);
+  if (real.filename().empty()) return Failed("no file name in", target, EISDIR);
+  struct stat existing {};
+  const bool exists = ::stat(real.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return Failed("cannot look at", real, errno);
+  if (exists && !S_ISREG(existing.st_mode)) {
+    TReplaceResult result;
+    result.Reason = S_ISDIR(existing.st_mode) ? SystemReason(EISDIR) : "not a regular file";
+    result.Detail = "cannot replace " + real.string() + ": " + result.Reason;
+    return result;
+  }
+  const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
+  RemoveStaleTempFiles(folder);
+
+  for (const TTempFile::TKind kind : {TTempFile::TKind::Unnamed, TTempFile::TKind::Named}) {
+    const bool lastTry = kind == TTempFile::TKind::Named;
+    TTempFile temp;
+    error = temp.Create(folder, kind);
+    if (error != 0) {
+      if (!lastTry && UnnamedUnsupported(error)) continue;
+      return Failed("cannot create a file in", folder, error);
+    }
+    // The new file takes the place of the old one, permissions included.
+    if (exists) ::fchmod(temp.Fd(), existing.st_mode & 07777);
+    TFileSink sink(temp.Fd());
+    if (!write(sink)) return Failed("cannot write", real, sink.Error());
+    if (::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
+    error = temp.GiveName();
+    // No /proc to name an unnamed file through: write a named one instead.
+    if (error == ENOENT && !lastTry) continue;
+    if (error != 0) return Failed("cannot create a file in", folder, error);
+    error = temp.Close();
+    if (error != 0) return Failed("cannot write", real, error);
+
+    const TBackupKind backupKind =
+        exists && !backup.empty() ? MakeBackup(real, backup) : TBackupKind::None;
+    if (::rename(temp.Path().c_str(), real.c_str()) != 0) {
+      TReplaceResult result = Failed("cannot rename the new file to", real, errno);
+      UndoBackup(backupKind, real, backup);
+      return result;
+    }
+    temp.Keep();
+    SyncFolder(folder);
+    TReplaceResult result;
+    result.Ok = true;
+    if (backupKind != TBackupKind::None) result.Backup = backup;
+    return result;
+  }
+  return Failed("cannot create a file in", folder, EOPNOTSUPP);  // not reached
+}
+
+}  // namespace mirel

@@ -1,0 +1,51 @@
+#pragma once
+// Replacing a file so that nobody ever finds it half-written and a failure
+// leaves the old file as it was. The new contents go to a temporary file in
+// the same folder, are flushed to the disk and only then take the old
+// file's place. The old file may be kept under a backup name, but an
+// existing file of that name is never replaced. A symbolic link is
+// followed: the file it names is replaced and the link stays a link.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace mirel {
+
+// Where the contents are written; remembers the first failure.
+class TFileSink {
+ public:
+  explicit TFileSink(int fd) : fd_(fd) {}
+  // False once any write has failed.
+  bool Write(std::string_view bytes);
+  // The errno value of the failed write, 0 if none failed.
+  int Error() const { return error_; }
+
+ private:
+  int fd_;
+  int error_ = 0;
+};
+
+// Writes the whole contents; false when it could not.
+using TContentWriter = std::function<bool(TFileSink& sink)>;
+
+struct TReplaceResult {
+  bool Ok = false;
+  std::string Reason;  // the system's reason for the failure
+  std::string Detail;  // for developers: the step that failed, the file and the reason
+  std::filesystem::path Backup;  // the backup made of the old file, empty if none
+};
+
+// Writes `target` with what `write` produces. When `backup` is not empty and
+// `target` exists, the old file ends up under `backup` unless a file of
+// that name exists already (that is no failure; the old file is then simply
+// replaced).
+TReplaceResult ReplaceFile(const std::filesystem::path& target, const std::filesystem::path& backup,
+                           const TContentWriter& write);
+
+// A file size limit (ulimit -f) kills a process by SIGXFSZ unless the
+// signal is ignored; ignored, it fails the write like a full disk.
+// ReplaceFile does this itself; programs writing elsewhere call it early.
+void IgnoreFileSizeSignal();
+
+}  // namespace mirel

@@ -1,0 +1,175 @@
+#include "fileio/file_replace.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "datafile/temp_folder.h"
+#include "fileio/temp_file.h"
+
+namespace mirel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void Write(const fs::path& path, std::string_view text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TReplaceResult ReplaceWith(const fs::path& target, std::string_view text, const fs::path& backup = {}) {
+  return ReplaceFile(target, backup, [text](TFileSink& sink) { return sink.Write(text); });
+}
+
+struct TLinkCase {
+  const char* What;
+  std::vector<std::pair<std::string, std::string>> Links;  // name -> what it points to
+  std::string Chosen;  // the name written to
+  std::string Real;    // the file that must receive the contents
+  bool RealExists;
+};
+
+TEST(FileReplace, SymbolicLinksAreFollowedAndStayLinks) {
+  const TLinkCase cases[] = {
+      {"relative", {{"link.mrl", "real.mrl"}}, "link.mrl", "real.mrl", true},
+      {"into a folder", {{"link.mrl", "store/real.mrl"}}, "link.mrl", "store/real.mrl", true},
+      {"chain", {{"first.mrl", "second.mrl"}, {"second.mrl", "store/real.mrl"}}, "first.mrl", "store/real.mrl", true},
+      {"dangling", {{"link.mrl", "store/new.mrl"}}, "link.mrl", "store/new.mrl", false},
+  };
+  for (const TLinkCase& c : cases) {
+    test::TTempFolder folder;
+    fs::create_directory(folder / "store");
+    if (c.RealExists) Write(folder / c.Real, "old");
+    for (const auto& [name, target] : c.Links) fs::create_symlink(target, folder / name);
+    fs::create_symlink(folder / c.Links.front().second, folder / "absolute.mrl");
+
+    const TReplaceResult result = ReplaceWith(folder / c.Chosen, "new", folder / "chosen.bak");
+    ASSERT_TRUE(result.Ok) << c.What << ": " << result.Detail;
+    EXPECT_EQ(Read(folder / c.Real), "new") << c.What;
+    for (const auto& [name, target] : c.Links) {
+      EXPECT_TRUE(fs::is_symlink(folder / name)) << c.What << ": " << name;
+      EXPECT_EQ(fs::read_symlink(folder / name), target) << c.What;
+    }
+    EXPECT_EQ(fs::exists(folder / "chosen.bak"), c.RealExists) << c.What;
+    if (c.RealExists) {
+      EXPECT_EQ(Read(folder / "chosen.bak"), "old") << c.What;
+    }
+
+    // Through an absolute link as well.
+    ASSERT_TRUE(ReplaceWith(folder / "absolute.mrl", "newer").Ok) << c.What;
+    EXPECT_TRUE(fs::is_symlink(folder / "absolute.mrl"));
+  }
+}
+
+TEST(FileReplace, ALinkLoopIsAFailureWithTheSystemsReason) {
+  test::TTempFolder folder;
+  fs::create_symlink("b.mrl", folder / "a.mrl");
+  fs::create_symlink("a.mrl", folder / "b.mrl");
+  const TReplaceResult result = ReplaceWith(folder / "a.mrl", "new");
+  EXPECT_FALSE(result.Ok);
+  EXPECT_EQ(result.Reason, std::strerror(ELOOP));
+  EXPECT_NE(result.Detail.find("a.mrl"), std::string::npos);
+  EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"a.mrl", "b.mrl"}));
+}
+
+// Runs `body` in a child process; its exit status, or 128 + the signal.
+int InChild(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(body());
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST(FileReplace, AFileSizeLimitIsAWriteErrorWithItsReasonNotADeath) {
+  test::TTempFolder folder;
+  Write(folder / "drawing.mrl", "old");
+  const int status = InChild([&] {
+    std::signal(SIGXFSZ, SIG_DFL);  // as a fresh process has it
+    const rlimit limit{4096, RLIM_INFINITY};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const TReplaceResult result = ReplaceWith(folder / "drawing.mrl", std::string(100000, 'x'));
+    if (result.Ok) return 1;
+    return result.Reason == std::strerror(EFBIG) && result.Detail.find("drawing.mrl") != std::string::npos ? 0 : 2;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Read(folder / "drawing.mrl"), "old");
+  EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"drawing.mrl"});
+}
+
+TEST(FileReplace, AProcessKilledWhileWritingLeavesTheOldFileAndNothingElse) {
+  test::TTempFolder folder;
+  Write(folder / "drawing.mrl", "old");
+  for (int run = 0; run < 3; ++run) {
+    const int status = InChild([&] {
+      ReplaceFile(folder / "drawing.mrl", folder / "drawing.bak", [](TFileSink& sink) {
+        sink.Write(std::string(1 << 20, 'x'));
+        ::raise(SIGKILL);
+        return true;
+      });
+      return 0;
+    });
+    EXPECT_EQ(status, 128 + SIGKILL);
+  }
+  EXPECT_EQ(Read(folder / "drawing.mrl"), "old");
+  EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"drawing.mrl"});
+}
+
+TEST(FileReplace, StaleTemporaryFilesOfOurOwnAreRemovedAtTheNextWrite) {
+  test::TTempFolder folder;
+  const std::string stale = ".mirel-save-0123456789abcdef.tmp";
+  const std::string fresh = ".mirel-save-fedcba9876543210.tmp";
+  const std::string foreign = ".mirel-save-notours.tmp";
+  for (const std::string& name : {stale, fresh, foreign}) Write(folder / name, "left behind");
+  const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+  fs::last_write_time(folder / stale, twoDaysAgo);
+  fs::last_write_time(folder / foreign, twoDaysAgo);
+
+  ASSERT_TRUE(ReplaceWith(folder / "drawing.mrl", "new").Ok);
+  EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{fresh, foreign, "drawing.mrl"}));
+}
+
+TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessKept) {
+  test::TTempFolder folder;
+  fs::path kept;
+  for (const TTempFile::TKind kind : {TTempFile::TKind::Named, TTempFile::TKind::Unnamed}) {
+    TTempFile temp;
+    ASSERT_EQ(temp.Create(folder.Path(), kind), 0);
+    EXPECT_EQ(Names(folder.Path()).size(), kind == TTempFile::TKind::Named ? 1u : 0u);
+    ASSERT_EQ(temp.GiveName(), 0);
+    EXPECT_TRUE(IsTempFileName(temp.Path().filename().native())) << temp.Path();
+    EXPECT_TRUE(fs::exists(temp.Path()));
+    EXPECT_EQ(temp.Close(), 0);
+    if (kind == TTempFile::TKind::Unnamed) {
+      kept = temp.Path();
+      temp.Keep();
+    }
+  }
+  // Only the kept one is left.
+  EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{kept.filename()});
+  EXPECT_FALSE(IsTempFileName(".mirel-save-0123456789ABCDEF.tmp"));
+  EXPECT_FALSE(IsTempFileName(".mirel-save-0123456789abcde.tmp"));
+}
+
+}  // namespace
+}  // namespace mirel

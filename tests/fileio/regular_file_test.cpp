@@ -1,0 +1,69 @@
+#include "fileio/regular_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "datafile/temp_folder.h"
+
+namespace mirel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TOpenCase {
+  std::string Name;
+  TOpenFailure Failure;
+  const char* DetailPart;
+};
+
+TEST(RegularFile, OnlyRegularFilesOpenAndNothingBlocks) {
+  test::TTempFolder folder;
+  std::ofstream(folder / "drawing.mrl") << "MIREL";
+  std::ofstream(folder / "name-\xff\xfe.mrl") << "bytes";  // not UTF-8
+  fs::create_directory(folder / "folder.mrl");
+  ASSERT_EQ(::mkfifo((folder / "fifo.mrl").c_str(), 0600), 0);  // opening it for reading would wait for a writer
+  fs::create_symlink("fifo.mrl", folder / "link-to-fifo.mrl");
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = (folder / "socket.mrl").string();
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+  const TOpenCase cases[] = {
+      {"drawing.mrl", TOpenFailure::None, ""},
+      {"name-\xff\xfe.mrl", TOpenFailure::None, ""},
+      {"missing.mrl", TOpenFailure::Missing, "No such file"},
+      {"drawing.mrl/inside", TOpenFailure::Missing, "Not a directory"},
+      {"folder.mrl", TOpenFailure::Folder, "a folder"},
+      {"fifo.mrl", TOpenFailure::NotRegular, "a FIFO"},
+      {"link-to-fifo.mrl", TOpenFailure::NotRegular, "a FIFO"},
+      {"socket.mrl", TOpenFailure::NotRegular, "a socket"},
+  };
+  for (const TOpenCase& c : cases) {
+    const TOpenedFile opened = OpenRegularFile(folder / c.Name);
+    EXPECT_EQ(opened.Failure, c.Failure) << c.Name << ": " << opened.Detail;
+    EXPECT_EQ(opened.File != nullptr, c.Failure == TOpenFailure::None) << c.Name;
+    EXPECT_NE(opened.Detail.find(c.DetailPart), std::string::npos) << opened.Detail;
+  }
+  const TOpenedFile device = OpenRegularFile("/dev/null");
+  EXPECT_EQ(device.Failure, TOpenFailure::NotRegular);
+  EXPECT_NE(device.Detail.find("a character device"), std::string::npos);
+
+  // What opens reads normally: blocking again, from the start.
+  const TOpenedFile opened = OpenRegularFile(folder / "name-\xff\xfe.mrl");
+  ASSERT_TRUE(opened.File);
+  char text[8] = {};
+  EXPECT_EQ(std::fread(text, 1, sizeof text, opened.File.get()), 5u);
+  EXPECT_STREQ(text, "bytes");
+  ::close(sock);
+}
+
+}  // namespace
+}  // namespace mirel
