@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
   }
   const TPictureFileResult sky = WritePictureFile(encoder.Data(), (dir / "garden-sky.jpg").string(), "");
   if (!sky.Ok) {
-    std::cerr << sky.Error << '\n';
+    std::cerr << sky.Detail << '\n';
     return 1;
   }
 

@@ -8,9 +8,11 @@
 #include <QJsonObject>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <span>
 
+#include "batch/background_warnings.h"
 #include "batch/batch_drawing.h"
 #include "batch/figure_json.h"
 #include "datafile/safe_save.h"
@@ -35,10 +37,28 @@ bool ReadInto(TBatchDrawing& drawing, const TBatchOptions& options) {
   return false;
 }
 
-void ReportBackgroundErrors(TBatchDrawing& drawing) {
-  for (const std::string& error : drawing.Background.TakeErrors()) {
-    PrintError("background picture not loaded: " + error);
+// Warns about the backgrounds that the rebuild of `step` could not show;
+// `beforeWarning` runs before the first one.
+void ReportBackground(TBatchDrawing& drawing, TBackgroundWarnings& warnings, int step,
+                      const std::function<void()>& beforeWarning = {}) {
+  const std::vector<std::string> lines = warnings.Collect(step, drawing.Background.TakeAttempts());
+  if (!lines.empty() && beforeWarning) beforeWarning();
+  for (const std::string& warning : lines) PrintError(warning);
+}
+
+// A command's status once its work is done: with --strict, a background
+// that could not be shown fails it.
+int Finished(const TBatchOptions& options, const TBackgroundWarnings& warnings) {
+  return options.Strict && warnings.Any() ? kExitFailed : kExitOk;
+}
+
+// Standard output went to a file that could not take it all.
+int OutputStatus(const TBatchOptions& options, const TBackgroundWarnings& warnings) {
+  if (!std::cout.flush()) {
+    PrintError("cannot write the standard output");
+    return kExitFailed;
   }
+  return Finished(options, warnings);
 }
 
 // The step to rebuild, or none (reported) when it is outside the history.
@@ -69,7 +89,7 @@ int RunLogCommand(const TBatchOptions& options) {
       std::cout << Cp932ToUtf8(line).Text << '\n';
     }
   }
-  return std::cout.flush() ? kExitOk : kExitFailed;
+  return OutputStatus(options, TBackgroundWarnings{});
 }
 
 int RunDumpCommand(const TBatchOptions& options) {
@@ -78,6 +98,8 @@ int RunDumpCommand(const TBatchOptions& options) {
   const std::optional<int> step = TargetStep(drawing, options);
   if (!step) return kExitUsage;
   const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
+  TBackgroundWarnings warnings;
+  ReportBackground(drawing, warnings, *step);
   const QJsonObject json{
       {"StepCount", drawing.History.GetStepCount()},
       {"Step", *step},
@@ -89,7 +111,7 @@ int RunDumpCommand(const TBatchOptions& options) {
       {"Deleted", FigureListToJson(drawing.DeletedFigList)},
   };
   std::cout << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
-  return std::cout.flush() ? kExitOk : kExitFailed;
+  return OutputStatus(options, warnings);
 }
 
 int RunRenderCommand(const TBatchOptions& options) {
@@ -103,7 +125,8 @@ int RunRenderCommand(const TBatchOptions& options) {
   const std::optional<int> step = TargetStep(drawing, options);
   if (!step) return kExitUsage;
   drawing.RebuildTo(*step);
-  ReportBackgroundErrors(drawing);
+  TBackgroundWarnings warnings;
+  ReportBackground(drawing, warnings, *step);
   const QImage& frame = drawing.Compose();
 
   TPictureFileResult written;
@@ -115,7 +138,7 @@ int RunRenderCommand(const TBatchOptions& options) {
     if (encoder.Encode(frame, error)) {
       written = WritePictureFile(encoder.Data(), options.Output, "");
     } else {
-      written = {false, error};
+      written = TResult::Failed(error, "cannot encode " + options.Output + ": " + error);
     }
   } else {
     QByteArray png;
@@ -125,14 +148,14 @@ int RunRenderCommand(const TBatchOptions& options) {
                                            static_cast<std::size_t>(png.size())),
                                  options.Output, "");
     } else {
-      written = {false, "cannot write " + options.Output + ": PNG encoding failed"};
+      written = TResult::Failed("PNG encoding failed", "cannot encode " + options.Output + ": PNG encoding failed");
     }
   }
   if (!written.Ok) {
-    PrintError(written.Error);
+    PrintError(written.Detail);
     return kExitFailed;
   }
-  return kExitOk;
+  return Finished(options, warnings);
 }
 
 int RunFramesCommand(const TBatchOptions& options) {
@@ -141,11 +164,15 @@ int RunFramesCommand(const TBatchOptions& options) {
   const bool showProgress = isatty(STDERR_FILENO) == 1;
   const int total = drawing.History.GetStepCount();
   const std::filesystem::path folder = std::filesystem::path(options.Output).parent_path();
+  TBackgroundWarnings warnings;
   const TSeriesResult result = ExportAllSteps(
       drawing.History.GetStepCount(),
       [&](int step) -> const QImage& {
         const QImage& frame = drawing.RebuildAndCompose(step);
-        ReportBackgroundErrors(drawing);
+        // A warning starts on a line of its own, below the progress.
+        ReportBackground(drawing, warnings, step, [&] {
+          if (showProgress && step > 1) std::cerr << '\n';
+        });
         return frame;
       },
       [&](int step) { return (folder / SeriesFrameName(options.Output, step)).string(); },
@@ -154,10 +181,10 @@ int RunFramesCommand(const TBatchOptions& options) {
       });
   if (showProgress && total > 0) std::cerr << '\n';
   if (!result.Ok) {
-    PrintError(result.Error);
+    PrintError(result.Detail);
     return kExitFailed;
   }
-  return kExitOk;
+  return Finished(options, warnings);
 }
 
 int RunResaveCommand(const TBatchOptions& options) {
@@ -165,7 +192,7 @@ int RunResaveCommand(const TBatchOptions& options) {
   if (!ReadInto(drawing, options)) return kExitFailed;
   const TSaveResult saved = SaveHistoryToFile(drawing.History, options.Output, TBackupRule::SaveAs);
   if (!saved.Ok) {
-    PrintError("cannot save " + options.Output + ": " + saved.Detail);
+    PrintError(saved.Detail);
     return kExitFailed;
   }
   return kExitOk;

@@ -1,6 +1,8 @@
 #pragma once
 // The commands of mirel-batch. Each returns the process exit status:
-// 0 done, 1 a file could not be read or written (message on standard error).
+// 0 done, 1 a file could not be read or written (message on standard error),
+// or, with Strict, a background picture could not be shown (warning on
+// standard error; the output is written all the same).
 #include <QString>
 #include <optional>
 #include <string>
@@ -17,6 +19,7 @@ struct TBatchOptions {
   std::optional<int> Step;  // the last step when absent
   std::string Output;
   std::vector<std::string> BackgroundFolders;
+  bool Strict = false;
 };
 
 int RunLogCommand(const TBatchOptions& options);

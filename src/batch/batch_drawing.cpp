@@ -19,11 +19,12 @@ int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
       result = picture_.LoadPath(*found);
     }
   }
-  if (!result.Error.empty()) errors_.push_back(result.Error);
-  return result.Code();
+  const int code = result.Code();
+  attempts_.push_back({cp932Name, std::move(result)});
+  return code;
 }
 
-std::vector<std::string> TSearchingBackground::TakeErrors() { return std::exchange(errors_, {}); }
+std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return std::exchange(attempts_, {}); }
 
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
     : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}

@@ -13,8 +13,14 @@
 
 namespace mirel {
 
+// One LoadBackground call: the recorded name asked for and what came of it.
+struct TBackgroundAttempt {
+  std::string Cp932Name;
+  TBackgroundLoadResult Result;
+};
+
 // The background of a headless rebuild: a recorded name that cannot be found
-// is looked for, by its last component, in extra folders. Load errors are
+// is looked for, by its last component, in extra folders. Every load is
 // kept for the caller to report.
 class TSearchingBackground final : public IBackgroundSurface {
  public:
@@ -22,13 +28,13 @@ class TSearchingBackground final : public IBackgroundSurface {
   int LoadBackground(const std::string& cp932Name) override;
   void ClearBackground() override { picture_.ClearBackground(); }
   const QImage& Picture() const { return picture_.Picture(); }
-  // Load errors since the last call, one message per picture.
-  std::vector<std::string> TakeErrors();
+  // The loads since the last call, in order.
+  std::vector<TBackgroundAttempt> TakeAttempts();
 
  private:
   TBackgroundPicture picture_;
   std::vector<std::string> searchFolders_;
-  std::vector<std::string> errors_;
+  std::vector<TBackgroundAttempt> attempts_;
 };
 
 // A drawing read without a window: the document, the picture under the

@@ -1,23 +1,28 @@
 // mirel-batch: reads Mirel data files and replays, describes, renders and
 // exports them without a window.
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include "batch/batch_commands.h"
+#include "batch/native_arguments.h"
+#include "fileio/file_replace.h"
+#include "text/path_utils.h"
 
 namespace {
 
 const char* const kUsage =
     "usage:\n"
     "  mirel-batch log FILE\n"
-    "  mirel-batch dump FILE [--step N] [--bg-dir DIR]\n"
-    "  mirel-batch render FILE [--step N] [--bg-dir DIR] -o OUT.bmp|OUT.jpg|OUT.png\n"
-    "  mirel-batch frames FILE [--bg-dir DIR] -o PATH.jpg\n"
-    "  mirel-batch resave FILE -o OUT.mrl\n";
+    "  mirel-batch dump FILE [--step N] [--bg-dir DIR] [--strict]\n"
+    "  mirel-batch render FILE [--step N] [--bg-dir DIR] [--strict] -o OUT.bmp|OUT.jpg|OUT.png\n"
+    "  mirel-batch frames FILE [--bg-dir DIR] [--strict] -o DIR/NAME.jpg (writes DIR/NAME001.jpg, ...)\n"
+    "  mirel-batch resave FILE -o OUT.mrl\n"
+    "A background picture that cannot be found or loaded is a warning; with --strict\n"
+    "it also makes the exit status 1 (the output is written all the same).\n";
 
 // Qt's note about a missing runtime folder says nothing about the files at
 // hand; other messages pass on to standard error.
@@ -32,12 +37,21 @@ int UsageError(const QString& why) {
   return mirel::kExitUsage;
 }
 
+// The frames are named after the file that -o names; a folder names none.
+bool NamesAFile(const std::string& output) {
+  std::error_code ec;
+  return !output.ends_with('/') && !mirel::BaseNameOf(output).empty() &&
+         !std::filesystem::is_directory(output, ec);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   // Headless: pictures and fonts without a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(FilterQtMessages);
+  // A file size limit then fails a write with a message instead of killing.
+  mirel::IgnoreFileSizeSignal();
   QGuiApplication app(argc, argv);
   QGuiApplication::setApplicationName("mirel-batch");
 
@@ -51,10 +65,12 @@ int main(int argc, char* argv[]) {
                                        "look for missing background pictures in DIR (then in the "
                                        "data file's own folder)",
                                        "DIR");
+  const QCommandLineOption strictOption("strict", "exit 1 when a background picture cannot be shown");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
-  parser.addOptions({stepOption, outputOption, bgDirOption, helpOption});
+  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, helpOption});
 
-  if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
+  // File names are bytes: QCoreApplication::arguments() would decode them.
+  if (!parser.parse(mirel::ArgumentsKeepingBytes(argc, argv))) return UsageError(parser.errorText());
   if (parser.isSet(helpOption)) {
     std::cout << kUsage;
     return mirel::kExitOk;
@@ -66,24 +82,34 @@ int main(int argc, char* argv[]) {
   if (!commands.contains(command)) return UsageError("unknown command: " + command);
 
   mirel::TBatchOptions options;
-  options.File = args[1].toStdString();
-  for (const QString& dir : parser.values(bgDirOption)) options.BackgroundFolders.push_back(dir.toStdString());
+  options.File = mirel::BytesFromArgument(args[1]);
+  for (const QString& dir : parser.values(bgDirOption)) {
+    options.BackgroundFolders.push_back(mirel::BytesFromArgument(dir));
+  }
   // A drawing usually travels with its pictures: like the window, whose open
   // dialog makes the file's folder the current one, look there too.
-  options.BackgroundFolders.push_back(QFileInfo(args[1]).absolutePath().toStdString());
+  std::error_code ec;
+  options.BackgroundFolders.push_back(std::filesystem::absolute(options.File, ec).parent_path().string());
   if (parser.isSet(stepOption)) {
     bool ok = false;
     const int step = parser.value(stepOption).toInt(&ok);
     if (!ok || step < 0) return UsageError("--step needs a step number, 0 or more");
     options.Step = step;
   }
-  options.Output = parser.value(outputOption).toStdString();
+  options.Output = mirel::BytesFromArgument(parser.value(outputOption));
+  options.Strict = parser.isSet(strictOption);
 
   const bool needsOutput = command == "render" || command == "frames" || command == "resave";
   const bool takesStep = command == "dump" || command == "render";
+  const bool showsBackgrounds = command == "dump" || command == "render" || command == "frames";
   if (needsOutput && options.Output.empty()) return UsageError(command + " needs -o");
   if (!needsOutput && parser.isSet(outputOption)) return UsageError(command + " takes no -o");
   if (!takesStep && parser.isSet(stepOption)) return UsageError(command + " takes no --step");
+  if (!showsBackgrounds && options.Strict) return UsageError(command + " takes no --strict");
+  if (command == "frames" && !NamesAFile(options.Output)) {
+    return UsageError("frames -o needs a file name to number, such as DIR/flower.jpg, not a folder: " +
+                      parser.value(outputOption));
+  }
 
   int status = mirel::kExitOk;
   if (command == "log") {

@@ -25,12 +25,14 @@ void TDocument::ClearFigures() {
 }
 
 TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts) {
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  // Only regular files open; the reason says why another did not.
+  std::string whyNot;
+  std::optional<TLineReader> lines = TLineReader::OpenFile(path, whyNot);
   if (!lines) {
     TReadResult result;
     result.Ok = false;
     result.Message = kReadFailedMessage;
-    result.Detail = "cannot open " + path;
+    result.Detail = whyNot;
     return result;
   }
   return ReadDataFile(*lines, History, Log, prompts);

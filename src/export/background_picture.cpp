@@ -1,22 +1,51 @@
 #include "export/background_picture.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
-#include <span>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <utility>
 
-#include "export/jpeg_decoder.h"
+#include "export/picture_decoding.h"
+#include "fileio/regular_file.h"
+#include "fileio/system_reason.h"
 #include "model/geometry.h"
 #include "text/path_utils.h"
 
 namespace mirel {
 namespace {
 
-TBackgroundLoadResult Failure(TBackgroundLoadKind kind, const std::string& path, const std::string& why) {
-  return {kind, path + ": " + why};
+TBackgroundLoadResult Outcome(TBackgroundLoadKind kind) {
+  TBackgroundLoadResult result;
+  result.Kind = kind;
+  result.Ok = result.Code() == 0;
+  return result;
 }
 
+// Simple words for the child at the screen; the exact reason goes to Detail.
+const char* UserReason(TDecodeFailure failure) {
+  switch (failure) {
+    case TDecodeFailure::NotAPicture:
+      return "えのファイルではありません";
+    case TDecodeFailure::Unsupported:
+      return "このしゅるいのえはよみこめません";
+    case TDecodeFailure::TooLarge:
+      return "えがおおきすぎてよみこめません";
+    case TDecodeFailure::ReadError:
+      return "ファイルをよめません";
+    case TDecodeFailure::Damaged:
+    case TDecodeFailure::None:
+      break;
+  }
+  return "えのデータがこわれています";
+}
+
+TBackgroundLoadResult Failure(const std::string& path, TDecodeFailure failure, const std::string& detail) {
+  TBackgroundLoadResult result =
+      Outcome(failure == TDecodeFailure::TooLarge ? TBackgroundLoadKind::TooLarge : TBackgroundLoadKind::Undecodable);
+  result.Message = path + ": " + UserReason(failure);
+  result.Detail = path + ": " + detail;
+  return result;
+}
 
 }  // namespace
 
@@ -27,64 +56,51 @@ void TBackgroundPicture::ClearBackground() {
     picture_ = QImage(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
   }
   picture_.fill(Qt::white);
+  pictureSize_ = picture_.size();
 }
 
 TBackgroundLoadResult TBackgroundPicture::Load(const std::string& cp932Name) {
   const std::string native = NativePathFromCp932(cp932Name);
   // A name that does not decode names no file this system can find.
-  if (native.empty()) return {TBackgroundLoadKind::Missing, {}};
+  if (native.empty()) return Outcome(TBackgroundLoadKind::Missing);
   return LoadPath(native);
 }
 
 TBackgroundLoadResult TBackgroundPicture::LoadPath(const std::string& nativePath) {
-  const QString path = QString::fromStdString(nativePath);
-  if (!QFileInfo(path).isFile()) return {TBackgroundLoadKind::Missing, {}};
+  // A folder is no file, as the file-exists test has it.
+  struct stat info {};
+  if (::stat(nativePath.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return Outcome(TBackgroundLoadKind::Missing);
+    return Failure(nativePath, TDecodeFailure::ReadError, SystemReason(errno));
+  }
+  if (S_ISDIR(info.st_mode)) return Outcome(TBackgroundLoadKind::Missing);
 
   const std::string extension = ExtensionOf(nativePath);
-  const bool bitmap = extension == ".bmp" || extension == ".BMP";
-  const bool jpeg = extension == ".jpg" || extension == ".JPG";
-  if (!bitmap && !jpeg) return {TBackgroundLoadKind::NotAPicture, {}};
-
-  QImage loaded;
-  if (bitmap) {
-    QImageReader reader(path, "bmp");
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide) {
-      return Failure(TBackgroundLoadKind::TooLarge, nativePath,
-                     "picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                         " pixels is larger than " + std::to_string(MaxPictureSide) + " pixels on a side");
-    }
-    if (!reader.read(&loaded)) {
-      return Failure(TBackgroundLoadKind::Undecodable, nativePath, reader.errorString().toStdString());
-    }
-    if (loaded.format() != QImage::Format_RGB32) loaded = loaded.convertToFormat(QImage::Format_RGB32);
-  } else {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-      return Failure(TBackgroundLoadKind::Undecodable, nativePath, file.errorString().toStdString());
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-      return Failure(TBackgroundLoadKind::Undecodable, nativePath, file.errorString().toStdString());
-    }
-    TJpegDecodeResult decoded = DecodeJpeg(
-        std::span(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
-        MaxPictureSide);
-    if (decoded.Picture.isNull()) {
-      return Failure(decoded.TooLarge ? TBackgroundLoadKind::TooLarge : TBackgroundLoadKind::Undecodable, nativePath,
-                     decoded.Error);
-    }
-    loaded = std::move(decoded.Picture);
+  if (extension != ".bmp" && extension != ".BMP" && extension != ".jpg" && extension != ".JPG") {
+    return Outcome(TBackgroundLoadKind::NotAPicture);
   }
-  if (loaded.isNull()) return Failure(TBackgroundLoadKind::Undecodable, nativePath, "empty picture");
-  picture_ = std::move(loaded);
-  return {};
+
+  const TOpenedFile opened = OpenRegularFile(nativePath);
+  if (opened.Failure == TOpenFailure::Missing || opened.Failure == TOpenFailure::Folder) {
+    return Outcome(TBackgroundLoadKind::Missing);
+  }
+  if (!opened.File) {
+    TBackgroundLoadResult result = Failure(nativePath, TDecodeFailure::ReadError, opened.Detail);
+    if (opened.Failure == TOpenFailure::NotRegular) result.Message = nativePath + ": ふつうのファイルではありません";
+    result.Detail = opened.Detail;
+    return result;
+  }
+  TDecodedPicture decoded = DecodeVisiblePicture(opened.File.get());
+  if (!decoded.Ok()) return Failure(nativePath, decoded.Failure, decoded.Detail);
+  // Only now, with the new picture whole, does the old one go.
+  picture_ = std::move(decoded.Picture);
+  pictureSize_ = decoded.FullSize;
+  return Outcome(TBackgroundLoadKind::Loaded);
 }
 
 int TBackgroundPicture::LoadBackground(const std::string& cp932Name) {
   TBackgroundLoadResult result = Load(cp932Name);
-  if (!result.Error.empty()) loadError_ = std::move(result.Error);
+  if (!result.Message.empty()) loadError_ = std::move(result.Message);
   return result.Code();
 }
 

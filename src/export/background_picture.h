@@ -1,27 +1,29 @@
 #pragma once
 // The picture under the canvas: blank (white), or a BMP or JPEG file loaded
-// by name. A picture that cannot be loaded leaves the current one in place.
+// by name. Only what the canvas shows, the top-left 640 x 480 pixels, is
+// decoded and kept. A picture that cannot be loaded leaves the current one
+// in place.
 #include <QImage>
 #include <string>
 
+#include "model/result.h"
 #include "replay/background_surface.h"
 
 namespace mirel {
-
-// Pictures larger than this on a side are refused rather than decoded.
-inline constexpr int MaxPictureSide = 16384;
 
 enum class TBackgroundLoadKind {
   Loaded,       // the picture is the new background
   NotAPicture,  // the file exists but its extension names no picture kind; nothing loaded
   Missing,      // no file of that name
   Undecodable,  // the file could not be read or decoded
-  TooLarge,     // wider or taller than MaxPictureSide
+  TooLarge,     // the picture would take more memory than a picture may
 };
 
-struct TBackgroundLoadResult {
+// Message: for the user, the file and why it was not loaded (empty when it
+// loaded, was no picture or was missing). Detail: the same for developers,
+// with the library's or the system's reason.
+struct TBackgroundLoadResult : TResult {
   TBackgroundLoadKind Kind = TBackgroundLoadKind::Loaded;
-  std::string Error;  // for Undecodable and TooLarge: the file and the reason
   // As IBackgroundSurface::LoadBackground reports it: loaded (a file that is
   // no picture kind loads nothing and is no failure), missing, or undecodable.
   int Code() const {
@@ -39,10 +41,11 @@ class TBackgroundPicture final : public IBackgroundSurface {
   // Starts blank: canvas-sized and white.
   TBackgroundPicture();
 
-  // Loads a recorded (code page 932) file name. ".bmp"/".BMP" are read as
-  // bitmaps, ".jpg"/".JPG" as JPEG, exactly these; other names load nothing.
+  // Loads a recorded (code page 932) file name. ".bmp"/".BMP"/".jpg"/".JPG"
+  // name picture files, exactly these; other names load nothing. Which of
+  // the two kinds a picture file holds is told by its contents.
   TBackgroundLoadResult Load(const std::string& cp932Name);
-  // The same for a native (UTF-8) path.
+  // The same for a native path (bytes, passed to the system as they are).
   TBackgroundLoadResult LoadPath(const std::string& nativePath);
 
   // The replay's view: Load's Code(). A file that exists but fails to load
@@ -50,14 +53,18 @@ class TBackgroundPicture final : public IBackgroundSurface {
   int LoadBackground(const std::string& cp932Name) override;
   void ClearBackground() override;
 
-  // The last load error of LoadBackground since the last call; empty if none.
+  // The user's message of the last failed LoadBackground since the last
+  // call; empty if none.
   std::string TakeLoadError();
 
-  // The picture at its own size, Format_RGB32; the canvas shows its top-left.
+  // Format_RGB32: the top-left part of the picture that the canvas shows.
   const QImage& Picture() const { return picture_; }
+  // The picture's own size, as its file gives it (the canvas size when blank).
+  QSize PictureSize() const { return pictureSize_; }
 
  private:
   QImage picture_;
+  QSize pictureSize_;
   std::string loadError_;
 };
 

@@ -1,50 +1,39 @@
 #include "export/picture_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include "export/bmp_encoder.h"
+#include "fileio/file_replace.h"
 
 namespace mirel {
 namespace {
 
-TPictureFileResult Failure(const std::string& path, const QString& why) {
-  return {false, "cannot write " + path + ": " + why.toStdString()};
+TPictureFileResult Failure(const std::string& path, const std::string& reason, std::string detail) {
+  return TResult::Failed("ファイルにかきだせませんでした: " + path + " (" + reason + ")", std::move(detail));
+}
+
+TPictureFileResult EncodingFailure(const std::string& path, const std::string& why) {
+  return Failure(path, why, "cannot encode " + path + ": " + why);
 }
 
 }  // namespace
 
 TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
                                     const std::string& backupName) {
-  const QString target = QString::fromStdString(path);
-  QSaveFile file(target);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return Failure(path, why);
-  }
-  const QString backup = QString::fromStdString(backupName);
-  // A failed backup is not an error: the old picture is then replaced.
-  const bool backedUp = !backupName.empty() && QFile::exists(target) && QFile::rename(target, backup);
-  if (!file.commit()) {
-    if (backedUp) QFile::rename(backup, target);  // put the old picture back
-    return Failure(path, file.errorString());
-  }
-  return {};
+  const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const TReplaceResult replaced =
+      ReplaceFile(path, backupName, [contents](TFileSink& sink) { return sink.Write(contents); });
+  if (!replaced.Ok) return Failure(path, replaced.Reason, replaced.Detail);
+  return TResult::Done();
 }
 
 TPictureFileResult SaveBmpPicture(const QImage& frame, const std::string& path) {
   const std::vector<unsigned char> bytes = EncodeBmp32(frame);
-  if (bytes.empty()) return {false, "cannot write " + path + ": no picture"};
+  if (bytes.empty()) return EncodingFailure(path, "no picture");
   return WritePictureFile(bytes, path, PictureBackupName(path));
 }
 
 TPictureFileResult SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, const std::string& path) {
   std::string error;
-  if (!encoder.Encode(frame, error)) return {false, "cannot write " + path + ": " + error};
+  if (!encoder.Encode(frame, error)) return EncodingFailure(path, error);
   return WritePictureFile(encoder.Data(), path, PictureBackupName(path));
 }
 
@@ -52,7 +41,7 @@ TPictureFileResult SaveSeriesFrame(TJpegEncoder& encoder, const QImage& frame,
                                    std::string_view chosenPath, int step) {
   const std::string path = SeriesFrameName(chosenPath, step);
   std::string error;
-  if (!encoder.Encode(frame, error)) return {false, "cannot write " + path + ": " + error};
+  if (!encoder.Encode(frame, error)) return EncodingFailure(path, error);
   return WritePictureFile(encoder.Data(), path, {});
 }
 

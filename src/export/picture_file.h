@@ -8,20 +8,21 @@
 #include <string_view>
 
 #include "export/jpeg_encoder.h"
+#include "model/result.h"
 #include "text/picture_names.h"
 
 namespace mirel {
 
-struct TPictureFileResult {
-  bool Ok = true;
-  std::string Error;  // what failed, with the file name; empty on success
-};
+// Message: for the user, the file and the system's reason (a full disk, a
+// size limit, ...). Detail: the step that failed, for developers.
+using TPictureFileResult = TResult;
 
-// Writes `bytes` to `path` (native UTF-8) through a temporary file in the
-// same folder. When `backupName` is not empty and `path` exists, the old
-// file is renamed to `backupName` once the new one is complete; if that
-// rename fails (a backup of that name exists, say) the old file is simply
-// replaced. On failure `path` keeps its old content.
+// Writes `bytes` to `path` (a native path, bytes) through a temporary file
+// in the same folder, flushed to the disk before it takes the place of the
+// old file. When `backupName` is not empty and `path` exists, the old file
+// ends up under `backupName`; if a file of that name exists already the old
+// file is simply replaced. On failure `path` keeps its old content and
+// nothing is left behind. A symbolic link is followed and stays a link.
 TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
                                     const std::string& backupName);
 

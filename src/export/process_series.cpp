@@ -14,11 +14,19 @@ TSeriesResult ExportAllSteps(int stepCount, const std::function<const QImage&(in
     const QImage& frame = composeStep(step);
     const std::string file = frameFile(step);
     std::string error;
-    if (!encoder.Encode(frame, error)) {
-      return {false, file + ": " + error, result.FramesWritten};
+    TPictureFileResult written;
+    if (encoder.Encode(frame, error)) {
+      written = WritePictureFile(encoder.Data(), file, "");
+    } else {
+      written = TResult::Failed("ファイルにかきだせませんでした: " + file + " (" + error + ")",
+                                "cannot encode " + file + ": " + error);
     }
-    const TPictureFileResult written = WritePictureFile(encoder.Data(), file, "");
-    if (!written.Ok) return {false, written.Error, result.FramesWritten};
+    if (!written.Ok) {
+      result.Ok = false;
+      result.Message = std::move(written.Message);
+      result.Detail = std::move(written.Detail);
+      return result;
+    }
     ++result.FramesWritten;
     if (progress) progress(step);
   }

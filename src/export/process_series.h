@@ -4,11 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "model/result.h"
+
 namespace mirel {
 
-struct TSeriesResult {
-  bool Ok = true;
-  std::string Error;   // what failed, with the file name
+// On failure, Message and Detail are those of the frame that failed.
+struct TSeriesResult : TResult {
   int FramesWritten = 0;
 };
 

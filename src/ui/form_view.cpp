@@ -133,13 +133,13 @@ TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
   }
   TPictureFileResult written;
   if (bytes.empty()) {
-    written = {false, path + ": " + (error.empty() ? std::string("nothing to write") : error)};
+    written = TResult::Failed({}, path + ": " + (error.empty() ? std::string("nothing to write") : error));
   } else {
     written = WritePictureFile(bytes, path, backupName);
   }
   if (written.Ok) return TResult::Done();
   // The editor words the message for the user, naming the file.
-  return TResult::Failed({}, written.Error);
+  return TResult::Failed({}, written.Detail);
 }
 
 void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }

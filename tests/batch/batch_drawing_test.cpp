@@ -47,7 +47,9 @@ TEST(BatchDrawing, MissingBackgroundIsFoundInTheExtraFolders) {
   QDir::setCurrent(previous);
   EXPECT_EQ(without.Compose().pixel(5, 5), 0xFFFFFFFFu);
   EXPECT_NE(with.Compose().pixel(5, 5), 0xFFFFFFFFu);
-  EXPECT_TRUE(with.Background.TakeErrors().empty());
+  const std::vector<TBackgroundAttempt> attempts = with.Background.TakeAttempts();
+  ASSERT_FALSE(attempts.empty());
+  EXPECT_EQ(attempts.back().Result.Kind, TBackgroundLoadKind::Loaded);
 }
 
 TEST(BatchDrawing, UnreadableFileReportsAndKeepsNoHalfRecord) {

@@ -8,25 +8,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "batch_run.h"
 
 namespace {
 
-struct TRun {
-  int ExitCode = -1;
-  QByteArray Out;
-  QByteArray Err;
-};
-
-TRun RunBatch(const QStringList& args, const QString& workingDir = MIREL_EXAMPLES) {
-  QProcess process;
-  process.setWorkingDirectory(workingDir);
-  process.start(MIREL_BATCH_PROGRAM, args);
-  process.waitForFinished(120000);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using mirel::test::RunBatch;
+using mirel::test::TRun;
 
 const QString kGarden = MIREL_EXAMPLES "/garden.mrl";
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "export/bmp_encoder.h"
-#include "export/jpeg_decoder.h"
+#include "export/picture_decoding.h"
 #include "export/jpeg_encoder.h"
 #include "picture_fixtures.h"
 #include "render/gui_environment.h"
@@ -98,13 +98,13 @@ TEST(JpegEncoding, RoundTripsAndTheEncoderServesManyFrames) {
   QImage second(640, 480, QImage::Format_RGB32);
   second.fill(qRgb(10, 200, 90));
   ASSERT_TRUE(encoder.Encode(second, error));
-  TJpegDecodeResult decoded = DecodeJpeg(encoder.Data(), 16384);
-  ASSERT_TRUE(decoded.Error.empty()) << decoded.Error;
+  TDecodedPicture decoded = DecodeVisiblePicture(encoder.Data());
+  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
   EXPECT_TRUE(Near(decoded.Picture.pixel(320, 240), qRgb(10, 200, 90), 6));
 
   ASSERT_TRUE(encoder.Encode(first, error));
   EXPECT_TRUE(std::equal(once.begin(), once.end(), encoder.Data().begin(), encoder.Data().end()));
-  decoded = DecodeJpeg(encoder.Data(), 16384);
+  decoded = DecodeVisiblePicture(encoder.Data());
   ASSERT_EQ(decoded.Picture.size(), QSize(640, 480));
   EXPECT_EQ(decoded.Picture.format(), QImage::Format_RGB32);
   EXPECT_TRUE(Near(decoded.Picture.pixel(100, 100), qRgb(255, 0, 0)));
@@ -121,17 +121,6 @@ TEST(JpegEncoding, ANullFrameIsAnErrorAndTheEncoderStaysUsable) {
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(encoder.Data().empty());
   EXPECT_TRUE(encoder.Encode(Quarters(16, 16), error));
-}
-
-TEST(JpegDecoding, DamagedDataFailsWithAMessage) {
-  TJpegEncoder encoder;
-  std::string error;
-  ASSERT_TRUE(encoder.Encode(Quarters(64, 64), error));
-  std::vector<unsigned char> damaged(encoder.Data().begin(), encoder.Data().end());
-  damaged[3] ^= 0xFF;  // the first marker's code
-  const TJpegDecodeResult result = DecodeJpeg(damaged, 16384);
-  EXPECT_TRUE(result.Picture.isNull());
-  EXPECT_FALSE(result.Error.empty());
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
-#include "export/jpeg_decoder.h"
+#include "export/picture_decoding.h"
 #include "picture_fixtures.h"
 #include "render/gui_environment.h"
 
@@ -59,8 +61,8 @@ TEST_F(PictureFile, JpegExportSharesTheBackupNameOfTheBitmap) {
   ASSERT_TRUE(SaveJpegPicture(encoder, QImage(Quarters(640, 480).mirrored()), path).Ok);
   EXPECT_EQ(ReadAll(PathOf("pic.bak")), firstBytes);
   const std::string data = ReadAll(path);
-  const TJpegDecodeResult decoded =
-      DecodeJpeg(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()), 16384);
+  const TDecodedPicture decoded =
+      DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()));
   EXPECT_EQ(decoded.Picture.size(), QSize(640, 480));
 }
 
@@ -84,7 +86,8 @@ TEST_F(PictureFile, UnwritablePlacesAreReportedAndLeaveNothing) {
   const std::string inMissingFolder = PathOf("no/such/folder/a.bmp");
   const TPictureFileResult result = SaveBmpPicture(frame, inMissingFolder);
   EXPECT_FALSE(result.Ok);
-  EXPECT_NE(result.Error.find("a.bmp"), std::string::npos) << result.Error;
+  EXPECT_NE(result.Message.find("a.bmp"), std::string::npos) << result.Message;
+  EXPECT_NE(result.Message.find(std::strerror(ENOENT)), std::string::npos) << result.Message;
 
   // A folder stands where the picture should go: it stays a folder.
   ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("taken.jpg")));

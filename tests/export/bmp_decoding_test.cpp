@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <limits>
+
+#include "crafted_pictures.h"
+#include "export/picture_decoding.h"
+#include "render/gui_environment.h"
+
+namespace mirel {
+namespace {
+
+using test::EncodeBmpAs;
+using test::MakeBmp;
+using test::PatternPicture;
+using test::TBmpLayoutKind;
+using test::TBmpSpec;
+using test::TBytes;
+
+TDecodedPicture Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
+
+// The part of `picture` that the canvas shows.
+QImage Visible(const QImage& picture) { return picture.copy(0, 0, std::min(picture.width(), 640), std::min(picture.height(), 480)); }
+
+struct TLayoutCase {
+  TBmpLayoutKind Layout;
+  int Colours;
+  std::uint32_t InfoSize;
+};
+
+TEST(BmpDecoding, EveryPixelLayoutGivesThePictureItHolds) {
+  const TLayoutCase cases[] = {
+      {TBmpLayoutKind::Mono1, 2, 40},       {TBmpLayoutKind::Mono1, 2, 12},
+      {TBmpLayoutKind::Indexed4, 16, 40},   {TBmpLayoutKind::Indexed8, 200, 40},
+      {TBmpLayoutKind::Indexed8, 200, 12},  {TBmpLayoutKind::Rgb555, 8, 40},
+      {TBmpLayoutKind::Rgb565, 8, 40},      {TBmpLayoutKind::Rgb565, 8, 56},
+      {TBmpLayoutKind::Rgb565, 8, 108},     {TBmpLayoutKind::Rgb24, 200, 40},
+      {TBmpLayoutKind::Rgb24, 200, 12},     {TBmpLayoutKind::Rgb24, 200, 124},
+      {TBmpLayoutKind::Rgb32, 200, 40},     {TBmpLayoutKind::Bgr32Masks, 8, 40},
+      {TBmpLayoutKind::Bgr32Masks, 8, 124},
+  };
+  // Odd sizes exercise row padding; the large one is cut to the canvas.
+  for (const QSize size : {QSize(13, 7), QSize(651, 483)}) {
+    for (const TLayoutCase& c : cases) {
+      const QImage picture = PatternPicture(size.width(), size.height(), c.Colours);
+      for (const bool topDown : {false, true}) {
+        if (topDown && c.InfoSize == 12) continue;  // the old header has no sign
+        const TDecodedPicture decoded = Decode(EncodeBmpAs(picture, c.Layout, topDown, c.InfoSize));
+        SCOPED_TRACE(::testing::Message() << "layout " << static_cast<int>(c.Layout) << ", header "
+                                          << c.InfoSize << ", top-down " << topDown << ", " << size.width());
+        ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
+        EXPECT_EQ(decoded.FullSize, size);
+        EXPECT_EQ(decoded.Picture, Visible(picture));
+      }
+    }
+  }
+}
+
+TEST(BmpDecoding, AgreesWithQtOnTheBitmapsQtWrites) {
+  const QImage pattern = PatternPicture(37, 21, 8);
+  for (const QImage::Format format :
+       {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGB16}) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(pattern.convertToFormat(format).save(&buffer, "BMP"));
+    const TDecodedPicture ours =
+        DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()));
+    ASSERT_TRUE(ours.Ok()) << format << ": " << ours.Detail;
+    const QImage qt = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(ours.Picture, qt) << format;
+  }
+}
+
+// Pixel indexes 0 to 3 of a four-colour palette.
+const QRgb kPalette[4] = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+
+QImage FromIndexes(const std::vector<std::vector<int>>& rowsTopDown) {
+  QImage picture(static_cast<int>(rowsTopDown[0].size()), static_cast<int>(rowsTopDown.size()), QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, kPalette[rowsTopDown[y][x]]);
+  }
+  return picture;
+}
+
+TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
+  TBmpSpec rle8;
+  rle8.Width = 6;
+  rle8.Height = 3;
+  rle8.BitCount = 8;
+  rle8.Compression = 1;
+  rle8.Palette.assign(std::begin(kPalette), std::end(kPalette));
+  rle8.Pixels = {
+      3, 1, 0, 3, 2, 3, 0, 0,  // bottom row: a run of three 1s, then three pixels as they are, padded
+      0, 0,                 // end of the row
+      0, 2, 2, 1,           // jump two right and one up: the middle row stays black
+      2, 3, 0, 1,           // the top row from x = 2: two 3s; end of the picture
+      9, 9,                 // never read
+  };
+  TDecodedPicture decoded = Decode(MakeBmp(rle8));
+  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
+  EXPECT_EQ(decoded.Picture, FromIndexes({{0, 0, 3, 3, 0, 0}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 0}}));
+
+  TBmpSpec rle4 = rle8;
+  rle4.BitCount = 4;
+  rle4.Compression = 2;
+  rle4.Height = 2;
+  rle4.Pixels = {
+      5, 0x12, 0, 0,           // bottom row: 1 2 1 2 1
+      0, 3, 0x31, 0x20, 0, 1,  // top row: 3 1 2 as they are; end of the picture
+  };
+  decoded = Decode(MakeBmp(rle4));
+  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
+  EXPECT_EQ(decoded.Picture, FromIndexes({{3, 1, 2, 0, 0, 0}, {1, 2, 1, 2, 1, 0}}));
+}
+
+struct TRefusalCase {
+  const char* What;
+  TBmpSpec Spec;
+  TDecodeFailure Failure;
+};
+
+TBmpSpec Honest() {
+  TBmpSpec spec;
+  spec.Width = 4;
+  spec.Height = 2;
+  spec.Pixels.assign(2 * 12, 0x80);
+  return spec;
+}
+
+template <typename Change>
+TBmpSpec HonestBut(Change change) {
+  TBmpSpec spec = Honest();
+  change(spec);
+  return spec;
+}
+
+TEST(BmpDecoding, AbsurdOrInconsistentHeadersAreRefusedWithTheReason) {
+  ASSERT_TRUE(Decode(MakeBmp(Honest())).Ok());
+  const TRefusalCase cases[] = {
+      {"no width", HonestBut([](TBmpSpec& s) { s.Width = 0; }), TDecodeFailure::Damaged},
+      {"negative width", HonestBut([](TBmpSpec& s) { s.Width = -4; }), TDecodeFailure::Damaged},
+      {"no height", HonestBut([](TBmpSpec& s) { s.Height = 0; }), TDecodeFailure::Damaged},
+      {"height beyond negation",
+       HonestBut([](TBmpSpec& s) { s.Height = std::numeric_limits<std::int32_t>::min(); }), TDecodeFailure::Damaged},
+      {"huge claim, small file", HonestBut([](TBmpSpec& s) { s.Width = s.Height = 100000; }), TDecodeFailure::Damaged},
+      {"widest claim", HonestBut([](TBmpSpec& s) { s.Width = std::numeric_limits<std::int32_t>::max(); }),
+       TDecodeFailure::Damaged},
+      {"tallest top-down claim", HonestBut([](TBmpSpec& s) { s.Height = -std::numeric_limits<std::int32_t>::max(); }),
+       TDecodeFailure::Damaged},
+      {"last row cut", HonestBut([](TBmpSpec& s) { s.Pixels.resize(12 + 11); }), TDecodeFailure::Damaged},
+      {"pixels inside the header", HonestBut([](TBmpSpec& s) { s.PixelOffset = 30; }), TDecodeFailure::Damaged},
+      {"pixels past the end", HonestBut([](TBmpSpec& s) { s.PixelOffset = 1u << 30; }), TDecodeFailure::Damaged},
+      {"2 bits per pixel", HonestBut([](TBmpSpec& s) { s.BitCount = 2; }), TDecodeFailure::Unsupported},
+      {"PNG inside", HonestBut([](TBmpSpec& s) { s.BitCount = 0; s.Compression = 5; }), TDecodeFailure::Unsupported},
+      {"JPEG inside", HonestBut([](TBmpSpec& s) { s.Compression = 4; }), TDecodeFailure::Unsupported},
+      {"OS/2 2.x header", HonestBut([](TBmpSpec& s) { s.InfoSize = 64; }), TDecodeFailure::Unsupported},
+      {"run lengths of 24-bit pixels", HonestBut([](TBmpSpec& s) { s.Compression = 1; }), TDecodeFailure::Damaged},
+      {"top-down run lengths",
+       HonestBut([](TBmpSpec& s) { s.BitCount = 8; s.Compression = 1; s.Height = -2; }), TDecodeFailure::Damaged},
+      {"bit fields of 24-bit pixels", HonestBut([](TBmpSpec& s) { s.Compression = 3; s.Masks = {0xFF0000, 0xFF00, 0xFF}; }),
+       TDecodeFailure::Damaged},
+  };
+  for (const TRefusalCase& c : cases) {
+    const TDecodedPicture decoded = Decode(MakeBmp(c.Spec));
+    EXPECT_EQ(decoded.Failure, c.Failure) << c.What << ": " << decoded.Detail;
+    EXPECT_TRUE(decoded.Picture.isNull()) << c.What;
+    EXPECT_FALSE(decoded.Detail.empty()) << c.What;
+  }
+  // The reason names the size the header claims.
+  EXPECT_NE(Decode(MakeBmp(cases[4].Spec)).Detail.find("100000 x 100000"), std::string::npos);
+}
+
+TEST(BmpDecoding, AFileCutAnywhereFailsOrDecodesButNeverReadsPastItsEnd) {
+  for (const TBytes& whole : {EncodeBmpAs(PatternPicture(9, 5, 16), TBmpLayoutKind::Indexed4, false),
+                              EncodeBmpAs(PatternPicture(9, 5, 8), TBmpLayoutKind::Rgb565, true, 124)}) {
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+      const TBytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+      const TDecodedPicture decoded = Decode(cut);
+      EXPECT_EQ(decoded.Ok(), !decoded.Picture.isNull()) << size;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mirel
