@@ -51,7 +51,8 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-// Errors that say the file system (or kernel) cannot make unnamed files.
+// Errors that say the file system, the kernel or a missing /proc keep us
+// from making unnamed files.
 bool UnnamedUnsupported(int error) {
   return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
@@ -94,11 +95,10 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
   RemoveStaleTempFiles(folder);
 
   for (const TTempFile::TKind kind : {TTempFile::TKind::Unnamed, TTempFile::TKind::Named}) {
-    const bool lastTry = kind == TTempFile::TKind::Named;
     TTempFile temp;
     error = temp.Create(folder, kind);
     if (error != 0) {
-      if (!lastTry && UnnamedUnsupported(error)) continue;
+      if (kind == TTempFile::TKind::Unnamed && UnnamedUnsupported(error)) continue;
       return Failed("cannot create a file in", folder, error);
     }
     // The new file takes the place of the old one, permissions included.
@@ -106,24 +106,23 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
     TFileSink sink(temp.Fd());
     if (!write(sink)) return Failed("cannot write", real, sink.Error());
     if (::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
-    error = temp.GiveName();
-    // No /proc to name an unnamed file through: write a named one instead.
-    if (error == ENOENT && !lastTry) continue;
-    if (error != 0) return Failed("cannot create a file in", folder, error);
-    error = temp.Close();
-    if (error != 0) return Failed("cannot write", real, error);
 
+    // The backup first: the new file then has a temporary name for no
+    // longer than one rename.
     const TBackupKind backupKind =
         exists && !backup.empty() ? MakeBackup(real, backup) : TBackupKind::None;
-    if (::rename(temp.Path().c_str(), real.c_str()) != 0) {
-      TReplaceResult result = Failed("cannot rename the new file to", real, errno);
+    error = temp.MoveTo(real);
+    if (error != 0) {
+      TReplaceResult result = Failed("cannot put the new file in place of", real, error);
       UndoBackup(backupKind, real, backup);
       return result;
     }
-    temp.Keep();
+    error = temp.Close();
     SyncFolder(folder);
-    TReplaceResult result;
-    result.Ok = true;
+    // In place, but the system still reports a failure: say so; the old
+    // file stays in its backup.
+    TReplaceResult result = error != 0 ? Failed("cannot close", real, error) : TReplaceResult{};
+    result.Ok = error == 0;
     if (backupKind != TBackupKind::None) result.Backup = backup;
     return result;
   }

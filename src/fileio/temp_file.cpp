@@ -40,7 +40,14 @@ int TTempFile::Create(const fs::path& folder, TKind kind) {
   folder_ = folder;
   if (kind == TKind::Unnamed) {
     fd_ = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    return fd_ >= 0 ? 0 : errno;
+    if (fd_ < 0) return errno;
+    // linkat through /proc needs no privilege, unlike AT_EMPTY_PATH.
+    if (::access(SelfLink().c_str(), F_OK) != 0) {
+      ::close(fd_);
+      fd_ = -1;
+      return EOPNOTSUPP;
+    }
+    return 0;
   }
   for (int attempt = 0; attempt < 100; ++attempt) {
     const fs::path candidate = RandomName(folder);
@@ -54,19 +61,31 @@ int TTempFile::Create(const fs::path& folder, TKind kind) {
   return EEXIST;
 }
 
+std::string TTempFile::SelfLink() const { return "/proc/self/fd/" + std::to_string(fd_); }
+
 int TTempFile::GiveName() {
   if (!path_.empty()) return 0;
-  // linkat through /proc needs no privilege, unlike AT_EMPTY_PATH.
-  const std::string self = "/proc/self/fd/" + std::to_string(fd_);
   for (int attempt = 0; attempt < 100; ++attempt) {
     const fs::path candidate = RandomName(folder_);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    if (::linkat(AT_FDCWD, SelfLink().c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0) {
       path_ = candidate;
       return 0;
     }
     if (errno != EEXIST) return errno;
   }
   return EEXIST;
+}
+
+int TTempFile::MoveTo(const fs::path& target) {
+  if (path_.empty()) {
+    if (::linkat(AT_FDCWD, SelfLink().c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (errno != EEXIST) return errno;
+    const int error = GiveName();
+    if (error != 0) return error;
+  }
+  if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
+  path_.clear();
+  return 0;
 }
 
 int TTempFile::Close() {

@@ -4,6 +4,7 @@
 // killed half-way leaves nothing behind; otherwise named
 // ".mirel-save-<16 hex digits>.tmp" and removed again unless kept.
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace mirel {
@@ -15,11 +16,12 @@ class TTempFile {
   TTempFile() = default;
   TTempFile(const TTempFile&) = delete;
   TTempFile& operator=(const TTempFile&) = delete;
-  // Closes the file and removes a name it was given unless Keep was called.
+  // Closes the file and removes a name it was given unless it was moved.
   ~TTempFile();
 
   // Creates the file in `folder`, writable, mode 0666 less the umask.
-  // 0, or the errno value.
+  // 0, or the errno value. Unnamed files need /proc to be named later:
+  // without it, Create fails with EOPNOTSUPP.
   int Create(const std::filesystem::path& folder, TKind kind);
   int Fd() const { return fd_; }
   // Gives an unnamed file a name of the pattern in its folder (a named one
@@ -27,13 +29,18 @@ class TTempFile {
   int GiveName();
   // The file's name once it has one.
   const std::filesystem::path& Path() const { return path_; }
+  // Puts the file at `target` (in the same folder). Where nothing is there
+  // an unnamed file simply gets that name; otherwise it is named and renamed
+  // over the old file, so that it is never without a name in between.
+  // 0, or the errno value; the temporary name goes again on failure.
+  int MoveTo(const std::filesystem::path& target);
   // Closes the file; 0, or the errno value (close may be the first to see a
   // failed write).
   int Close();
-  // The name has been renamed away: nothing is left to remove.
-  void Keep() { path_.clear(); }
 
  private:
+  std::string SelfLink() const;
+
   int fd_ = -1;
   std::filesystem::path folder_;
   std::filesystem::path path_;

@@ -149,9 +149,8 @@ TEST(FileReplace, StaleTemporaryFilesOfOurOwnAreRemovedAtTheNextWrite) {
   EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{fresh, foreign, "drawing.mrl"}));
 }
 
-TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessKept) {
+TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessMoved) {
   test::TTempFolder folder;
-  fs::path kept;
   for (const TTempFile::TKind kind : {TTempFile::TKind::Named, TTempFile::TKind::Unnamed}) {
     TTempFile temp;
     ASSERT_EQ(temp.Create(folder.Path(), kind), 0);
@@ -160,13 +159,22 @@ TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessKept) {
     EXPECT_TRUE(IsTempFileName(temp.Path().filename().native())) << temp.Path();
     EXPECT_TRUE(fs::exists(temp.Path()));
     EXPECT_EQ(temp.Close(), 0);
-    if (kind == TTempFile::TKind::Unnamed) {
-      kept = temp.Path();
-      temp.Keep();
-    }
   }
-  // Only the kept one is left.
-  EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{kept.filename()});
+  EXPECT_TRUE(Names(folder.Path()).empty());
+  // Moved, named or not, onto a free name or over a file, no other name stays.
+  Write(folder / "taken", "old");
+  for (const TTempFile::TKind kind : {TTempFile::TKind::Named, TTempFile::TKind::Unnamed}) {
+    for (const char* target : {"free", "taken"}) {
+      TTempFile temp;
+      ASSERT_EQ(temp.Create(folder.Path(), kind), 0);
+      ASSERT_EQ(::write(temp.Fd(), "new", 3), 3);
+      EXPECT_EQ(temp.MoveTo(folder / target), 0);
+      EXPECT_EQ(temp.Close(), 0);
+      EXPECT_EQ(Read(folder / target), "new");
+    }
+    EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"free", "taken"}));
+    fs::remove(folder / "free");
+  }
   EXPECT_FALSE(IsTempFileName(".mirel-save-0123456789ABCDEF.tmp"));
   EXPECT_FALSE(IsTempFileName(".mirel-save-0123456789abcde.tmp"));
 }
