@@ -70,9 +70,9 @@ TFigData PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points, TC
 TFigData FlowerStamp(TPoint at) {
   TFigData stamp = Figure(dtStamp, at, {at.X + 40, at.Y + 60}, clBlack, clBtnFace, 1);
   stamp.StampData = std::make_unique<TFigList>();
-  AddCopy(*stamp.StampData, Figure(dtLine, {20, 30}, {20, 60}, kGreen, clBtnFace, 3));
-  AddCopy(*stamp.StampData, Figure(dtEllipse, {0, 0}, {40, 34}, kRed, kPink, 2));
-  AddCopy(*stamp.StampData, Figure(dtEllipse, {14, 11}, {26, 23}, kYellow, kYellow, 1));
+  AddCopy(stamp.StampData.MakeUnique(), Figure(dtLine, {20, 30}, {20, 60}, kGreen, clBtnFace, 3));
+  AddCopy(stamp.StampData.MakeUnique(), Figure(dtEllipse, {0, 0}, {40, 34}, kRed, kPink, 2));
+  AddCopy(stamp.StampData.MakeUnique(), Figure(dtEllipse, {14, 11}, {26, 23}, kYellow, kYellow, 1));
   return stamp;
 }
 

@@ -25,14 +25,14 @@ TFigData StampTree(int depth, int width) {
   stamp.StampData = std::make_unique<TFigList>();
   for (int i = 0; i < width; ++i) {
     if (depth > 1) {
-      AddCopy(*stamp.StampData, StampTree(depth - 1, width));
+      AddCopy(stamp.StampData.MakeUnique(), StampTree(depth - 1, width));
     } else if (i % 2 == 0) {
       TFigData rect;
       rect.DrawingTool = dtRectangle;
       rect.End = {i, i};
-      AddCopy(*stamp.StampData, rect);
+      AddCopy(stamp.StampData.MakeUnique(), rect);
     } else {
-      AddCopy(*stamp.StampData, FreeLine(50));
+      AddCopy(stamp.StampData.MakeUnique(), FreeLine(50));
     }
   }
   return stamp;

@@ -31,7 +31,7 @@ inline TFigData Stamp(std::mt19937& rng) {
   TFigData f = Rect(rng);
   f.DrawingTool = dtStamp;
   f.StampData = std::make_unique<TFigList>();
-  for (int i = 0; i < 4; ++i) AddCopy(*f.StampData, i % 2 ? Rect(rng) : FreeLine(rng));
+  for (int i = 0; i < 4; ++i) AddCopy(f.StampData.MakeUnique(), i % 2 ? Rect(rng) : FreeLine(rng));
   return f;
 }
 

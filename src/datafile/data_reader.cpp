@@ -159,7 +159,7 @@ int TDataFileReader::ReadFigBody(TFigData& figure, int depth) {
   }
   if (figure.DrawingTool == dtStamp) {
     figure.StampData = std::make_unique<TFigList>();
-    if (ReadStampSection(*figure.StampData, depth + 1) != 0) return 1;
+    if (ReadStampSection(figure.StampData.MakeUnique(), depth + 1) != 0) return 1;
   }
   return 0;
 }
@@ -214,7 +214,7 @@ int TDataFileReader::ReadSizeSection(TFigData& figure, std::uint8_t tool) {
   } else {
     if (*line != "begin StampData") return Fail("expected 'begin StampData', read " + Excerpt(*line));
     figure.StampData = std::make_unique<TFigList>();
-    if (ReadStampFigures(*figure.StampData, 1) != 0) return 1;
+    if (ReadStampFigures(figure.StampData.MakeUnique(), 1) != 0) return 1;
   }
   return ExpectLine("end FigData");
 }

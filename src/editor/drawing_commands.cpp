@@ -50,10 +50,7 @@ void TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, con
   if (tool == dtStamp) {
     scratch_.End = TPoint{WrapAdd(release.X, std::int64_t{stampMax_.X} - stampMin_.X),
                           WrapAdd(release.Y, std::int64_t{stampMax_.Y} - stampMin_.Y)};
-    scratch_.StampData = std::make_unique<TFigList>();
-    for (const TFigItem* item = stampFigList_->GetNext(stampFigList_->GetHead()); item; item = item->Next()) {
-      AddCopy(*scratch_.StampData, item->Data);
-    }
+    scratch_.StampData = stampFigList_;  // shared until either changes
   }
   TFigItem* item = AddCopy(doc_.FigList, scratch_);
   doc_.Recorder.RecordCreation(TActionKind::Create, item);

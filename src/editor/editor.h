@@ -204,7 +204,7 @@ class TEditor {
   TDrawState canvas_;
   TFigData scratch_;
   int textBoxWidth_ = kTextBoxWidth;
-  std::unique_ptr<TFigList> stampFigList_;
+  TStampContents stampFigList_;
   TPoint stampMin_;
   TPoint stampMax_;
   TResizeBase resizeBase_;

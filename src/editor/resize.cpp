@@ -54,7 +54,9 @@ void ScaleStampContents(TFigData& stamp, const TFigData& base, TAxis axis) {
   const double k = (double(Coord(stamp.End, axis)) - Coord(stamp.Start, axis)) / baseExtent;
   const int index = axis == TAxis::X ? 0 : 1;
   const TFigItem* from = base.StampData->GetNext(base.StampData->GetHead());
-  for (TFigItem* to = stamp.StampData->GetNext(stamp.StampData->GetHead()); to && from;
+  // The contents may be shared with the history's snapshots and the base.
+  TFigList& contents = stamp.StampData.MakeUnique();
+  for (TFigItem* to = contents.GetNext(contents.GetHead()); to && from;
        to = to->Next(), from = from->Next()) {
     TFigData& f = to->Data;
     const TFigData& s = from->Data;

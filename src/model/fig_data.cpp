@@ -26,13 +26,7 @@ TFigData::TFigData(const TFigData& other)
     for (const TPoint& p : source.Points()) PointData->AddPoint(p.X, p.Y);
     FitToPoints(*this);
   }
-  if (DrawingTool == dtStamp && other.StampData) {
-    StampData = std::make_unique<TFigList>();
-    for (const TFigItem* item = other.StampData->GetNext(other.StampData->GetHead()); item;
-         item = item->Next()) {
-      AddCopy(*StampData, item->Data);
-    }
-  }
+  if (DrawingTool == dtStamp) StampData = other.StampData;
 }
 
 TFigData& TFigData::operator=(const TFigData& other) {

@@ -8,6 +8,7 @@
 #include "model/geometry.h"
 #include "model/head_list.h"
 #include "model/point_data.h"
+#include "model/stamp_contents.h"
 
 namespace mirel {
 
@@ -46,14 +47,15 @@ struct TFigData {
   TPoint Start;
   TPoint End;
   std::unique_ptr<TPointData> PointData;  // point-list figures only
-  std::unique_ptr<TFigList> StampData;    // stamps only; coordinates relative to Start
+  TStampContents StampData;               // stamps only; coordinates relative to Start
 
   TFigData();
   ~TFigData();
-  // A copy is a stored copy: deep, with the owned parts chosen by the kind.
-  // A point-list figure gets a fresh list of exactly its points, whose bounds
-  // are recomputed and become its corners; a stamp gets deep copies of its
-  // figures to any depth.
+  // A copy is a stored copy, with the owned parts chosen by the kind. A
+  // point-list figure gets a fresh list of exactly its points, whose bounds
+  // are recomputed and become its corners; a stamp shares its contents with
+  // the copy until either is changed (TStampContents), which behaves as a
+  // deep copy to any depth at the cost of none.
   TFigData(const TFigData& other);
   TFigData& operator=(const TFigData& other);
   TFigData(TFigData&&) noexcept;

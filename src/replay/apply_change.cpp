@@ -31,12 +31,7 @@ void ApplySize(TFigData& figure, const TFigData& snapshot) {
     points.MaxX = from.MaxX;
     points.MaxY = from.MaxY;
   } else if (figure.DrawingTool == dtStamp) {
-    if (!figure.StampData) figure.StampData = std::make_unique<TFigList>();
-    ClearFigList(*figure.StampData);
-    const TFigList& from = *snapshot.StampData;
-    for (const TFigItem* i = from.GetNext(from.GetHead()); i; i = i->Next()) {
-      AddCopy(*figure.StampData, i->Data);
-    }
+    figure.StampData = snapshot.StampData;  // shared until either changes
   }
 }
 

@@ -16,9 +16,11 @@ void KeepCorners(TFigData& copy, const TFigData& original) {
     copy.PointData->MaxX = original.PointData->MaxX;
     copy.PointData->MaxY = original.PointData->MaxY;
   }
-  if (!copy.StampData || !original.StampData) return;
+  // Contents shared with the original are its own figures already.
+  if (!copy.StampData || !original.StampData || copy.StampData.get() == original.StampData.get()) return;
   const TFigItem* from = original.StampData->GetNext(original.StampData->GetHead());
-  for (TFigItem* to = copy.StampData->GetNext(copy.StampData->GetHead()); to && from;
+  TFigList& contents = copy.StampData.MakeUnique();
+  for (TFigItem* to = contents.GetNext(contents.GetHead()); to && from;
        to = to->Next(), from = from->Next()) {
     KeepCorners(to->Data, from->Data);
   }

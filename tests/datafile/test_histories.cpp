@@ -135,8 +135,8 @@ void BuildEveryKind(THistoryList& history) {
   Record(history, TActionKind::Create, 7, PointFigure(dtPolygon, {{9, 9}, {90, 9}, {9, 90}}));
   TFigData stamp = Figure(dtStamp, {100, 100}, {160, 140});
   stamp.StampData = std::make_unique<TFigList>();
-  AddCopy(*stamp.StampData, Figure(dtRectangle, {0, 0}, {60, 40}));
-  AddCopy(*stamp.StampData, PointFigure(dtPolygon, {{0, 0}, {30, 40}, {60, 0}}));
+  AddCopy(stamp.StampData.MakeUnique(), Figure(dtRectangle, {0, 0}, {60, 40}));
+  AddCopy(stamp.StampData.MakeUnique(), PointFigure(dtPolygon, {{0, 0}, {30, 40}, {60, 0}}));
   Record(history, TActionKind::Create, 8, stamp);
 
   Record(history, TActionKind::SetStamp, 0);
@@ -188,15 +188,15 @@ void BuildNestedStamps(THistoryList& history) {
   TFigData polygon = PointFigure(dtPolygon, {{0, 0}, {10, -10}, {20, 0}});
   TFigData inner = Figure(dtStamp, {0, 0}, {20, 10});
   inner.StampData = std::make_unique<TFigList>();
-  AddCopy(*inner.StampData, polygon);
+  AddCopy(inner.StampData.MakeUnique(), polygon);
   TFigData middle = Figure(dtStamp, {5, 5}, {25, 15});
   middle.StampData = std::make_unique<TFigList>();
-  AddCopy(*middle.StampData, inner);
-  AddCopy(*middle.StampData, Figure(dtLine, {0, 0}, {-1, -1}));
+  AddCopy(middle.StampData.MakeUnique(), inner);
+  AddCopy(middle.StampData.MakeUnique(), Figure(dtLine, {0, 0}, {-1, -1}));
   TFigData outer = Figure(dtStamp, {300, 200}, {330, 220});
   outer.StampData = std::make_unique<TFigList>();
-  AddCopy(*outer.StampData, middle);
-  AddCopy(*outer.StampData, Figure(dtEllipse, {0, 0}, {30, 20}));
+  AddCopy(outer.StampData.MakeUnique(), middle);
+  AddCopy(outer.StampData.MakeUnique(), Figure(dtEllipse, {0, 0}, {30, 20}));
   TFigData empty = Figure(dtStamp, {1, 1}, {1, 1});
   empty.StampData = std::make_unique<TFigList>();
 

@@ -237,6 +237,29 @@ TEST_F(TEditorTest, StampResizeScalesItsContentsAndNeverSnapsBack) {
   EXPECT_TRUE(User.Notices.empty());
 }
 
+TEST_F(TEditorTest, ResizingOnePlacedStampLeavesItsOtherCopiesAlone) {
+  DrawRect({0, 0}, {50, 20});
+  Editor.CollectStamp({-5, -5}, {60, 30});
+  Editor.PlaceStamp({300, 300});
+  Editor.PlaceStamp({100, 300});
+  TFigItem* first = Figures().GetHead()->Next()->Next();
+  TFigItem* second = Figures().GetTail();
+  // Every copy holds the same contents so far: the tool's, the figures', the records'.
+  ASSERT_EQ(first->Data.StampData.get(), Editor.StampFigList());
+  ASSERT_EQ(second->Data.StampData.get(), Editor.StampFigList());
+
+  SelectAt({300, 300});
+  Editor.TrackBarChange(true, 25);
+  Editor.SellectDrawBtnClick();  // records the resize
+  EXPECT_EQ(first->Data.StampData->GetTail()->Data.End.X, 100);
+  for (const TFigList* untouched : {second->Data.StampData.get(), Editor.StampFigList(), Record(2).FigData.StampData.get(),
+                                    Record(3).FigData.StampData.get()}) {
+    EXPECT_EQ(untouched->GetTail()->Data.End.X, 50);
+  }
+  EXPECT_EQ(Kinds(), (std::vector<TActionKind>{Create, Create, Create, Change}));
+  EXPECT_EQ(Record(4).FigData.StampData->GetTail()->Data.End.X, 100);
+}
+
 TEST_F(TEditorTest, ZeroExtentOnTheAxisMovesOnlyTheCorners) {
   TFigItem* line = DrawPoints(dtFreeLine, {{100, 10}, {100, 40}, {100, 70}});
   SelectAt({100, 10});

@@ -1,4 +1,5 @@
-// Stored copies are deep: equal, sharing nothing, and independent afterwards.
+// Stored copies are as good as deep: equal, and independent afterwards
+// (stamp contents are shared until one side changes them).
 #include <gtest/gtest.h>
 
 #include "model/fig_builders.h"
@@ -37,21 +38,6 @@ void ExpectSameFigure(const TFigData& a, const TFigData& b) {
   }
 }
 
-void ExpectNothingShared(const TFigData& a, const TFigData& b) {
-  if (a.PointData) {
-    EXPECT_NE(a.PointData.get(), b.PointData.get());
-  }
-  if (a.StampData) {
-    ASSERT_NE(a.StampData.get(), b.StampData.get());
-    const TFigItem* x = a.StampData->GetNext(a.StampData->GetHead());
-    const TFigItem* y = b.StampData->GetNext(b.StampData->GetHead());
-    for (; x && y; x = x->Next(), y = y->Next()) {
-      EXPECT_NE(x, y);
-      ExpectNothingShared(x->Data, y->Data);
-    }
-  }
-}
-
 // Stamp(outer) > stamp(middle) > stamp(inner) > free line, with a text and
 // a rectangle beside them at the outer levels.
 TFigData ThreeLevelStamp() {
@@ -63,34 +49,63 @@ TFigData ThreeLevelStamp() {
   return MakeStamp({100, 120}, {180, 200}, {&middle, &rect});
 }
 
-TFigData& InnerLine(TFigData& outer) {
-  TFigData& middle = outer.StampData->GetNext(outer.StampData->GetHead())->Data;
-  TFigData& inner = middle.StampData->GetTail()->Data;
+// The free line at the bottom, to read, and to change (each level's
+// contents made its own on the way down).
+const TFigData& InnerLine(const TFigData& outer) {
+  const TFigData& middle = outer.StampData->GetNext(outer.StampData->GetHead())->Data;
+  const TFigData& inner = middle.StampData->GetTail()->Data;
   return inner.StampData->GetTail()->Data;
 }
+TFigData& InnerLineToChange(TFigData& outer) {
+  TFigData& middle = outer.StampData.MakeUnique().GetHead()->Next()->Data;
+  TFigData& inner = middle.StampData.MakeUnique().GetTail()->Data;
+  return inner.StampData.MakeUnique().GetTail()->Data;
+}
 
-TEST(FigCopy, NestedStampIsEqualThenDistinctThenIndependent) {
+TEST(FigCopy, NestedStampIsEqualThenSharedUntilChangedThenIndependent) {
   TFigList list;
   auto source = std::make_unique<TFigData>(ThreeLevelStamp());
   TFigItem* copy = AddCopy(list, *source);
 
   ExpectSameFigure(*source, copy->Data);
-  ExpectNothingShared(*source, copy->Data);
+  // The copy costs nothing: both hold the same contents.
+  EXPECT_EQ(copy->Data.StampData.get(), source->StampData.get());
+  EXPECT_TRUE(copy->Data.StampData.IsShared());
 
   // Change the source at the deepest level, then at the top.
-  SetPointCoord(InnerLine(*source), 0, 1, 999);
-  source->StampData->GetTail()->Data.PenWidth = 77;
+  SetPointCoord(InnerLineToChange(*source), 0, 1, 999);
+  source->StampData.MakeUnique().GetTail()->Data.PenWidth = 77;
+  EXPECT_NE(copy->Data.StampData.get(), source->StampData.get());
   EXPECT_EQ(InnerLine(copy->Data).PointData->Point(1), (TPoint{40, 2}));
   EXPECT_EQ(copy->Data.StampData->GetTail()->Data.PenWidth, 2);
+  EXPECT_EQ(InnerLine(*source).PointData->Point(1), (TPoint{999, 2}));
 
   // And the other way round.
-  OffsetFig(InnerLine(copy->Data), 1, 1);
+  OffsetFig(InnerLineToChange(copy->Data), 1, 1);
   EXPECT_EQ(InnerLine(*source).PointData->Point(0), (TPoint{5, 6}));
+  EXPECT_EQ(InnerLine(copy->Data).PointData->Point(0), (TPoint{6, 7}));
 
   // Releasing the source leaves the copy whole.
   source.reset();
   EXPECT_EQ(InnerLine(copy->Data).PointData->GetCount(), 3);
   EXPECT_EQ(copy->Data.StampData->Count(), 2);
+}
+
+TEST(StampContents, MakingContentsOwnCopiesOnlyTheLevelThatIsShared) {
+  TFigData a = ThreeLevelStamp();
+  const TFigList* alone = a.StampData.get();
+  EXPECT_FALSE(a.StampData.IsShared());
+  EXPECT_EQ(&a.StampData.MakeUnique(), alone);  // nobody else holds it: no copy
+
+  const TFigData b = a;
+  TFigList& own = a.StampData.MakeUnique();
+  EXPECT_NE(&own, alone);
+  EXPECT_EQ(b.StampData.get(), alone);
+  // One level down the two still share, until that level changes too.
+  const TFigData& middleOfA = own.GetHead()->Next()->Data;
+  const TFigData& middleOfB = b.StampData->GetHead()->Next()->Data;
+  EXPECT_EQ(middleOfA.StampData.get(), middleOfB.StampData.get());
+  EXPECT_TRUE(middleOfB.StampData.IsShared());
 }
 
 TEST(FigCopy, PointFigureCornersAreRecomputedFromPoints) {

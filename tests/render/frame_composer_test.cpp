@@ -119,7 +119,7 @@ TEST(FrameComposer, FingerprintsSeeEveryFieldThatIsDrawn) {
   const TFigData base = StampFigure({5, 5}, {&inner});
   TFigData other = base;
   EXPECT_EQ(FigureFingerprint(base), FigureFingerprint(other));
-  other.StampData->GetTail()->Data.End.X = 21;
+  other.StampData.MakeUnique().GetTail()->Data.End.X = 21;
   EXPECT_NE(FigureFingerprint(base), FigureFingerprint(other));
   TFigData text = TextFigure({1, 1}, "a", 12, clBlack);
   const std::uint64_t before = FigureFingerprint(text);

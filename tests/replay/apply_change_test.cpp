@@ -89,8 +89,8 @@ TEST(ApplyChange, SizeOfAStampReplacesItsContents) {
   EXPECT_EQ(item->Data.End, (TPoint{40, 40}));
   EXPECT_EQ(Tags(*item->Data.StampData), (std::vector<int>{21, 22, 23}));
   EXPECT_TRUE(SameFigures(*item->Data.StampData, *record.FigData.StampData));
-  // Deep: changing the record afterwards leaves the figure alone.
-  record.FigData.StampData->GetTail()->Data.StampData->GetTail()->Data.PenWidth = 999;
+  // As good as deep: changing the record afterwards leaves the figure alone.
+  record.FigData.StampData.MakeUnique().GetTail()->Data.StampData.MakeUnique().GetTail()->Data.PenWidth = 999;
   EXPECT_EQ(item->Data.StampData->GetTail()->Data.StampData->GetTail()->Data.PenWidth, 230);
 }
 

@@ -52,7 +52,7 @@ class TGenerator {
           }
           f = TFigData(f);
         }
-        if (f.StampData) AddCopy(*f.StampData, RandomFigure(777));
+        if (f.StampData) AddCopy(f.StampData.MakeUnique(), RandomFigure(777));
         break;
       case TParameter::BodyColor: f.BrushColor = static_cast<TColor>(Pick(0, 0xFFFFFF)); break;
       case TParameter::LineWidth: f.PenWidth = Pick(1, 9); break;

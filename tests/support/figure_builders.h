@@ -52,7 +52,7 @@ inline TFigData TextFig(TPoint start, TPoint end, std::string cp932, std::int32_
 inline TFigData StampFig(TPoint start, TPoint end, const std::vector<const TFigData*>& contents, TLook look = {}) {
   TFigData f = BoxFig(dtStamp, start, end, look);
   f.StampData = std::make_unique<TFigList>();
-  for (const TFigData* c : contents) AddCopy(*f.StampData, *c);
+  for (const TFigData* c : contents) AddCopy(f.StampData.MakeUnique(), *c);
   return f;
 }
 
