@@ -19,6 +19,7 @@
 #include "export/bmp_encoder.h"
 #include "export/picture_file.h"
 #include "export/process_series.h"
+#include "export/timelapse_writer.h"
 #include "history/internal_log.h"
 #include "text/cp932.h"
 #include "text/path_utils.h"
@@ -182,6 +183,28 @@ int RunFramesCommand(const TBatchOptions& options) {
   if (showProgress && total > 0) std::cerr << '\n';
   if (!result.Ok) {
     PrintError(result.Detail);
+    return kExitFailed;
+  }
+  return Finished(options, warnings);
+}
+
+int RunTimelapseCommand(const TBatchOptions& options) {
+  TBatchDrawing drawing(options.BackgroundFolders);
+  if (!ReadInto(drawing, options)) return kExitFailed;
+  TTimelapseWriter video;
+  TResult written = video.Open(options.Output, options.Fps);
+  TBackgroundWarnings warnings;
+  const int total = drawing.History.GetStepCount();
+  // Step 0, the blank canvas, opens the video; the finished picture stays on.
+  for (int step = 0; written.Ok && step <= total; ++step) {
+    const QImage& frame = drawing.RebuildAndCompose(step);
+    ReportBackground(drawing, warnings, step, [] {});
+    const int hold = step == total ? std::max(1, static_cast<int>(options.Hold * options.Fps + 0.5)) : 1;
+    written = video.AddFrame(frame, hold);
+  }
+  if (written.Ok) written = video.Finish();
+  if (!written.Ok) {
+    PrintError(written.Detail);
     return kExitFailed;
   }
   return Finished(options, warnings);

@@ -20,6 +20,8 @@ struct TBatchOptions {
   std::string Output;
   std::vector<std::string> BackgroundFolders;
   bool Strict = false;
+  int Fps = 10;         // timelapse: frames a second
+  double Hold = 2.0;    // timelapse: seconds the last picture stays
 };
 
 int RunLogCommand(const TBatchOptions& options);
@@ -27,5 +29,6 @@ int RunDumpCommand(const TBatchOptions& options);
 int RunRenderCommand(const TBatchOptions& options);
 int RunFramesCommand(const TBatchOptions& options);
 int RunResaveCommand(const TBatchOptions& options);
+int RunTimelapseCommand(const TBatchOptions& options);
 
 }  // namespace mirel

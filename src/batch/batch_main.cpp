@@ -21,6 +21,7 @@ const char* const kUsage =
     "  mirel-batch render FILE [--step N] [--bg-dir DIR] [--strict] -o OUT.bmp|OUT.jpg|OUT.png\n"
     "  mirel-batch frames FILE [--bg-dir DIR] [--strict] -o DIR/NAME.jpg (writes DIR/NAME001.jpg, ...)\n"
     "  mirel-batch resave FILE -o OUT.mrl\n"
+    "  mirel-batch timelapse FILE [--fps N] [--hold SECONDS] [--bg-dir DIR] [--strict] -o OUT.mp4|OUT.webm\n"
     "A background picture that cannot be found or loaded is a warning; with --strict\n"
     "it also makes the exit status 1 (the output is written all the same).\n";
 
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Replays, describes and exports Mirel data files.");
-  parser.addPositionalArgument("command", "log, dump, render, frames or resave");
+  parser.addPositionalArgument("command", "log, dump, render, frames, resave or timelapse");
   parser.addPositionalArgument("file", "the data file (.mrl)");
   const QCommandLineOption stepOption("step", "replay up to step N (default: the last)", "N");
   const QCommandLineOption outputOption(QStringList{"o", "output"}, "the file to write", "OUT");
@@ -66,8 +67,10 @@ int main(int argc, char* argv[]) {
                                        "data file's own folder)",
                                        "DIR");
   const QCommandLineOption strictOption("strict", "exit 1 when a background picture cannot be shown");
+  const QCommandLineOption fpsOption("fps", "timelapse: frames a second (default 10)", "N");
+  const QCommandLineOption holdOption("hold", "timelapse: seconds the last picture stays (default 2)", "SECONDS");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
-  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, helpOption});
+  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, fpsOption, holdOption, helpOption});
 
   // File names are bytes: QCoreApplication::arguments() would decode them.
   if (!parser.parse(mirel::ArgumentsKeepingBytes(argc, argv))) return UsageError(parser.errorText());
@@ -78,7 +81,7 @@ int main(int argc, char* argv[]) {
   const QStringList args = parser.positionalArguments();
   if (args.size() != 2) return UsageError("expected a command and one file");
   const QString command = args[0];
-  const QStringList commands{"log", "dump", "render", "frames", "resave"};
+  const QStringList commands{"log", "dump", "render", "frames", "resave", "timelapse"};
   if (!commands.contains(command)) return UsageError("unknown command: " + command);
 
   mirel::TBatchOptions options;
@@ -99,9 +102,23 @@ int main(int argc, char* argv[]) {
   options.Output = mirel::BytesFromArgument(parser.value(outputOption));
   options.Strict = parser.isSet(strictOption);
 
-  const bool needsOutput = command == "render" || command == "frames" || command == "resave";
+  const bool video = command == "timelapse";
+  if (!video && (parser.isSet(fpsOption) || parser.isSet(holdOption))) {
+    return UsageError(command + " takes no --fps or --hold");
+  }
+  if (parser.isSet(fpsOption)) {
+    bool ok = false;
+    options.Fps = parser.value(fpsOption).toInt(&ok);
+    if (!ok || options.Fps < 1 || options.Fps > 120) return UsageError("--fps needs a number from 1 to 120");
+  }
+  if (parser.isSet(holdOption)) {
+    bool ok = false;
+    options.Hold = parser.value(holdOption).toDouble(&ok);
+    if (!ok || options.Hold < 0 || options.Hold > 600) return UsageError("--hold needs seconds from 0 to 600");
+  }
+  const bool needsOutput = command == "render" || command == "frames" || command == "resave" || video;
   const bool takesStep = command == "dump" || command == "render";
-  const bool showsBackgrounds = command == "dump" || command == "render" || command == "frames";
+  const bool showsBackgrounds = command == "dump" || command == "render" || command == "frames" || video;
   if (needsOutput && options.Output.empty()) return UsageError(command + " needs -o");
   if (!needsOutput && parser.isSet(outputOption)) return UsageError(command + " takes no -o");
   if (!takesStep && parser.isSet(stepOption)) return UsageError(command + " takes no --step");
@@ -120,6 +137,8 @@ int main(int argc, char* argv[]) {
     status = mirel::RunRenderCommand(options);
   } else if (command == "frames") {
     status = mirel::RunFramesCommand(options);
+  } else if (video) {
+    status = mirel::RunTimelapseCommand(options);
   } else {
     status = mirel::RunResaveCommand(options);
   }
