@@ -69,6 +69,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   }
   ResetEditor();
   const TReadResult result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
+  doc_.JournalWholeHistory();
   if (!result.Ok) {
     prompts_.Notice(result.Message);
     // What was read belongs to no file: overwrite-save must not put it over
@@ -176,6 +177,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
 void TEditor::ExitMenuClick() {
   doc_.CommitPendingResize();
   if (doc_.History.GetStepCount() == 0) {
+    doc_.EndJournal();
     exitStatus_ = 0;
     return;
   }
@@ -189,6 +191,7 @@ void TEditor::ExitMenuClick() {
     const TResult saved = named ? OverwriteSave() : SaveAs();
     if (!saved.Ok) return;
   }
+  doc_.EndJournal();
   exitStatus_ = 0;
 }
 
