@@ -52,9 +52,14 @@ int main(int argc, char* argv[]) {
                                        "data file's own folder)",
                                        "DIR");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
-  parser.addOptions({stepOption, outputOption, bgDirOption, helpOption});
+  const QCommandLineOption versionOption(QStringList{"v", "version"}, "show the version");
+  parser.addOptions({stepOption, outputOption, bgDirOption, helpOption, versionOption});
 
   if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
+  if (parser.isSet(versionOption)) {
+    std::cout << "mirel-batch " MIREL_VERSION "\n";
+    return mirel::kExitOk;
+  }
   if (parser.isSet(helpOption)) {
     std::cout << kUsage;
     return mirel::kExitOk;
