@@ -41,6 +41,12 @@ if [ "${2:-}" = package ]; then
   for dep in libqt6widgets6 libjpeg62-turbo fonts-ipafont-gothic qt6-qpa-plugins; do
     grep -q "$dep" <<<"$depends" || { echo "the package does not depend on $dep: $depends"; exit 1; }
   done
+  # Every dependency must be a package Debian has (apt-cache knows it).
+  if command -v apt-cache >/dev/null; then
+    for dep in $(tr ',' '\n' <<<"$depends" | sed 's/(.*)//; s/ //g'); do
+      apt-cache show "$dep" >/dev/null 2>&1 || { echo "no Debian package $dep"; exit 1; }
+    done
+  fi
   echo "package $(basename "$deb") OK: $depends"
   exit 0
 fi
