@@ -20,6 +20,13 @@ bool IsPictureExtension(std::string_view extension) {
   return extension == ".bmp" || extension == ".BMP" || extension == ".jpg" || extension == ".JPG";
 }
 
+// Only a plain file is read: a folder cannot be, and opening a FIFO or a
+// device would wait for a writer that may never come.
+bool IsPlainFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
 bool Exists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::path(path), ec);
@@ -62,7 +69,8 @@ void TEditor::ReadDataMenuClick() {
 }
 
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  std::optional<TLineReader> lines;
+  if (IsPlainFile(path)) lines = TLineReader::OpenFile(path);
   if (!lines) {
     prompts_.Notice(msg::kReadFailed);
     return;
