@@ -21,7 +21,9 @@ TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const 
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
   const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+  // A small picture stays in QFileDevice's buffer until flushed, and commit()
+  // does not report a failed flush (a full disk): flush and check here.
+  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
     const QString why = file.errorString();
     file.cancelWriting();
     return Failure(path, why);
