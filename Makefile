@@ -1,9 +1,10 @@
 # Entry points for a fresh Debian 12 machine. Each target installs the
 # packages it needs first (scripts/install-deps.sh, idempotent).
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench fuzz screenshot clean
+.PHONY: all deps build run test bench fuzz screenshot install package clean
 
 all: build
 
@@ -13,6 +14,16 @@ deps:
 build: deps
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DMIREL_TESTS=OFF
 	cmake --build build/release -j $(JOBS)
+
+# DESTDIR=... stages the files under a scratch root.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database >/dev/null; then \
+	  update-mime-database "$(PREFIX)/share/mime" || true; fi
+
+# A Debian package in build/release (install with apt install ./build/release/mirel_*.deb).
+package: build
+	cd build/release && cpack -G DEB
 
 run: build
 	@bash scripts/run.sh "$(FILE)"

@@ -70,10 +70,16 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption fpsOption("fps", "timelapse: frames a second (default 10)", "N");
   const QCommandLineOption holdOption("hold", "timelapse: seconds the last picture stays (default 2)", "SECONDS");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
-  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, fpsOption, holdOption, helpOption});
+  const QCommandLineOption versionOption(QStringList{"v", "version"}, "show the version");
+  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, fpsOption, holdOption, helpOption,
+                     versionOption});
 
   // File names are bytes: QCoreApplication::arguments() would decode them.
   if (!parser.parse(mirel::ArgumentsKeepingBytes(argc, argv))) return UsageError(parser.errorText());
+  if (parser.isSet(versionOption)) {
+    std::cout << "mirel-batch " MIREL_VERSION "\n";
+    return mirel::kExitOk;
+  }
   if (parser.isSet(helpOption)) {
     std::cout << kUsage;
     return mirel::kExitOk;

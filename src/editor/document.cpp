@@ -14,6 +14,31 @@ void TDocument::Reset() {
   Recorder.SelectedFig = nullptr;
   History.ClearHistory();
   ClearFigures();
+  if (journal_) journal_->Rewrite(History);
+}
+
+void TDocument::SetDataFileName(std::string path) {
+  DataFileName = std::move(path);
+  if (journal_) journal_->SetDataFileName(DataFileName);
+}
+
+void TDocument::StartJournal(std::unique_ptr<TRecoveryJournal> journal) {
+  journal_ = std::move(journal);
+  if (!journal_) {
+    Recorder.OnRecorded = nullptr;
+    return;
+  }
+  Recorder.OnRecorded = [this] { journal_->CatchUp(History); };
+}
+
+void TDocument::JournalWholeHistory() {
+  if (journal_) journal_->Rewrite(History);
+}
+
+void TDocument::EndJournal() {
+  if (journal_) journal_->Remove();
+  journal_.reset();
+  Recorder.OnRecorded = nullptr;
 }
 
 void TDocument::ClearFigures() {

@@ -3,11 +3,13 @@
 // from it, the deleted figures kept for Undo, the recorder that every change
 // goes through, the internal log, and the data file it was read from or
 // saved to. The window's editor and the headless programs share it.
+#include <memory>
 #include <string>
 
 #include "datafile/read_result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
+#include "editor/recovery_journal.h"
 #include "history/action_recorder.h"
 #include "history/clock.h"
 #include "history/history_list.h"
@@ -32,8 +34,18 @@ class TDocument {
   TActionRecorder Recorder;
   TReplayEngine Replay;
   // The data file overwrite-save writes (native path); empty until a file is
-  // read or saved.
+  // read or saved. Set it through SetDataFileName so the journal follows.
   std::string DataFileName;
+  void SetDataFileName(std::string path);
+
+  // The crash journal, when the document keeps one (made from this history
+  // and file name): from here on every record, reset and read reaches it.
+  void StartJournal(std::unique_ptr<TRecoveryJournal> journal);
+  const TRecoveryJournal* Journal() const { return journal_.get(); }
+  // Writes the journal anew from the history (after the reader filled it).
+  void JournalWholeHistory();
+  // The clean exit: the journal is removed.
+  void EndJournal();
 
   // Empties the history (NextFigureID back to 1) and both figure lists and
   // forgets a pending resize and the selection.
@@ -56,6 +68,9 @@ class TDocument {
 
   // Saves the history to `path` (native) through the safe save.
   TSaveResult Save(const std::string& path, TBackupRule rule) const;
+
+ private:
+  std::unique_ptr<TRecoveryJournal> journal_;
 };
 
 }  // namespace mirel

@@ -6,7 +6,7 @@
 namespace mirel {
 
 TEditor::TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock)
-    : view_(view), prompts_(prompts), doc_(std::move(clock)) {
+    : view_(view), prompts_(prompts), clock_(clock), doc_(std::move(clock)) {
   SetDrawDefaults();
 }
 
@@ -36,7 +36,7 @@ void TEditor::FormCreate(const std::string& commandLineFile) {
 }
 
 void TEditor::SetDataFileName(std::string path) {
-  doc_.DataFileName = std::move(path);
+  doc_.SetDataFileName(std::move(path));
   view_.SetCaption(Caption());
 }
 

@@ -148,6 +148,13 @@ class TEditor {
   void ExitMenuClick();
   void ExitByForceClick();
 
+  // ---- Crash recovery ----
+  // Start-up, before the command-line file: offers the drawing an earlier run
+  // left in `folder` (yes: it comes back unsaved, with its file name; no: it
+  // is set aside as recovered-YYYYMMDD-HHMMSS.mrl), then keeps this window's
+  // journal there.
+  void StartRecovery(const std::string& folder);
+
   // ---- Playback ----
   void ForwardBtnClick();
   void ReverseBtnClick();
@@ -186,12 +193,15 @@ class TEditor {
   void EnterPlayMode();
   bool ConfirmRead();
   void ReadDataFile(const std::string& path, bool fromMenu);
+  // Reads a journal of an earlier run; false when it held no record.
+  bool RecoverJournal(const std::string& journal, const std::string& dataFileName);
   TResult SaveTo(const std::string& path, TBackupRule rule);
   TResult ExportPicture(TPictureKind kind);
   void SetTimeTrackBar(std::int32_t position);
 
   IEditorView& view_;
   IUserPrompts& prompts_;
+  TClock clock_;
   TDocument doc_;
   TEditorMode mode_ = mdDraw;
   std::uint8_t tool_ = kSelectionTool;

@@ -20,6 +20,13 @@ bool IsPictureExtension(std::string_view extension) {
   return extension == ".bmp" || extension == ".BMP" || extension == ".jpg" || extension == ".JPG";
 }
 
+// Only a plain file is read: a folder cannot be, and opening a FIFO or a
+// device would wait for a writer that may never come.
+bool IsPlainFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
 bool Exists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::path(path), ec);
@@ -62,13 +69,15 @@ void TEditor::ReadDataMenuClick() {
 }
 
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  std::optional<TLineReader> lines;
+  if (IsPlainFile(path)) lines = TLineReader::OpenFile(path);
   if (!lines) {
     prompts_.Notice(msg::kReadFailed);
     return;
   }
   ResetEditor();
   const TReadResult result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
+  doc_.JournalWholeHistory();
   if (!result.Ok) {
     prompts_.Notice(result.Message);
     // What was read belongs to no file: overwrite-save must not put it over
@@ -176,6 +185,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
 void TEditor::ExitMenuClick() {
   doc_.CommitPendingResize();
   if (doc_.History.GetStepCount() == 0) {
+    doc_.EndJournal();
     exitStatus_ = 0;
     return;
   }
@@ -189,6 +199,7 @@ void TEditor::ExitMenuClick() {
     const TResult saved = named ? OverwriteSave() : SaveAs();
     if (!saved.Ok) return;
   }
+  doc_.EndJournal();
   exitStatus_ = 0;
 }
 

@@ -22,6 +22,9 @@ inline constexpr std::string_view kNoThicker = "これより線を太くでき�
 inline constexpr std::string_view kNoThinner = "これより線を細くできません";
 inline constexpr std::string_view kNoFurtherFront = "これより前にいくことができません。";
 inline constexpr std::string_view kNoFurtherBack = "これより後ろにいくことができません。";
+// Crash recovery
+inline constexpr std::string_view kRecoverDrawing = "まえに かいていた えが のこっています。もどしますか？";
+inline constexpr std::string_view kNoJournal = "かいている えを まもる きろくが つくれません。こまめに ほぞんしてください";
 // Files
 inline constexpr std::string_view kWrongFileKind = "ファイルけいしきがちがいます";
 inline constexpr std::string_view kNoReadWhilePlaying = "さいせい中はファイルをよみこめません";

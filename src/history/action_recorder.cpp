@@ -45,7 +45,10 @@ const TFigData* TActionRecorder::SelectedData() const {
   return SelectedFig ? &SelectedFig->Data : nullptr;
 }
 
-void TActionRecorder::Finish(TActionItem& record) { log_.LogAction(record.Data); }
+void TActionRecorder::Finish(TActionItem& record) {
+  log_.LogAction(record.Data);
+  if (OnRecorded) OnRecorded();
+}
 
 TActionItem* TActionRecorder::RecordCreation(TActionKind kind, TFigItem* item) {
   if (!item) return nullptr;

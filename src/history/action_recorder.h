@@ -5,6 +5,7 @@
 // They also hand out figure IDs, find the ID of the figure an edit concerns,
 // and fold track-bar resizing into one deferred size record.
 #include <cstdint>
+#include <functional>
 
 #include "history/action_data.h"
 #include "history/clock.h"
@@ -24,6 +25,11 @@ class TActionRecorder {
   bool SizeChangePending = false;
   const TFigData* PendingFig = nullptr;        // a figure of the drawing resized with the track bars
   const TFigData* StampResizeBase = nullptr;   // reference geometry of a stamp being resized
+
+  // Called after each record is complete (the crash journal follows the
+  // history with it). A record may complete after a later one: a creation
+  // that commits a pending resize first finishes after the resize's record.
+  std::function<void()> OnRecorded;
 
   // Each recorder returns the record it wrote, or none when there was
   // nothing to record (no figure to describe).

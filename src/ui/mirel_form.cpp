@@ -67,8 +67,11 @@ TMirelForm::~TMirelForm() {
   editor_.reset();
 }
 
-void TMirelForm::FormCreate(const QString& commandLineFile) {
-  Run([&] { editor_->FormCreate(commandLineFile.toStdString()); });
+void TMirelForm::FormCreate(const QString& commandLineFile, const QString& recoveryFolder) {
+  Run([&] {
+    if (!recoveryFolder.isEmpty()) editor_->StartRecovery(recoveryFolder.toStdString());
+    editor_->FormCreate(commandLineFile.toStdString());
+  });
 }
 
 const QImage& TMirelForm::BackBufferImage() const { return view_->BackBufferImage(); }

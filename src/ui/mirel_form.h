@@ -23,8 +23,10 @@ class TMirelForm final : public QMainWindow {
   explicit TMirelForm(std::unique_ptr<IUserPrompts> prompts = {}, TClock clock = ReadLocalClock);
   ~TMirelForm() override;
 
-  // Start-up's last step: opens the first command-line argument, if any.
-  void FormCreate(const QString& commandLineFile);
+  // Start-up's last step: offers a drawing an earlier run left in
+  // `recoveryFolder` and keeps this window's crash journal there (none when
+  // empty), then opens the first command-line argument, if any.
+  void FormCreate(const QString& commandLineFile, const QString& recoveryFolder = {});
 
   TEditor& Editor() { return *editor_; }
   const TEditor& Editor() const { return *editor_; }

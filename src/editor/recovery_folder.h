@@ -1,0 +1,38 @@
+#pragma once
+// The folder of crash journals: where it is, which journals earlier runs
+// left behind (a running window holds a lock on its own), and setting one
+// aside as a recovered drawing the user can open later.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/locked_file.h"
+#include "history/clock.h"
+
+namespace mirel {
+
+// $XDG_DATA_HOME/mirel/recovery, else ~/.local/share/mirel/recovery; none
+// without either.
+std::optional<std::filesystem::path> DefaultRecoveryFolder();
+
+// A journal of an earlier run, locked by this process while it decides.
+struct TLeftJournal {
+  std::filesystem::path Path;
+  std::string DataFileName;  // the data file the drawing belonged to, if any
+  TLockedFile Lock;
+};
+
+// The journals no running window holds, newest first. Journals without a
+// single record hold no drawing and are removed.
+std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder);
+
+// Renames the journal to recovered-YYYYMMDD-HHMMSS.mrl (the time `now`) in
+// its folder, never over an existing file, and drops its name file. Returns
+// the new path, or none when the rename failed (the journal then stays).
+std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLocalTime& now);
+
+// Removes a journal whose drawing lives on in another.
+void RemoveLeftJournal(TLeftJournal& journal);
+
+}  // namespace mirel

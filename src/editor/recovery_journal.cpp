@@ -1,0 +1,188 @@
+#include "editor/recovery_journal.h"
+
+#include <cerrno>
+#include <random>
+#include <cstring>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "datafile/data_output.h"
+#include "datafile/data_writer.h"
+#include "datafile/format_names.h"
+
+namespace mirel {
+namespace {
+
+// Syncing costs more than a record; a few times a second keeps a power
+// loss from taking more than a moment of drawing.
+constexpr std::chrono::milliseconds kSyncInterval{250};
+
+std::filesystem::path UniqueJournalPath(const std::filesystem::path& folder, std::string_view prefix) {
+  // The process and a random part: several windows of one process, and a
+  // process number used again after a reboot, never meet.
+  std::random_device random;
+  return folder / (std::string(prefix) + std::to_string(::getpid()) + "-" + std::to_string(random()) + ".mrl");
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  std::string detail;
+  std::error_code ec;
+  std::filesystem::remove(temp, ec);
+  std::optional<TLockedFile> file = TLockedFile::CreateNew(temp, detail);
+  if (!file) return false;
+  const bool ok = file->WriteAll(bytes) && ::fdatasync(file->Descriptor()) == 0;
+  file->Close();
+  if (!ok) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  std::filesystem::rename(temp, path, ec);
+  if (ec) std::filesystem::remove(temp, ec);
+  return !ec;
+}
+
+}  // namespace
+
+TRecoveryJournal::TRecoveryJournal(std::filesystem::path folder, std::filesystem::path path)
+    : folder_(std::move(folder)), path_(std::move(path)) {}
+
+TRecoveryJournal::~TRecoveryJournal() {
+  if (file_.IsOpen()) Sync();
+}
+
+std::filesystem::path TRecoveryJournal::NameFileOf(const std::filesystem::path& journal) {
+  std::filesystem::path name = journal;
+  name.replace_extension(".name");
+  return name;
+}
+
+std::unique_ptr<TRecoveryJournal> TRecoveryJournal::Create(const std::filesystem::path& folder,
+                                                           const THistoryList& history,
+                                                           const std::string& dataFileName,
+                                                           std::string& detail) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (ec) {
+    detail = "cannot make " + folder.string() + ": " + ec.message();
+    return nullptr;
+  }
+  std::unique_ptr<TRecoveryJournal> journal(
+      new TRecoveryJournal(folder, UniqueJournalPath(folder, "journal-")));
+  if (!journal->WriteWhole(history, detail)) return nullptr;
+  journal->SetDataFileName(dataFileName);
+  return journal;
+}
+
+bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& detail) {
+  // A new file, locked before it takes the journal's name, so that no other
+  // window ever sees an unlocked journal of a running one, and a crash
+  // halfway leaves the previous journal whole.
+  const std::filesystem::path temp = UniqueJournalPath(folder_, ".writing-");
+  std::optional<TLockedFile> file = TLockedFile::CreateNew(temp, detail);
+  if (!file) return false;
+  TDataOutput out([&](std::string_view bytes) { return file->WriteAll(bytes); });
+  out.Line(kHeaderLine);
+  TFirstRecordIndex index;
+  std::int32_t written = 0;
+  for (const TActionItem* item = history.GetHead()->Next(); item; item = item->Next()) {
+    if (item->Data.TargetType == TActionKind::NoAction) break;  // still being recorded
+    index.Note(item->Data);
+    WriteActionData(out, item->Data, index);
+    ++written;
+  }
+  std::error_code ec;
+  if (!out.Flush() || ::fdatasync(file->Descriptor()) != 0) {
+    detail = "cannot write " + temp.string() + ": " + std::strerror(errno);
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  const off_t size = ::lseek(file->Descriptor(), 0, SEEK_CUR);
+  std::filesystem::rename(temp, path_, ec);
+  if (ec) {
+    detail = "cannot rename " + temp.string() + ": " + ec.message();
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  file_ = std::move(*file);
+  index_ = std::move(index);
+  generation_ = history.Generation();
+  written_ = written;
+  size_ = size;
+  failed_ = false;
+  unsynced_ = false;
+  lastSync_ = std::chrono::steady_clock::now();
+  return true;
+}
+
+void TRecoveryJournal::Rewrite(const THistoryList& history) {
+  std::string detail;
+  if (!WriteWhole(history, detail)) failed_ = true;
+  CatchUp(history);
+}
+
+void TRecoveryJournal::CatchUp(const THistoryList& history) {
+  if (failed_ || !file_.IsOpen()) return;
+  if (history.Generation() != generation_ || history.GetStepCount() < written_) {
+    // Records were released behind the journal's back: start again.
+    Rewrite(history);
+    return;
+  }
+  TDataOutput out;
+  std::int32_t step = written_;
+  for (const TActionItem* item = history.StepItem(step + 1); item; item = item->Next()) {
+    if (item->Data.TargetType == TActionKind::NoAction) break;
+    index_.Note(item->Data);
+    WriteActionData(out, item->Data, index_);
+    ++step;
+  }
+  if (step == written_) return;
+  if (!AppendBytes(out.Text())) {
+    // Cut off any half-written record so the file stays readable to its end.
+    if (::ftruncate(file_.Descriptor(), size_) == 0) ::lseek(file_.Descriptor(), size_, SEEK_SET);
+    failed_ = true;
+    return;
+  }
+  written_ = step;
+  SyncSoon();
+}
+
+bool TRecoveryJournal::AppendBytes(std::string_view bytes) {
+  if (!file_.WriteAll(bytes)) return false;
+  size_ += static_cast<off_t>(bytes.size());
+  return true;
+}
+
+void TRecoveryJournal::SyncSoon() {
+  unsynced_ = true;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastSync_ >= kSyncInterval) Sync();
+}
+
+void TRecoveryJournal::Sync() {
+  if (!unsynced_ || !file_.IsOpen()) return;
+  ::fdatasync(file_.Descriptor());
+  unsynced_ = false;
+  lastSync_ = std::chrono::steady_clock::now();
+}
+
+void TRecoveryJournal::SetDataFileName(const std::string& path) {
+  const std::filesystem::path nameFile = NameFileOf(path_);
+  std::error_code ec;
+  if (path.empty()) {
+    std::filesystem::remove(nameFile, ec);
+  } else {
+    WriteFileAtomically(nameFile, path);
+  }
+}
+
+void TRecoveryJournal::Remove() {
+  file_.Close();
+  std::error_code ec;
+  std::filesystem::remove(NameFileOf(path_), ec);
+  std::filesystem::remove(path_, ec);
+}
+
+}  // namespace mirel

@@ -1,0 +1,72 @@
+#pragma once
+// The crash journal of one window: the history written out as a data file
+// while it grows, so that a drawing survives a kill, a crash or a power
+// loss. The header is written once; each record is appended as soon as it
+// is complete and handed to the system at once, and the file is synced to
+// disk at most a few times a second so that drawing stays smooth. A read or
+// a reset rewrites it whole. The data file the drawing belongs to is kept
+// beside it in a ".name" file. The journal stays locked while the window
+// runs; a clean exit removes it, any other end leaves it for the next start.
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "datafile/size_rule.h"
+#include "editor/locked_file.h"
+#include "history/history_list.h"
+
+namespace mirel {
+
+class TRecoveryJournal {
+ public:
+  // A new journal in `folder` (made if missing), holding `history` as it
+  // stands. None, with the reason in `detail`, when it cannot be written.
+  static std::unique_ptr<TRecoveryJournal> Create(const std::filesystem::path& folder,
+                                                  const THistoryList& history,
+                                                  const std::string& dataFileName, std::string& detail);
+  ~TRecoveryJournal();
+  TRecoveryJournal(const TRecoveryJournal&) = delete;
+  TRecoveryJournal& operator=(const TRecoveryJournal&) = delete;
+
+  // Appends the records of `history` not yet written, oldest first, up to the
+  // first one still being recorded.
+  void CatchUp(const THistoryList& history);
+  // Writes the journal anew from `history` (after a read, a reset, or a
+  // failed append).
+  void Rewrite(const THistoryList& history);
+  // The data file the drawing belongs to (native path; empty for none).
+  void SetDataFileName(const std::string& path);
+  // Syncs what was appended but not yet synced.
+  void Sync();
+  // The clean exit: the journal and its name file are gone.
+  void Remove();
+
+  const std::filesystem::path& Path() const { return path_; }
+  // An append failed (a full disk, say): appends stop until a rewrite works.
+  bool Failed() const { return failed_; }
+  std::int32_t WrittenSteps() const { return written_; }
+
+  // The name file beside a journal.
+  static std::filesystem::path NameFileOf(const std::filesystem::path& journal);
+
+ private:
+  TRecoveryJournal(std::filesystem::path folder, std::filesystem::path path);
+  // Writes `history` whole to a new locked file and renames it into place.
+  bool WriteWhole(const THistoryList& history, std::string& detail);
+  bool AppendBytes(std::string_view bytes);
+  void SyncSoon();
+
+  std::filesystem::path folder_;
+  std::filesystem::path path_;
+  TLockedFile file_;
+  TFirstRecordIndex index_;
+  std::uint64_t generation_ = 0;  // the history's, when index_ was built
+  std::int32_t written_ = 0;      // steps in the file
+  off_t size_ = 0;                // bytes of whole records in the file
+  bool failed_ = false;
+  bool unsynced_ = false;
+  std::chrono::steady_clock::time_point lastSync_{};
+};
+
+}  // namespace mirel

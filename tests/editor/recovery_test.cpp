@@ -1,0 +1,236 @@
+// The crash journal follows the history record by record and rebuilds the
+// drawing as it stood; the next start offers it back or sets it aside.
+#include <filesystem>
+#include <fstream>
+
+#include "datafile/data_writer.h"
+#include "datafile/temp_folder.h"
+#include "editor/editor_fixture.h"
+#include "editor/messages.h"
+#include "editor/recovery_folder.h"
+
+namespace mirel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string Written(const THistoryList& history) {
+  TDataOutput out;
+  WriteDataFile(out, history);
+  return out.Text();
+}
+
+std::vector<fs::path> FilesIn(const fs::path& folder, std::string_view prefix) {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(prefix) && name.ends_with(".mrl")) files.push_back(entry.path());
+  }
+  return files;
+}
+
+const std::string kRecoverQuestion = "かくにん: " + std::string(msg::kRecoverDrawing);
+
+// One window with its journal in a scratch folder.
+struct TWindow {
+  TScriptedUser User;
+  TRecordingView View;
+  TEditor Editor{View, User, FixedClock()};
+  explicit TWindow(const fs::path& folder, std::deque<bool> answers = {}) {
+    View.Editor = &Editor;
+    User.YesNo = std::move(answers);
+    Editor.StartRecovery(folder.string());
+  }
+  fs::path Journal() const { return Editor.Document().Journal()->Path(); }
+};
+
+struct TRecoveryTest : TEditorTest {
+  TTempFolder Folder;
+  fs::path Recovery() const { return Folder.Path() / "recovery"; }
+  TRecoveryTest() { Editor.StartRecovery(Recovery().string()); }
+  fs::path Journal() { return Doc().Journal()->Path(); }
+  void ExpectJournalIsHistory(const char* after) {
+    EXPECT_EQ(ReadAll(Journal()), Written(History())) << "after " << after;
+  }
+};
+
+TEST_F(TRecoveryTest, JournalIsTheHistoryAfterEveryCommand) {
+  EXPECT_TRUE(User.Questions.empty());
+  ExpectJournalIsHistory("start");
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"a rectangle", [&] { DrawRect({10, 10}, {60, 40}); }},
+      {"a free line", [&] { DrawPoints(dtFreeLine, {{100, 100}, {120, 130}, {150, 110}}); }},
+      {"a text", [&] { DrawText({300, 300}, "はな"); }},
+      {"a move", [&] { SelectAt({10, 10}, {5, 5}); }},
+      // A pending resize is written before the duplicate that commits it:
+      // the duplicate's record is older but completes last.
+      {"a resize then a duplicate", [&] { Editor.TrackBarChange(true, 20); Editor.DupBtnClick(); }},
+      {"a resize of a point list", [&] { SelectAt({100, 100}); Editor.TrackBarChange(false, 30); Editor.EditMove({600, 470}); }},
+      {"a delete and an undo", [&] { SelectAt({300, 300}); Editor.DeleteBtnClick(); Editor.UndoBtnClick(); }},
+      {"a branch", [&] {
+         Editor.SellectPlayBtnClick();
+         Editor.ReverseBtnClick();
+         User.YesNo = {true};
+         Editor.SellectDrawBtnClick();
+         DrawRect({200, 200}, {220, 220});
+       }},
+      {"the clear menu", [&] { Editor.ClearMenuClick(TClearMenu::ClearAllMenu); }},
+  };
+  for (const auto& [name, step] : steps) {
+    step();
+    ExpectJournalIsHistory(name);
+  }
+  EXPECT_GE(History().GetStepCount(), 9);
+}
+
+TEST_F(TRecoveryTest, ReadSaveAndResetAreJournaled) {
+  DrawRect({10, 10}, {60, 40});
+  DrawRect({70, 10}, {90, 40});
+  const std::string saved = (Folder.Path() / "two.mrl").string();
+  User.Files = {saved};
+  ASSERT_TRUE(Editor.WriteDataMenuClick().Ok);
+  EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(Journal())), saved);
+
+  Editor.ResetEditor();
+  ExpectJournalIsHistory("a reset");
+  User.YesNo = {true};
+  Editor.OpenFileByName(saved);
+  ExpectJournalIsHistory("a read");
+  EXPECT_EQ(History().GetStepCount(), 2);
+  DrawRect({100, 100}, {120, 120});
+  ExpectJournalIsHistory("drawing after the read");
+  EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(Journal())), saved);
+
+  // A failed read belongs to no file.
+  const fs::path broken = Folder.Path() / "broken.mrl";
+  std::ofstream(broken, std::ios::binary) << "MIREL FILE FORMAT 1.3\r\nbegin ActionData\r\n";
+  User.YesNo = {true};
+  Editor.OpenFileByName(broken.string());
+  ExpectJournalIsHistory("a failed read");
+  EXPECT_FALSE(fs::exists(TRecoveryJournal::NameFileOf(Journal())));
+}
+
+TEST_F(TRecoveryTest, CleanExitsRemoveTheJournalOthersKeepIt) {
+  const fs::path journal = Journal();
+  Editor.ExitByForceClick();
+  EXPECT_TRUE(fs::exists(journal));
+
+  DrawRect({10, 10}, {60, 40});
+  User.YesNoCancel = {TAnswer::Cancel};
+  Editor.ExitMenuClick();
+  EXPECT_TRUE(fs::exists(journal));
+  User.YesNoCancel = {TAnswer::No};
+  Editor.ExitMenuClick();
+  EXPECT_EQ(Editor.ExitStatus(), 0);
+  EXPECT_FALSE(fs::exists(journal));
+  EXPECT_TRUE(FilesIn(Recovery(), "journal-").empty());
+}
+
+TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
+  TTempFolder folder;
+  const fs::path saved = folder.Path() / "hana.mrl";
+  std::string before;
+  {
+    TWindow first(folder.Path());
+    first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+    first.User.Files = {saved.string()};
+    ASSERT_TRUE(first.Editor.WriteDataMenuClick().Ok);
+    first.Editor.FinishBoxFigure(dtEllipse, {100, 10}, {150, 50});
+    before = Written(first.Editor.Document().History);
+    first.Editor.ExitByForceClick();
+  }
+  TWindow second(folder.Path(), {true});
+  EXPECT_EQ(second.User.Questions, std::vector<std::string>{kRecoverQuestion});
+  EXPECT_TRUE(second.User.Notices.empty());
+  const TDocument& doc = second.Editor.Document();
+  EXPECT_EQ(Written(doc.History), before);
+  EXPECT_EQ(doc.FigList.Count(), 2);
+  EXPECT_EQ(doc.DataFileName, saved.string());
+  EXPECT_EQ(second.View.Caption, "Mirel Ver.1.31 - " + saved.string());
+  // The drawing now lives in the new window's journal alone.
+  EXPECT_EQ(FilesIn(folder.Path(), "journal-"), (std::vector<fs::path>{second.Journal()}));
+  EXPECT_EQ(ReadAll(second.Journal()), before);
+  EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(second.Journal())), saved.string());
+  // Unsaved: leaving asks, and new figures go on from the next ID.
+  second.Editor.FinishBoxFigure(dtRectangle, {200, 200}, {220, 220});
+  EXPECT_EQ(doc.History.GetTail()->Data.TargetID, 3);
+}
+
+TEST(RecoveryStartTest, AnsweringNoSetsItAsideForLater) {
+  TTempFolder folder;
+  std::string before;
+  {
+    TWindow first(folder.Path());
+    first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+    before = Written(first.Editor.Document().History);
+  }
+  TWindow second(folder.Path(), {false});
+  EXPECT_EQ(second.User.Questions.size(), 1u);
+  EXPECT_EQ(second.Editor.Document().History.GetStepCount(), 0);
+  const std::vector<fs::path> aside = FilesIn(folder.Path(), "recovered-");
+  ASSERT_EQ(aside.size(), 1u);
+  // The fixed clock: 2004-11-22 13:05:09.
+  EXPECT_EQ(aside[0].filename(), "recovered-20041122-130509.mrl");
+  EXPECT_EQ(ReadAll(aside[0]), before);
+  EXPECT_TRUE(FilesIn(folder.Path(), "journal-").size() == 1u);
+
+  // Set aside, it is not offered again; the next one gets its own name.
+  {
+    TWindow third(folder.Path(), {false});
+    EXPECT_TRUE(third.User.Questions.empty());
+    third.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+    third.Editor.ExitByForceClick();
+  }
+}
+
+TEST(RecoveryStartTest, ARunningWindowsJournalIsNotOffered) {
+  TTempFolder folder;
+  TWindow first(folder.Path());
+  first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+  TWindow second(folder.Path(), {true});
+  EXPECT_TRUE(second.User.Questions.empty());
+  second.Editor.FinishBoxFigure(dtEllipse, {10, 10}, {50, 50});
+  EXPECT_NE(first.Journal(), second.Journal());
+  EXPECT_EQ(ReadAll(first.Journal()), Written(first.Editor.Document().History));
+  EXPECT_EQ(ReadAll(second.Journal()), Written(second.Editor.Document().History));
+}
+
+TEST(RecoveryStartTest, AHalfWrittenRecordAndEmptyJournals) {
+  TTempFolder folder;
+  std::string before;
+  fs::path journal;
+  {
+    TWindow first(folder.Path());
+    first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+    before = Written(first.Editor.Document().History);
+    journal = first.Journal();
+  }
+  // Killed in the middle of an append.
+  std::ofstream(journal, std::ios::binary | std::ios::app) << "begin ActionData\r\n2004 11 22 13";
+  // A window that never recorded anything left only the header.
+  { TWindow empty(folder.Path() / "other"); }
+
+  TWindow second(folder.Path(), {true});
+  EXPECT_TRUE(second.User.Notices.empty());
+  EXPECT_EQ(Written(second.Editor.Document().History), before);
+  TWindow third(folder.Path() / "other");
+  EXPECT_TRUE(third.User.Questions.empty());
+  EXPECT_EQ(FilesIn(folder.Path() / "other", "journal-").size(), 1u);
+}
+
+TEST(RecoveryStartTest, NoJournalFolderIsToldAndDrawingGoesOn) {
+  TTempFolder folder;
+  std::ofstream(folder.Path() / "file") << "not a folder";
+  TWindow window(folder.Path() / "file" / "recovery");
+  EXPECT_EQ(window.User.Notices, std::vector<std::string>{std::string(msg::kNoJournal)});
+  window.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+  EXPECT_EQ(window.Editor.Document().History.GetStepCount(), 1);
+}
+
+}  // namespace
+}  // namespace mirel::test
