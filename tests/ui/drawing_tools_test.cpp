@@ -50,6 +50,18 @@ TEST_F(TDrawingToolsTest, EachGestureMakesOneFigureWithOneRecord) {
   EXPECT_EQ(LastFigure().PointData->GetCount(), 5);
 }
 
+TEST_F(TDrawingToolsTest, EveryButtonDrawsAsTheLeftOne) {
+  auto* canvas = Find<QWidget>("PaintBox");
+  Click("RectBtn");
+  for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mousePress(canvas, button, {}, QPoint(10, 10));
+    QTest::mouseMove(canvas, QPoint(50, 40));
+    QTest::mouseRelease(canvas, button, {}, QPoint(50, 40));
+  }
+  EXPECT_EQ(Steps(), 2);
+  EXPECT_EQ(LastFigure().End, (TPoint{50, 40}));
+}
+
 TEST_F(TDrawingToolsTest, GesturesEndingWhereTheyBeganMakeNothingAndLeaveTheCanvasAsItWas) {
   Click("RectBtn");
   Gesture({{200, 200}, {300, 260}});  // something under the bands
