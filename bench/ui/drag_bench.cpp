@@ -47,7 +47,8 @@ void Send(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons button
 }
 
 // One drag step: the pointer moves by a pixel, back and forth, holding the
-// front-most figure under it in a drawing of `range(0)` figures.
+// front-most figure at a corner of the middle figure, in a drawing of
+// `range(0)` figures of every kind.
 void BM_DragStep(benchmark::State& state) {
   TMirelForm form;
   form.show();
@@ -56,7 +57,11 @@ void BM_DragStep(benchmark::State& state) {
   for (int i = 0; i < count; ++i) AddCopy(form.Editor().Document().FigList, Figure(Kinds[i % 7], i));
   form.Editor().SellectEditBtnClick();  // composes the whole drawing once
   auto& box = *form.findChild<TPaintBox*>(QStringLiteral("PaintBox"));
-  const QPoint grip(300, 200);
+  // A figure from the middle of the drawing: half the drawing lies over it.
+  const TFigList& figures = form.Editor().Document().FigList;
+  const TFigItem* middle = figures.GetNext(figures.GetHead());
+  for (int i = 0; i < count / 2; ++i) middle = middle->Next();
+  const QPoint grip(middle->Data.Start.X, middle->Data.Start.Y);
   Send(box, QEvent::MouseButtonPress, grip, Qt::LeftButton);
   if (!form.Editor().SelectedFig()) state.SkipWithError("no figure under the pointer");
   int step = 0;
