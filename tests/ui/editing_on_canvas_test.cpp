@@ -97,35 +97,6 @@ TEST_F(TEditingOnCanvasTest, ButtonsSayWhyTheyCannotAct) {
   EXPECT_EQ(Editor().Document().FigList.GetNext(Editor().Document().FigList.GetHead())->Data.PenWidth, 0);
 }
 
-TEST_F(TEditingOnCanvasTest, DuplicateDeleteUndoAndColours) {
-  Draw("RectBtn", {{10, 10}, {60, 60}});
-  SelectAt({30, 30});
-  Click("DupBtn");
-  Click("DupBtn");
-  EXPECT_EQ(Selected().Start, (TPoint{50, 50}));
-  EXPECT_EQ(Figures(), 3);
-  Click("DeleteBtn");
-  EXPECT_EQ(Editor().SelectedFig(), nullptr);
-  Click("UndoBtn");
-  EXPECT_EQ(Figures(), 3);
-  ClickAt({75, 75});
-  Colour("ColorPanel03");
-  Click("LineColorBtn");
-  Click("LineColorBtn");  // the same colour again records nothing
-  Colour("ClearPanel");
-  Click("BodyColorBtn");
-  EXPECT_EQ(Selected().PenColor, 0x0000FFu);
-  EXPECT_EQ(Selected().BrushColor, clBtnFace);
-  using enum TActionKind;
-  std::vector<TActionKind> kinds;
-  for (const TActionItem* item = History().GetNext(History().GetHead()); item; item = item->Next()) {
-    kinds.push_back(item->Data.TargetType);
-  }
-  EXPECT_EQ(kinds, (std::vector<TActionKind>{Create, Duplicate, Duplicate, Delete, Undo, Change, Change}));
-  // The line colour shows in the repaint.
-  EXPECT_EQ(CanvasImage().pixel(50, 75), qRgb(255, 0, 0));
-}
-
 TEST_F(TEditingOnCanvasTest, TrackBarsResizeFromTheSelectedGeometry) {
   auto* h = Slider("HTrackBar");
   auto* v = Slider("VTrackBar");
