@@ -85,6 +85,7 @@ void TEditor::HideTextBox() {
 }
 
 void TEditor::ResetEditor() {
+  ++resetCount_;
   doc_.Reset();
   polylineActive_ = false;
   dragging_ = false;

@@ -86,6 +86,9 @@ class TEditor {
   void DrawMenuClick();
   void HideTextBox();
   void ResetEditor();
+  // Counts the resets: a gesture the window has under way belongs to the
+  // drawing before the last one and must be dropped.
+  std::uint32_t ResetCount() const { return resetCount_; }
 
   // ---- Drawing on the canvas (drawing mode) ----
   // InBox: the point lies in the box of the two corners widened by 3 pixels.
@@ -223,6 +226,7 @@ class TEditor {
   std::int32_t playStep_ = 0;
   TPlayControls play_;
   std::optional<int> exitStatus_;
+  std::uint32_t resetCount_ = 0;
 };
 
 }  // namespace mirel

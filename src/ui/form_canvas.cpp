@@ -1,10 +1,10 @@
-// The canvas and the text box. The drawing tools' gestures (rubber bands,
-// strokes, polylines, stamps) are handled by the tool handlers; here a press
-// selects (switching to editing mode with the selection tool) or opens the
-// text box, and editing mode's presses, moves and releases select and drag.
+// The canvas and the text box. Presses, moves and releases go to the tools
+// (src/ui/tools), which draw their feedback and end each gesture in one
+// editor command; the text box's Enter and Escape go to the editor.
 #include "ui/mirel_form.h"
 #include "ui/paint_box.h"
 #include "ui/text_box.h"
+#include "ui/tools/canvas_tools.h"
 
 namespace mirel {
 
@@ -12,32 +12,26 @@ void TMirelForm::ConnectCanvas() {
   connect(controls_.PaintBox, &TPaintBox::MouseDown, this, &TMirelForm::PaintBoxMouseDown);
   connect(controls_.PaintBox, &TPaintBox::MouseMove, this, &TMirelForm::PaintBoxMouseMove);
   connect(controls_.PaintBox, &TPaintBox::MouseUp, this, &TMirelForm::PaintBoxMouseUp);
-  connect(controls_.InputEdit, &QLineEdit::returnPressed, this, &TMirelForm::InputEditEnter);
+  connect(controls_.InputEdit, &TTextBox::EnterPressed, this, &TMirelForm::InputEditEnter);
   connect(controls_.InputEdit, &TTextBox::EscapePressed, this, &TMirelForm::InputEditEscape);
 }
 
 void TMirelForm::PaintBoxMouseDown(TPoint p) {
-  TEditor& editor = *editor_;
-  switch (editor.EditorMode()) {
-    case mdDraw:
-      if (editor.CurrentTool() == kSelectionTool) {
-        Run([&] { editor.PressWithSelectionTool(p); });
-      } else if (editor.CurrentTool() == dtText) {
-        Run([&] { editor.PressWithTextTool(p); });
-      }
-      break;
-    case mdEdit: Run([&] { editor.EditPress(p); }); break;
-    case mdPlay: break;  // watching: the canvas only shows
-  }
+  Run([&] { tools_->Press(p); });
 }
 
 void TMirelForm::PaintBoxMouseMove(TPoint p) {
-  // A move in editing mode may record a pending resize.
-  if (editor_->EditorMode() == mdEdit) Run([&] { editor_->EditMove(p); });
+  // Drawing feedback changes nothing the controls show; in editing mode a
+  // move may record a pending resize.
+  if (editor_->EditorMode() == mdEdit) {
+    Run([&] { tools_->Move(p); });
+  } else {
+    tools_->Move(p);
+  }
 }
 
 void TMirelForm::PaintBoxMouseUp(TPoint p) {
-  if (editor_->EditorMode() == mdEdit) Run([&] { editor_->EditRelease(p); });
+  Run([&] { tools_->Release(p); });
 }
 
 void TMirelForm::InputEditEnter() {

@@ -14,6 +14,7 @@
 #include "ui/form_view.h"
 #include "ui/log_pane.h"
 #include "ui/mirel_form.h"
+#include "ui/tools/canvas_tools.h"
 
 namespace mirel {
 namespace {
@@ -32,6 +33,7 @@ void TMirelForm::SyncFromEditor() {
   SyncEditPanel();
   SyncPlayback();
   SyncLogPane();
+  if (tools_) tools_->Sync();
   setWindowTitle(QString::fromStdString(editor_->Caption()));
   SyncExit();
 }

@@ -10,7 +10,6 @@
 #include "editor/editor.h"
 #include "export/bmp_encoder.h"
 #include "export/picture_file.h"
-#include "render/canvas_composition.h"
 #include "render/canvas_font.h"
 #include "render/figure_drawing.h"
 #include "text/cp932.h"
@@ -45,8 +44,8 @@ std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(
 
 void TFormView::Compose() {
   if (!editor_) return;
-  ComposeCanvas(backBuffer_, background_.Picture(), editor_->Document().FigList,
-                editor_->SelectedFig());
+  composer_.Compose(backBuffer_, background_.Picture(), editor_->Document().FigList,
+                    editor_->SelectedFig());
 }
 
 void TFormView::Repaint() {

@@ -8,6 +8,7 @@
 #include "editor/editor_view.h"
 #include "export/background_picture.h"
 #include "export/jpeg_encoder.h"
+#include "render/frame_composer.h"
 #include "render/surface.h"
 #include "ui/form_controls.h"
 
@@ -56,6 +57,9 @@ class TFormView final : public IEditorView {
   const TEditor* editor_ = nullptr;
   TBackgroundPicture background_;
   TSurface backBuffer_;
+  // Redraws only what changed since the last repaint: a drag step redraws
+  // the moved figure's area, not the whole drawing.
+  TFrameComposer composer_;
   TJpegEncoder jpeg_;
   bool busy_ = false;
 };

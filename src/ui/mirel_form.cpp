@@ -9,7 +9,10 @@
 
 #include "ui/form_view.h"
 #include "ui/log_pane.h"
+#include "ui/paint_box.h"
 #include "ui/qt_user_prompts.h"
+#include "ui/text_box.h"
+#include "ui/tools/canvas_tools.h"
 
 namespace mirel {
 namespace {
@@ -44,9 +47,15 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
   view_ = std::make_unique<TFormView>(*this, controls_);
   editor_ = std::make_unique<TEditor>(*view_, *prompts_, std::move(clock));
   view_->Attach(*editor_);
+  tools_ = std::make_unique<TCanvasTools>(*editor_, *controls_.PaintBox);
   editor_->Document().Log.SetListener(
       [this](const std::string& line) { controls_.Memo->Append(line); });
 
+  // Clicking a control never takes the keyboard from the text box, so an
+  // input method's composition there survives a click beside it.
+  for (QWidget* control : client->findChildren<QWidget*>()) {
+    if (control != controls_.InputEdit) control->setFocusPolicy(Qt::NoFocus);
+  }
   setAcceptDrops(true);
   ConnectModes();
   ConnectCanvas();
@@ -63,7 +72,8 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
 }
 
 TMirelForm::~TMirelForm() {
-  // The editor goes first: it refers to the view and the prompts.
+  // The tools refer to the editor; the editor to the view and the prompts.
+  tools_.reset();
   editor_.reset();
 }
 

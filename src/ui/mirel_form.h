@@ -13,6 +13,7 @@
 
 namespace mirel {
 
+class TCanvasTools;
 class TFormView;
 
 class TMirelForm final : public QMainWindow {
@@ -116,6 +117,7 @@ class TMirelForm final : public QMainWindow {
   TFormMenus menus_;
   std::unique_ptr<TFormView> view_;
   std::unique_ptr<TEditor> editor_;
+  std::unique_ptr<TCanvasTools> tools_;
   QSize outerSize_;
   bool logShown_ = false;
   bool exitRequested_ = false;

@@ -24,9 +24,18 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(event->rect(), canvas_.Image(), event->rect());
 }
 
-// Every button acts as the left one; Qt grabs the mouse from press to release.
-void TPaintBox::mousePressEvent(QMouseEvent* event) { emit MouseDown(CanvasPoint(*event)); }
+// Every button acts as the left one; Qt grabs the mouse from press to
+// release. A second button pressed during a gesture neither starts nor ends
+// one, so each gesture is one press and one release.
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+  if ((event->buttons() & ~event->button()) == Qt::NoButton) emit MouseDown(CanvasPoint(*event));
+}
+// A double click is two presses and two releases; the second press has
+// already come as a press of its own.
+void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) { emit MouseMove(CanvasPoint(*event)); }
-void TPaintBox::mouseReleaseEvent(QMouseEvent* event) { emit MouseUp(CanvasPoint(*event)); }
+void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) emit MouseUp(CanvasPoint(*event));
+}
 
 }  // namespace mirel

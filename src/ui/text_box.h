@@ -1,6 +1,7 @@
 #pragma once
-// The text box over the canvas (InputEdit): a one-line edit that also
-// reports Escape, which a plain line edit swallows.
+// The text box over the canvas (InputEdit): a one-line edit that reports
+// Enter and Escape. While the input method composes, both keys belong to
+// the composition: Enter commits it without finishing the text.
 #include <QLineEdit>
 
 namespace mirel {
@@ -10,11 +11,19 @@ class TTextBox final : public QLineEdit {
  public:
   explicit TTextBox(QWidget* parent);
 
+  bool Composing() const { return composing_; }
+
  signals:
+  void EnterPressed();
   void EscapePressed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  bool composing_ = false;
 };
 
 }  // namespace mirel

@@ -96,8 +96,11 @@ TEST_F(TEditorTest, APolylineUnderWayRefusesToolsModesAndMenus) {
   Editor.DrawMenuClick();
   EXPECT_EQ(Editor.EditorMode(), mdDraw);
   EXPECT_EQ(Editor.CurrentTool(), dtPolygon);
-  // A reset while it lasts gives the menus back.
+  // A reset while it lasts gives the menus back and tells the window to
+  // drop the gesture.
+  const std::uint32_t resets = Editor.ResetCount();
   Editor.ResetEditor();
+  EXPECT_EQ(Editor.ResetCount(), resets + 1);
   EXPECT_FALSE(Editor.PolylineActive());
   EXPECT_TRUE(Editor.Menus().FileMenu && Editor.Menus().DrawMenu && Editor.Menus().ToolMenu);
 }

@@ -77,4 +77,26 @@ QImage TFormTest::CanvasShot() {
   return form_->grab(canvas).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+void TFormTest::Press(QPoint p) { QTest::mousePress(Find<TPaintBox>("PaintBox"), Qt::LeftButton, {}, p); }
+
+void TFormTest::MoveTo(QPoint p) { QTest::mouseMove(Find<TPaintBox>("PaintBox"), p); }
+
+void TFormTest::Release(QPoint p) {
+  QTest::mouseRelease(Find<TPaintBox>("PaintBox"), Qt::LeftButton, {}, p);
+}
+
+void TFormTest::Gesture(std::initializer_list<QPoint> path) {
+  if (path.size() == 0) return;
+  Press(*path.begin());
+  for (auto p = path.begin() + 1; p != path.end(); ++p) MoveTo(*p);
+  Release(*(path.end() - 1));
+}
+
+void TFormTest::SelectAt(QPoint p) {
+  if (Editor().EditorMode() == mdDraw) Click("SellectionBtn");
+  ClickAt(p);
+}
+
+QImage TFormTest::CanvasImage() { return Find<TPaintBox>("PaintBox")->Canvas().Image().copy(); }
+
 }  // namespace mirel::test

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QSlider>
+#include <initializer_list>
 #include <memory>
 
 #include "editor/editor_fixture.h"
@@ -51,6 +52,26 @@ class TFormTest : public ::testing::Test {
 
   // The canvas as the window shows it.
   QImage CanvasShot();
+
+  // The canvas worked with the mouse, at canvas points, as a user does it.
+  // (QTest takes the point (0, 0) for the widget's centre: tests avoid it.)
+  void Press(QPoint p);
+  void MoveTo(QPoint p);
+  void Release(QPoint p);
+  void ClickAt(QPoint p) {
+    Press(p);
+    Release(p);
+  }
+  // Presses at the first point, moves to each of the others, releases at the last.
+  void Gesture(std::initializer_list<QPoint> path);
+  // In editing mode, a click at `p` (from drawing mode with the selection tool).
+  void SelectAt(QPoint p);
+  // The visible canvas surface with the feedback drawn on it.
+  QImage CanvasImage();
+  // The figures and records the drawing has now.
+  int Figures() { return Editor().Document().FigList.Count(); }
+  int Steps() { return History().GetStepCount(); }
+  const TFigData& LastFigure() { return Editor().Document().FigList.GetTail()->Data; }
 
  private:
   TScriptedUser* user_ = nullptr;  // owned by the form
