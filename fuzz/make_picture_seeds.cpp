@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
   }
   written += Save(dir + "/bmp-core.bmp", mirel::test::EncodeBmpAs(mirel::test::PatternPicture(9, 5, 16),
                                                                    TBmpLayoutKind::Indexed8, false, 12));
-  mirel::test::TBmpSpec rle;
+  mirel::test::TBmpRecipe rle;
   rle.Width = 6;
   rle.Height = 3;
   rle.BitCount = 8;
@@ -61,15 +61,15 @@ int main(int argc, char* argv[]) {
       {JCS_YCbCr, false}, {JCS_RGB, false}, {JCS_GRAYSCALE, false}, {JCS_CMYK, true}, {JCS_CMYK, false}, {JCS_YCCK, true}};
   for (const auto& [space, adobe] : spaces) {
     for (const bool progressive : {false, true}) {
-      mirel::test::TJpegSpec spec;
-      spec.Picture = mirel::test::PatternPicture(24, 17, 8);
-      spec.Space = space;
-      spec.AdobeMarker = adobe;
-      spec.Progressive = progressive;
-      spec.Quality = 50;
+      mirel::test::TJpegRecipe recipe;
+      recipe.Picture = mirel::test::PatternPicture(24, 17, 8);
+      recipe.Space = space;
+      recipe.AdobeMarker = adobe;
+      recipe.Progressive = progressive;
+      recipe.Quality = 50;
       written += Save(dir + "/jpeg-" + std::to_string(static_cast<int>(space)) + (adobe ? "-adobe" : "") +
                           (progressive ? "-progressive" : "") + ".jpg",
-                      mirel::test::MakeJpeg(spec));
+                      mirel::test::MakeJpeg(recipe));
     }
   }
   std::printf("%d seed pictures in %s\n", written, dir.c_str());

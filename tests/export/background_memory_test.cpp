@@ -40,10 +40,10 @@ void WriteSparse(const std::string& path, off_t size, const std::vector<std::pai
 
 // The headers of an uncompressed 24-bit bitmap of any claimed size.
 TBytes BmpHeaders(std::int32_t width, std::int32_t height) {
-  test::TBmpSpec spec;
-  spec.Width = width;
-  spec.Height = height;
-  return test::MakeBmp(spec);
+  test::TBmpRecipe recipe;
+  recipe.Width = width;
+  recipe.Height = height;
+  return test::MakeBmp(recipe);
 }
 
 struct TCase {
@@ -75,14 +75,14 @@ class BackgroundMemory : public test::TPictureFolderTest {
 };
 
 TEST_F(BackgroundMemory, HugePicturesAndHugeClaimsStayWithinAFewCanvases) {
-  test::TJpegSpec spec;
-  spec.Picture = test::Quarters(64, 48);
-  WriteBytes("claims.jpg", test::WithJpegSize(test::MakeJpeg(spec), 16384, 16384));
-  spec.Progressive = true;
-  WriteBytes("claims-progressive.jpg", test::WithJpegSize(test::MakeJpeg(spec), 16384, 16384));
-  spec.Progressive = false;
-  spec.Picture = test::Quarters(6000, 500);
-  WriteBytes("wide.jpg", test::MakeJpeg(spec));
+  test::TJpegRecipe recipe;
+  recipe.Picture = test::Quarters(64, 48);
+  WriteBytes("claims.jpg", test::WithJpegSize(test::MakeJpeg(recipe), 16384, 16384));
+  recipe.Progressive = true;
+  WriteBytes("claims-progressive.jpg", test::WithJpegSize(test::MakeJpeg(recipe), 16384, 16384));
+  recipe.Progressive = false;
+  recipe.Picture = test::Quarters(6000, 500);
+  WriteBytes("wide.jpg", test::MakeJpeg(recipe));
   // Gigabytes with a JPEG's first marker and nothing after it.
   WriteSparse(PathOf("huge.jpg"), 3LL << 30, {{0, {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10}}});
   // A photograph-sized bitmap, bottom-up: its top rows are the file's last.
@@ -122,9 +122,9 @@ TEST_F(BackgroundMemory, RunningOutOfMemoryIsALoadErrorThatKeepsThePicture) {
   ASSERT_EQ(Background.LoadBackground("known.bmp"), 0);
   const QImage known = Background.Picture();
   WriteBmp("canvas.bmp", test::Quarters(640, 480));
-  test::TJpegSpec spec;
-  spec.Picture = test::Quarters(640, 480);
-  WriteBytes("canvas.jpg", test::MakeJpeg(spec));
+  test::TJpegRecipe recipe;
+  recipe.Picture = test::Quarters(640, 480);
+  WriteBytes("canvas.jpg", test::MakeJpeg(recipe));
 
   // Less than one canvas to spare.
   const int status = test::RunWithAddressSpaceBudget(kMiB / 2, [&] {

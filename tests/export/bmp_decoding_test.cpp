@@ -15,7 +15,7 @@ using test::EncodeBmpAs;
 using test::MakeBmp;
 using test::PatternPicture;
 using test::TBmpLayoutKind;
-using test::TBmpSpec;
+using test::TBmpRecipe;
 using test::TBytes;
 
 TDecodedPicture Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
@@ -85,7 +85,7 @@ QImage FromIndexes(const std::vector<std::vector<int>>& rowsTopDown) {
 }
 
 TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
-  TBmpSpec rle8;
+  TBmpRecipe rle8;
   rle8.Width = 6;
   rle8.Height = 3;
   rle8.BitCount = 8;
@@ -102,7 +102,7 @@ TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
   ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
   EXPECT_EQ(decoded.Picture, FromIndexes({{0, 0, 3, 3, 0, 0}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 0}}));
 
-  TBmpSpec rle4 = rle8;
+  TBmpRecipe rle4 = rle8;
   rle4.BitCount = 4;
   rle4.Compression = 2;
   rle4.Height = 2;
@@ -117,59 +117,59 @@ TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
 
 struct TRefusalCase {
   const char* What;
-  TBmpSpec Spec;
+  TBmpRecipe Recipe;
   TDecodeFailure Failure;
 };
 
-TBmpSpec Honest() {
-  TBmpSpec spec;
-  spec.Width = 4;
-  spec.Height = 2;
-  spec.Pixels.assign(2 * 12, 0x80);
-  return spec;
+TBmpRecipe Honest() {
+  TBmpRecipe recipe;
+  recipe.Width = 4;
+  recipe.Height = 2;
+  recipe.Pixels.assign(2 * 12, 0x80);
+  return recipe;
 }
 
 template <typename Change>
-TBmpSpec HonestBut(Change change) {
-  TBmpSpec spec = Honest();
-  change(spec);
-  return spec;
+TBmpRecipe HonestBut(Change change) {
+  TBmpRecipe recipe = Honest();
+  change(recipe);
+  return recipe;
 }
 
 TEST(BmpDecoding, AbsurdOrInconsistentHeadersAreRefusedWithTheReason) {
   ASSERT_TRUE(Decode(MakeBmp(Honest())).Ok());
   const TRefusalCase cases[] = {
-      {"no width", HonestBut([](TBmpSpec& s) { s.Width = 0; }), TDecodeFailure::Damaged},
-      {"negative width", HonestBut([](TBmpSpec& s) { s.Width = -4; }), TDecodeFailure::Damaged},
-      {"no height", HonestBut([](TBmpSpec& s) { s.Height = 0; }), TDecodeFailure::Damaged},
+      {"no width", HonestBut([](TBmpRecipe& s) { s.Width = 0; }), TDecodeFailure::Damaged},
+      {"negative width", HonestBut([](TBmpRecipe& s) { s.Width = -4; }), TDecodeFailure::Damaged},
+      {"no height", HonestBut([](TBmpRecipe& s) { s.Height = 0; }), TDecodeFailure::Damaged},
       {"height beyond negation",
-       HonestBut([](TBmpSpec& s) { s.Height = std::numeric_limits<std::int32_t>::min(); }), TDecodeFailure::Damaged},
-      {"huge claim, small file", HonestBut([](TBmpSpec& s) { s.Width = s.Height = 100000; }), TDecodeFailure::Damaged},
-      {"widest claim", HonestBut([](TBmpSpec& s) { s.Width = std::numeric_limits<std::int32_t>::max(); }),
+       HonestBut([](TBmpRecipe& s) { s.Height = std::numeric_limits<std::int32_t>::min(); }), TDecodeFailure::Damaged},
+      {"huge claim, small file", HonestBut([](TBmpRecipe& s) { s.Width = s.Height = 100000; }), TDecodeFailure::Damaged},
+      {"widest claim", HonestBut([](TBmpRecipe& s) { s.Width = std::numeric_limits<std::int32_t>::max(); }),
        TDecodeFailure::Damaged},
-      {"tallest top-down claim", HonestBut([](TBmpSpec& s) { s.Height = -std::numeric_limits<std::int32_t>::max(); }),
+      {"tallest top-down claim", HonestBut([](TBmpRecipe& s) { s.Height = -std::numeric_limits<std::int32_t>::max(); }),
        TDecodeFailure::Damaged},
-      {"last row cut", HonestBut([](TBmpSpec& s) { s.Pixels.resize(12 + 11); }), TDecodeFailure::Damaged},
-      {"pixels inside the header", HonestBut([](TBmpSpec& s) { s.PixelOffset = 30; }), TDecodeFailure::Damaged},
-      {"pixels past the end", HonestBut([](TBmpSpec& s) { s.PixelOffset = 1u << 30; }), TDecodeFailure::Damaged},
-      {"2 bits per pixel", HonestBut([](TBmpSpec& s) { s.BitCount = 2; }), TDecodeFailure::Unsupported},
-      {"PNG inside", HonestBut([](TBmpSpec& s) { s.BitCount = 0; s.Compression = 5; }), TDecodeFailure::Unsupported},
-      {"JPEG inside", HonestBut([](TBmpSpec& s) { s.Compression = 4; }), TDecodeFailure::Unsupported},
-      {"OS/2 2.x header", HonestBut([](TBmpSpec& s) { s.InfoSize = 64; }), TDecodeFailure::Unsupported},
-      {"run lengths of 24-bit pixels", HonestBut([](TBmpSpec& s) { s.Compression = 1; }), TDecodeFailure::Damaged},
+      {"last row cut", HonestBut([](TBmpRecipe& s) { s.Pixels.resize(12 + 11); }), TDecodeFailure::Damaged},
+      {"pixels inside the header", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 30; }), TDecodeFailure::Damaged},
+      {"pixels past the end", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 1u << 30; }), TDecodeFailure::Damaged},
+      {"2 bits per pixel", HonestBut([](TBmpRecipe& s) { s.BitCount = 2; }), TDecodeFailure::Unsupported},
+      {"PNG inside", HonestBut([](TBmpRecipe& s) { s.BitCount = 0; s.Compression = 5; }), TDecodeFailure::Unsupported},
+      {"JPEG inside", HonestBut([](TBmpRecipe& s) { s.Compression = 4; }), TDecodeFailure::Unsupported},
+      {"OS/2 2.x header", HonestBut([](TBmpRecipe& s) { s.InfoSize = 64; }), TDecodeFailure::Unsupported},
+      {"run lengths of 24-bit pixels", HonestBut([](TBmpRecipe& s) { s.Compression = 1; }), TDecodeFailure::Damaged},
       {"top-down run lengths",
-       HonestBut([](TBmpSpec& s) { s.BitCount = 8; s.Compression = 1; s.Height = -2; }), TDecodeFailure::Damaged},
-      {"bit fields of 24-bit pixels", HonestBut([](TBmpSpec& s) { s.Compression = 3; s.Masks = {0xFF0000, 0xFF00, 0xFF}; }),
+       HonestBut([](TBmpRecipe& s) { s.BitCount = 8; s.Compression = 1; s.Height = -2; }), TDecodeFailure::Damaged},
+      {"bit fields of 24-bit pixels", HonestBut([](TBmpRecipe& s) { s.Compression = 3; s.Masks = {0xFF0000, 0xFF00, 0xFF}; }),
        TDecodeFailure::Damaged},
   };
   for (const TRefusalCase& c : cases) {
-    const TDecodedPicture decoded = Decode(MakeBmp(c.Spec));
+    const TDecodedPicture decoded = Decode(MakeBmp(c.Recipe));
     EXPECT_EQ(decoded.Failure, c.Failure) << c.What << ": " << decoded.Detail;
     EXPECT_TRUE(decoded.Picture.isNull()) << c.What;
     EXPECT_FALSE(decoded.Detail.empty()) << c.What;
   }
   // The reason names the size the header claims.
-  EXPECT_NE(Decode(MakeBmp(cases[4].Spec)).Detail.find("100000 x 100000"), std::string::npos);
+  EXPECT_NE(Decode(MakeBmp(cases[4].Recipe)).Detail.find("100000 x 100000"), std::string::npos);
 }
 
 TEST(BmpDecoding, AFileCutAnywhereFailsOrDecodesButNeverReadsPastItsEnd) {

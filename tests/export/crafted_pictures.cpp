@@ -29,48 +29,48 @@ std::uint32_t Pack(QRgb c, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
 
 }  // namespace
 
-TBytes MakeBmp(const TBmpSpec& spec) {
-  const bool core = spec.InfoSize == 12;
-  const std::size_t paletteBytes = spec.Palette.size() * (core ? 3 : 4);
-  const std::size_t masksAfter = spec.InfoSize == 40 ? spec.Masks.size() * 4 : 0;
-  const auto offset = static_cast<std::uint32_t>(14 + spec.InfoSize + masksAfter + paletteBytes);
+TBytes MakeBmp(const TBmpRecipe& recipe) {
+  const bool core = recipe.InfoSize == 12;
+  const std::size_t paletteBytes = recipe.Palette.size() * (core ? 3 : 4);
+  const std::size_t masksAfter = recipe.InfoSize == 40 ? recipe.Masks.size() * 4 : 0;
+  const auto offset = static_cast<std::uint32_t>(14 + recipe.InfoSize + masksAfter + paletteBytes);
   TBytes out{'B', 'M'};
-  Put32(out, static_cast<std::uint32_t>(offset + spec.Pixels.size()));
+  Put32(out, static_cast<std::uint32_t>(offset + recipe.Pixels.size()));
   Put32(out, 0);
-  Put32(out, spec.PixelOffset.value_or(offset));
-  Put32(out, spec.InfoSize);
+  Put32(out, recipe.PixelOffset.value_or(offset));
+  Put32(out, recipe.InfoSize);
   if (core) {
-    Put16(out, static_cast<std::uint32_t>(spec.Width));
-    Put16(out, static_cast<std::uint32_t>(spec.Height));
+    Put16(out, static_cast<std::uint32_t>(recipe.Width));
+    Put16(out, static_cast<std::uint32_t>(recipe.Height));
     Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(spec.BitCount));
+    Put16(out, static_cast<std::uint32_t>(recipe.BitCount));
   } else {
-    Put32(out, static_cast<std::uint32_t>(spec.Width));
-    Put32(out, static_cast<std::uint32_t>(spec.Height));
+    Put32(out, static_cast<std::uint32_t>(recipe.Width));
+    Put32(out, static_cast<std::uint32_t>(recipe.Height));
     Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(spec.BitCount));
-    Put32(out, spec.Compression);
-    Put32(out, static_cast<std::uint32_t>(spec.Pixels.size()));
+    Put16(out, static_cast<std::uint32_t>(recipe.BitCount));
+    Put32(out, recipe.Compression);
+    Put32(out, static_cast<std::uint32_t>(recipe.Pixels.size()));
     Put32(out, 2835);
     Put32(out, 2835);
-    Put32(out, spec.ColorsUsed);
+    Put32(out, recipe.ColorsUsed);
     Put32(out, 0);
     // The longer headers hold the masks, then fields this reader ignores.
-    for (std::size_t at = 40; at < spec.InfoSize; at += 4) {
+    for (std::size_t at = 40; at < recipe.InfoSize; at += 4) {
       const std::size_t mask = (at - 40) / 4;
-      Put32(out, mask < spec.Masks.size() ? spec.Masks[mask] : 0);
+      Put32(out, mask < recipe.Masks.size() ? recipe.Masks[mask] : 0);
     }
-    if (spec.InfoSize == 40) {
-      for (const std::uint32_t mask : spec.Masks) Put32(out, mask);
+    if (recipe.InfoSize == 40) {
+      for (const std::uint32_t mask : recipe.Masks) Put32(out, mask);
     }
   }
-  for (const QRgb c : spec.Palette) {
+  for (const QRgb c : recipe.Palette) {
     out.push_back(static_cast<unsigned char>(qBlue(c)));
     out.push_back(static_cast<unsigned char>(qGreen(c)));
     out.push_back(static_cast<unsigned char>(qRed(c)));
     if (!core) out.push_back(0);
   }
-  out.insert(out.end(), spec.Pixels.begin(), spec.Pixels.end());
+  out.insert(out.end(), recipe.Pixels.begin(), recipe.Pixels.end());
   return out;
 }
 
@@ -92,10 +92,10 @@ QImage PatternPicture(int width, int height, int colours) {
 }
 
 TBytes EncodeBmpAs(const QImage& picture, TBmpLayoutKind layout, bool topDown, std::uint32_t infoSize) {
-  TBmpSpec spec;
-  spec.InfoSize = infoSize;
-  spec.Width = picture.width();
-  spec.Height = topDown ? -picture.height() : picture.height();
+  TBmpRecipe recipe;
+  recipe.InfoSize = infoSize;
+  recipe.Width = picture.width();
+  recipe.Height = topDown ? -picture.height() : picture.height();
   int bits = 24;
   std::uint32_t masks[3] = {0, 0, 0};
   switch (layout) {
@@ -108,27 +108,27 @@ TBytes EncodeBmpAs(const QImage& picture, TBmpLayoutKind layout, bool topDown, s
     case TBmpLayoutKind::Rgb32: bits = 32; masks[0] = 0xFF0000; masks[1] = 0xFF00; masks[2] = 0xFF; break;
     case TBmpLayoutKind::Bgr32Masks: bits = 32; masks[0] = 0xFF00; masks[1] = 0xFF0000; masks[2] = 0xFF000000; break;
   }
-  spec.BitCount = bits;
+  recipe.BitCount = bits;
   if (layout == TBmpLayoutKind::Rgb565 || layout == TBmpLayoutKind::Bgr32Masks) {
-    spec.Compression = 3;
-    spec.Masks = {masks[0], masks[1], masks[2]};
+    recipe.Compression = 3;
+    recipe.Masks = {masks[0], masks[1], masks[2]};
   }
   std::map<QRgb, int> index;
   if (bits <= 8) {
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const QRgb c = picture.pixel(x, y) | 0xFF000000;
-        if (index.emplace(c, static_cast<int>(spec.Palette.size())).second) spec.Palette.push_back(c);
+        if (index.emplace(c, static_cast<int>(recipe.Palette.size())).second) recipe.Palette.push_back(c);
       }
     }
     // One more than used: the palette need not be full.
-    spec.Palette.push_back(qRgb(1, 2, 3));
+    recipe.Palette.push_back(qRgb(1, 2, 3));
   }
   const std::size_t stride = (static_cast<std::size_t>(picture.width()) * bits + 31) / 32 * 4;
-  spec.Pixels.assign(stride * picture.height(), 0);
+  recipe.Pixels.assign(stride * picture.height(), 0);
   for (int row = 0; row < picture.height(); ++row) {
     const int y = topDown ? row : picture.height() - 1 - row;
-    unsigned char* out = spec.Pixels.data() + row * stride;
+    unsigned char* out = recipe.Pixels.data() + row * stride;
     for (int x = 0; x < picture.width(); ++x) {
       const QRgb c = picture.pixel(x, y) | 0xFF000000;
       switch (bits) {
@@ -154,26 +154,26 @@ TBytes EncodeBmpAs(const QImage& picture, TBmpLayoutKind layout, bool topDown, s
       }
     }
   }
-  return MakeBmp(spec);
+  return MakeBmp(recipe);
 }
 
 namespace {
 
-bool Compress(jpeg_compress_struct* cinfo, TJpegErrorManager* err, const TJpegSpec* spec, TBytes* rows,
+bool Compress(jpeg_compress_struct* cinfo, TJpegErrorManager* err, const TJpegRecipe* recipe, TBytes* rows,
               unsigned char** data, unsigned long* size) {
   if (setjmp(err->Jump)) return false;
   jpeg_create_compress(cinfo);
   jpeg_mem_dest(cinfo, data, size);
-  const bool inks = spec->Space == JCS_CMYK || spec->Space == JCS_YCCK;
-  cinfo->image_width = static_cast<JDIMENSION>(spec->Picture.width());
-  cinfo->image_height = static_cast<JDIMENSION>(spec->Picture.height());
-  cinfo->input_components = inks ? 4 : spec->Space == JCS_GRAYSCALE ? 1 : 3;
-  cinfo->in_color_space = inks ? JCS_CMYK : spec->Space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+  const bool inks = recipe->Space == JCS_CMYK || recipe->Space == JCS_YCCK;
+  cinfo->image_width = static_cast<JDIMENSION>(recipe->Picture.width());
+  cinfo->image_height = static_cast<JDIMENSION>(recipe->Picture.height());
+  cinfo->input_components = inks ? 4 : recipe->Space == JCS_GRAYSCALE ? 1 : 3;
+  cinfo->in_color_space = inks ? JCS_CMYK : recipe->Space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(cinfo);
-  jpeg_set_colorspace(cinfo, spec->Space);
-  if (inks) cinfo->write_Adobe_marker = spec->AdobeMarker ? TRUE : FALSE;
-  jpeg_set_quality(cinfo, spec->Quality, TRUE);
-  if (spec->Progressive) jpeg_simple_progression(cinfo);
+  jpeg_set_colorspace(cinfo, recipe->Space);
+  if (inks) cinfo->write_Adobe_marker = recipe->AdobeMarker ? TRUE : FALSE;
+  jpeg_set_quality(cinfo, recipe->Quality, TRUE);
+  if (recipe->Progressive) jpeg_simple_progression(cinfo);
   jpeg_start_compress(cinfo, TRUE);
   const std::size_t rowBytes = static_cast<std::size_t>(cinfo->image_width) * cinfo->input_components;
   while (cinfo->next_scanline < cinfo->image_height) {
@@ -186,22 +186,22 @@ bool Compress(jpeg_compress_struct* cinfo, TJpegErrorManager* err, const TJpegSp
 
 }  // namespace
 
-TBytes MakeJpeg(const TJpegSpec& spec) {
-  const bool inks = spec.Space == JCS_CMYK || spec.Space == JCS_YCCK;
+TBytes MakeJpeg(const TJpegRecipe& recipe) {
+  const bool inks = recipe.Space == JCS_CMYK || recipe.Space == JCS_YCCK;
   TBytes rows;
-  for (int y = 0; y < spec.Picture.height(); ++y) {
-    for (int x = 0; x < spec.Picture.width(); ++x) {
-      const QRgb c = spec.Picture.pixel(x, y);
-      if (spec.Space == JCS_GRAYSCALE) {
+  for (int y = 0; y < recipe.Picture.height(); ++y) {
+    for (int x = 0; x < recipe.Picture.width(); ++x) {
+      const QRgb c = recipe.Picture.pixel(x, y);
+      if (recipe.Space == JCS_GRAYSCALE) {
         rows.push_back(static_cast<unsigned char>(qGray(c)));
       } else if (inks) {
         // The usual separation: black takes what all three share.
         const int k = 255 - std::max({qRed(c), qGreen(c), qBlue(c)});
         for (const int channel : {qRed(c), qGreen(c), qBlue(c)}) {
           const int ink = k == 255 ? 0 : (255 - channel - k) * 255 / (255 - k);
-          rows.push_back(static_cast<unsigned char>(spec.AdobeMarker ? 255 - ink : ink));
+          rows.push_back(static_cast<unsigned char>(recipe.AdobeMarker ? 255 - ink : ink));
         }
-        rows.push_back(static_cast<unsigned char>(spec.AdobeMarker ? 255 - k : k));
+        rows.push_back(static_cast<unsigned char>(recipe.AdobeMarker ? 255 - k : k));
       } else {
         rows.push_back(static_cast<unsigned char>(qRed(c)));
         rows.push_back(static_cast<unsigned char>(qGreen(c)));
@@ -214,7 +214,7 @@ TBytes MakeJpeg(const TJpegSpec& spec) {
   cinfo.err = InstallJpegErrorManager(errors);
   unsigned char* data = nullptr;
   unsigned long size = 0;
-  const bool ok = Compress(&cinfo, &errors, &spec, &rows, &data, &size);
+  const bool ok = Compress(&cinfo, &errors, &recipe, &rows, &data, &size);
   jpeg_destroy_compress(&cinfo);
   TBytes result;
   if (ok) result.assign(data, data + size);

@@ -15,7 +15,7 @@ using TBytes = std::vector<unsigned char>;
 
 // A Windows bitmap, field by field. Unset fields take the values an honest
 // writer would give them.
-struct TBmpSpec {
+struct TBmpRecipe {
   std::uint32_t InfoSize = 40;
   std::int32_t Width = 1;
   std::int32_t Height = 1;  // negative: top-down rows
@@ -29,7 +29,7 @@ struct TBmpSpec {
   std::optional<std::uint32_t> PixelOffset;
   TBytes Pixels;  // exactly as they stand in the file
 };
-TBytes MakeBmp(const TBmpSpec& spec);
+TBytes MakeBmp(const TBmpRecipe& recipe);
 
 // How the pixels of a picture are laid out in a bitmap file.
 enum class TBmpLayoutKind {
@@ -54,7 +54,7 @@ TBytes EncodeBmpAs(const QImage& picture, TBmpLayoutKind layout, bool topDown, s
 QRgb PatternColour(int x, int y, int colours);
 QImage PatternPicture(int width, int height, int colours);
 
-struct TJpegSpec {
+struct TJpegRecipe {
   QImage Picture;
   J_COLOR_SPACE Space = JCS_YCbCr;  // JCS_GRAYSCALE, JCS_CMYK, JCS_YCCK too
   bool AdobeMarker = true;          // for CMYK and YCCK: inks stored inverted, as Adobe does
@@ -62,7 +62,7 @@ struct TJpegSpec {
   int Quality = 95;
 };
 // Empty if libjpeg refused.
-TBytes MakeJpeg(const TJpegSpec& spec);
+TBytes MakeJpeg(const TJpegRecipe& recipe);
 
 // The same JPEG claiming another size in its frame header.
 TBytes WithJpegSize(TBytes jpeg, int width, int height);

@@ -13,7 +13,7 @@ using test::MakeJpeg;
 using test::Near;
 using test::Quarters;
 using test::TBytes;
-using test::TJpegSpec;
+using test::TJpegRecipe;
 
 TDecodedPicture Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
 
@@ -45,12 +45,12 @@ TEST(JpegDecoding, EveryColourSpaceBecomesTheColoursItHolds) {
   for (const bool progressive : {false, true}) {
     for (const QSize size : {QSize(64, 48), QSize(661, 491)}) {
       for (const TSpaceCase& c : cases) {
-        TJpegSpec spec;
-        spec.Picture = Quarters(size.width(), size.height());
-        spec.Space = c.Space;
-        spec.AdobeMarker = c.Adobe;
-        spec.Progressive = progressive;
-        const TBytes bytes = MakeJpeg(spec);
+        TJpegRecipe recipe;
+        recipe.Picture = Quarters(size.width(), size.height());
+        recipe.Space = c.Space;
+        recipe.AdobeMarker = c.Adobe;
+        recipe.Progressive = progressive;
+        const TBytes bytes = MakeJpeg(recipe);
         ASSERT_FALSE(bytes.empty()) << c.What;
         const TDecodedPicture decoded = Decode(bytes);
         const std::string what = std::string(c.What) + (progressive ? ", progressive, " : ", ") +
@@ -66,21 +66,21 @@ TEST(JpegDecoding, EveryColourSpaceBecomesTheColoursItHolds) {
 }
 
 TEST(JpegDecoding, GreyscaleBecomesGreyColour) {
-  TJpegSpec spec;
-  spec.Picture = QImage(24, 16, QImage::Format_RGB32);
-  spec.Picture.fill(qRgb(200, 200, 200));
-  spec.Space = JCS_GRAYSCALE;
-  const TDecodedPicture decoded = Decode(MakeJpeg(spec));
+  TJpegRecipe recipe;
+  recipe.Picture = QImage(24, 16, QImage::Format_RGB32);
+  recipe.Picture.fill(qRgb(200, 200, 200));
+  recipe.Space = JCS_GRAYSCALE;
+  const TDecodedPicture decoded = Decode(MakeJpeg(recipe));
   ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
   EXPECT_TRUE(Near(decoded.Picture.pixel(10, 10), qRgb(200, 200, 200), 3));
 }
 
 TEST(JpegDecoding, HugeClaimsCostACanvasOrAreRefused) {
-  TJpegSpec spec;
-  spec.Picture = Quarters(64, 48);
-  const TBytes baseline = test::WithJpegSize(MakeJpeg(spec), 16384, 16384);
-  spec.Progressive = true;
-  const TBytes progressive = test::WithJpegSize(MakeJpeg(spec), 16384, 16384);
+  TJpegRecipe recipe;
+  recipe.Picture = Quarters(64, 48);
+  const TBytes baseline = test::WithJpegSize(MakeJpeg(recipe), 16384, 16384);
+  recipe.Progressive = true;
+  const TBytes progressive = test::WithJpegSize(MakeJpeg(recipe), 16384, 16384);
 
   // The visible part of a picture whose data runs out early: what there is,
   // then the library's grey.
@@ -96,9 +96,9 @@ TEST(JpegDecoding, HugeClaimsCostACanvasOrAreRefused) {
 }
 
 TEST(JpegDecoding, DamagedDataFailsWithTheLibrarysReason) {
-  TJpegSpec spec;
-  spec.Picture = Quarters(64, 64);
-  const TBytes whole = MakeJpeg(spec);
+  TJpegRecipe recipe;
+  recipe.Picture = Quarters(64, 64);
+  const TBytes whole = MakeJpeg(recipe);
   TBytes badMarker = whole;
   badMarker[3] ^= 0xFF;
   const TBytes cut(whole.begin(), whole.begin() + 100);
