@@ -1,7 +1,6 @@
 #include "export/picture_file.h"
 
 #include "export/bmp_encoder.h"
-#include "fileio/file_replace.h"
 
 namespace mirel {
 namespace {
@@ -17,10 +16,10 @@ TPictureFileResult EncodingFailure(const std::string& path, const std::string& w
 }  // namespace
 
 TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
-                                    const std::string& backupName) {
+                                    const std::string& backupName, TDurability durability) {
   const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const TReplaceResult replaced =
-      ReplaceFile(path, backupName, [contents](TFileSink& sink) { return sink.Write(contents); });
+      ReplaceFile(path, backupName, [contents](TFileSink& sink) { return sink.Write(contents); }, durability);
   if (!replaced.Ok) return Failure(path, replaced.Reason, replaced.Detail);
   return TResult::Done();
 }
@@ -35,14 +34,6 @@ TPictureFileResult SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, c
   std::string error;
   if (!encoder.Encode(frame, error)) return EncodingFailure(path, error);
   return WritePictureFile(encoder.Data(), path, PictureBackupName(path));
-}
-
-TPictureFileResult SaveSeriesFrame(TJpegEncoder& encoder, const QImage& frame,
-                                   std::string_view chosenPath, int step) {
-  const std::string path = SeriesFrameName(chosenPath, step);
-  std::string error;
-  if (!encoder.Encode(frame, error)) return EncodingFailure(path, error);
-  return WritePictureFile(encoder.Data(), path, {});
 }
 
 }  // namespace mirel

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "export/jpeg_encoder.h"
+#include "fileio/file_replace.h"
 #include "model/result.h"
 #include "text/picture_names.h"
 
@@ -23,16 +24,13 @@ using TPictureFileResult = TResult;
 // ends up under `backupName`; if a file of that name exists already the old
 // file is simply replaced. On failure `path` keeps its old content and
 // nothing is left behind. A symbolic link is followed and stays a link.
+// Deferred durability leaves bringing the file to the disk to the caller.
 TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
-                                    const std::string& backupName);
+                                    const std::string& backupName,
+                                    TDurability durability = TDurability::Synced);
 
 // The BMP export: `frame` as a 32-bit BMP at `path`, the old file backed up.
 TPictureFileResult SaveBmpPicture(const QImage& frame, const std::string& path);
 // The JPEG export: `frame` as a JPEG at `path`, the old file backed up.
 TPictureFileResult SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, const std::string& path);
-// One frame of the all-steps series: SeriesFrameName(chosenPath, step),
-// overwritten without backup.
-TPictureFileResult SaveSeriesFrame(TJpegEncoder& encoder, const QImage& frame,
-                                   std::string_view chosenPath, int step);
-
 }  // namespace mirel

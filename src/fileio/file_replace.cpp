@@ -76,7 +76,17 @@ void IgnoreFileSizeSignal() {
   std::signal(SIGXFSZ, SIG_IGN);
 }
 
-TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write) {
+int SyncFileSystem(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int error = ::syncfs(fd) == 0 ? 0 : errno;
+  ::close(fd);
+  return error;
+}
+
+TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write,
+                           TDurability durability) {
+  const bool synced = durability == TDurability::Synced;
   IgnoreFileSizeSignal();
   int error = 0;
   const fs::path real = FollowLinks(target, error);
@@ -105,7 +115,7 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
     if (exists) ::fchmod(temp.Fd(), existing.st_mode & 07777);
     TFileSink sink(temp.Fd());
     if (!write(sink)) return Failed("cannot write", real, sink.Error());
-    if (::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
+    if (synced && ::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
 
     // The backup first: the new file then has a temporary name for no
     // longer than one rename.
@@ -118,7 +128,7 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
       return result;
     }
     error = temp.Close();
-    SyncFolder(folder);
+    if (synced) SyncFolder(folder);
     // In place, but the system still reports a failure: say so; the old
     // file stays in its backup.
     TReplaceResult result = error != 0 ? Failed("cannot close", real, error) : TReplaceResult{};

@@ -36,12 +36,21 @@ struct TReplaceResult {
   std::filesystem::path Backup;  // the backup made of the old file, empty if none
 };
 
+// Synced: the new file is on the disk before it takes the old one's place.
+// Deferred: for many files written together (a series of pictures), which
+// are brought to the disk at once afterwards by SyncFileSystem.
+enum class TDurability { Synced, Deferred };
+
 // Writes `target` with what `write` produces. When `backup` is not empty and
 // `target` exists, the old file ends up under `backup` unless a file of
 // that name exists already (that is no failure; the old file is then simply
 // replaced).
 TReplaceResult ReplaceFile(const std::filesystem::path& target, const std::filesystem::path& backup,
-                           const TContentWriter& write);
+                           const TContentWriter& write, TDurability durability = TDurability::Synced);
+
+// Brings everything written to the file system holding `folder` to the
+// disk; 0, or the errno value.
+int SyncFileSystem(const std::filesystem::path& folder);
 
 // A file size limit (ulimit -f) kills a process by SIGXFSZ unless the
 // signal is ignored; ignored, it fails the write like a full disk.

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "export/picture_decoding.h"
+#include "export/series_writer.h"
 #include "picture_fixtures.h"
 #include "render/gui_environment.h"
 
@@ -67,18 +68,75 @@ TEST_F(PictureFile, JpegExportSharesTheBackupNameOfTheBitmap) {
 }
 
 TEST_F(PictureFile, SeriesFramesGoToTheCurrentFolderWithoutBackup) {
-  TJpegEncoder encoder;
   const std::string chosen = "/elsewhere/flower.jpg";
-  ASSERT_TRUE(SaveSeriesFrame(encoder, Quarters(640, 480), chosen, 1).Ok);
+  const auto write = [&](const QImage& frame, int step) {
+    TPictureSeriesWriter writer;
+    ASSERT_TRUE(writer.Add(frame, SeriesFrameName(chosen, step)));
+    ASSERT_TRUE(writer.Finish().Ok);
+  };
+  write(Quarters(640, 480), 1);
   const std::string firstBytes = ReadAll(PathOf("flower001.jpg"));
   ASSERT_FALSE(firstBytes.empty());
   QImage plain(640, 480, QImage::Format_RGB32);
   plain.fill(Qt::white);
-  ASSERT_TRUE(SaveSeriesFrame(encoder, plain, chosen, 1).Ok);
+  write(plain, 1);
   EXPECT_NE(ReadAll(PathOf("flower001.jpg")), firstBytes);
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(PathOf("flower.bak"))));
-  ASSERT_TRUE(SaveSeriesFrame(encoder, plain, chosen, 1000).Ok);
+  write(plain, 1000);
   EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(PathOf("flower1000.jpg"))));
+}
+
+// Frames whose pictures differ step by step, as a drawing grows.
+QImage Frame(int step) {
+  QImage frame = Quarters(640, 480);
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < step * 8; ++x) frame.setPixel(x, y, qRgb(0, 0, 0));
+  }
+  return frame;
+}
+
+TEST_F(PictureFile, SeriesWithSeveralEncodersWritesTheSameFilesInOrderAndStopsAtAFailure) {
+  const auto names = [&](int encoders, const std::string& prefix) {
+    TPictureSeriesWriter writer(encoders);
+    for (int step = 1; step <= 12; ++step) {
+      if (!writer.Add(Frame(step), SeriesFrameName(prefix + ".jpg", step))) break;
+    }
+    return writer.Finish();
+  };
+  ASSERT_TRUE(names(1, "one").Ok);
+  const TSeriesResult three = names(3, "three");
+  ASSERT_TRUE(three.Ok);
+  EXPECT_EQ(three.FramesWritten, 12);
+  for (int step = 1; step <= 12; ++step) {
+    EXPECT_EQ(ReadAll(SeriesFrameName(PathOf("three.jpg"), step)),
+              ReadAll(SeriesFrameName(PathOf("one.jpg"), step)))
+        << step;
+  }
+  // A folder where frame 5 should go: frames 1 to 4 are written, none after.
+  ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("bad005.jpg")));
+  const TSeriesResult failed = names(3, "bad");
+  EXPECT_FALSE(failed.Ok);
+  EXPECT_EQ(failed.FramesWritten, 4);
+  EXPECT_EQ(failed.FailedFile, "bad005.jpg");
+  EXPECT_NE(failed.Message.find("bad005.jpg"), std::string::npos) << failed.Message;
+  EXPECT_EQ(QDir(Dir.path()).entryList({"bad*"}, QDir::Files).size(), 4);
+}
+
+TEST_F(PictureFile, CancelledSeriesKeepsOnlyWholeFrames) {
+  TPictureSeriesWriter writer(2);
+  for (int step = 1; step <= 30; ++step) ASSERT_TRUE(writer.Add(Frame(step), SeriesFrameName("c.jpg", step)));
+  const TSeriesResult cancelled = writer.Cancel();
+  EXPECT_TRUE(cancelled.Cancelled);
+  EXPECT_FALSE(writer.Add(Frame(31), "c031.jpg"));
+  const QStringList files = QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  ASSERT_EQ(files.size(), cancelled.FramesWritten);
+  for (int step = 1; step <= cancelled.FramesWritten; ++step) {
+    EXPECT_EQ(files[step - 1].toStdString(), SeriesFrameName("c.jpg", step));
+    const std::string data = ReadAll(PathOf(files[step - 1].toStdString()));
+    EXPECT_EQ(DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()))
+                  .Picture.size(),
+              QSize(640, 480));
+  }
 }
 
 TEST_F(PictureFile, UnwritablePlacesAreReportedAndLeaveNothing) {
