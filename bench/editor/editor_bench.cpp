@@ -25,6 +25,9 @@ class TNullView final : public IEditorView {
   void SetCaption(const std::string&) override {}
   TResult SavePicture(TPictureKind, const std::string&, const std::string&) override { return {}; }
   void CopyToClipboard() override {}
+  std::unique_ptr<IFrameSink> StartSeries(const std::string&) override { return nullptr; }
+  std::unique_ptr<IFrameSink> StartVideo(const std::string&, int) override { return nullptr; }
+  bool ShowProgress(int, int) override { return true; }
   void SetBusy(bool) override {}
 
  private:

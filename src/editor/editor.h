@@ -169,6 +169,11 @@ class TEditor {
   TResult Save2BMPMenuClick();
   TResult Save2JPEGMenuClick();
   TResult SaveAllProcessMenuClick();
+  // The making of the drawing as a video: step 0 to the last, at
+  // kMovieFps, the finished picture held kMovieHoldSeconds.
+  TResult SaveMovieMenuClick();
+  static constexpr int kMovieFps = 10;
+  static constexpr int kMovieHoldSeconds = 2;
 
   // ---- Internal log ----
   void ShowDataMenuClick();
@@ -200,6 +205,10 @@ class TEditor {
   bool RecoverJournal(const std::string& journal, const std::string& dataFileName);
   TResult SaveTo(const std::string& path, TBackupRule rule);
   TResult ExportPicture(TPictureKind kind);
+  // Every step from `first` to the last as frames; the last frame lasts
+  // `holdLast` frame times. A failure is told as `failureMessage` and the
+  // file.
+  TResult ExportProcess(IFrameSink& frames, std::int32_t first, int holdLast, std::string_view failureMessage);
   void SetTimeTrackBar(std::int32_t position);
 
   IEditorView& view_;

@@ -3,6 +3,7 @@
 // canvas, the text box and the stamp preview, measuring text, loading the
 // background picture and writing pictures. The window implements it; tests
 // and headless programs use their own.
+#include <memory>
 #include <string>
 
 #include "model/geometry.h"
@@ -13,6 +14,24 @@
 namespace mirel {
 
 enum class TPictureKind { Bmp, Jpeg };
+
+struct TFramesResult : TResult {
+  std::string File;  // the file that could not be written, when one could not
+};
+
+// Where the frames of a long export go, one at a time as the canvas shows
+// them. Dropped without Finish (a cancel), it keeps only whole files: the
+// pictures written so far, and no video at all.
+class IFrameSink {
+ public:
+  virtual ~IFrameSink() = default;
+  // The canvas as Repaint composed it last becomes the frame of `step`,
+  // lasting `times` frame times in a video. False once a frame has failed:
+  // the export stops.
+  virtual bool AddFrame(int step, int times) = 0;
+  // Waits until every frame is written and on the disk.
+  virtual TFramesResult Finish() = 0;
+};
 
 class IEditorView : public IBackgroundSurface {
  public:
@@ -55,6 +74,13 @@ class IEditorView : public IBackgroundSurface {
   virtual TResult SavePicture(TPictureKind kind, const std::string& path,
                               const std::string& backupName) = 0;
   virtual void CopyToClipboard() = 0;
+  // Long exports. A series writes the frame of each step as a JPEG named
+  // SeriesFrameName(chosenPath, step); a video writes them all to `path`.
+  virtual std::unique_ptr<IFrameSink> StartSeries(const std::string& chosenPath) = 0;
+  virtual std::unique_ptr<IFrameSink> StartVideo(const std::string& path, int fps) = 0;
+  // How far a long export has come, `done` of `total` frames; false when
+  // the user asks to stop it. (0, 0) ends the showing.
+  virtual bool ShowProgress(int done, int total) = 0;
   // Long work: the window takes no input and shows a busy cursor while set.
   virtual void SetBusy(bool busy) = 0;
 };

@@ -48,32 +48,60 @@ TResult TEditor::SaveAllProcessMenuClick() {
   if (!path) return TResult::Failed({}, "the save dialog was cancelled");
   ClearSelection();
   view_.Repaint();
-  THistoryList& history = doc_.History;
-  if (history.GetStepCount() == 0) return TResult::Done();
+  if (doc_.History.GetStepCount() == 0) return TResult::Done();
+  return ExportProcess(*view_.StartSeries(*path), 1, 1, msg::kPictureWriteFailed);
+}
 
-  TResult result;
+TResult TEditor::SaveMovieMenuClick() {
+  if (polylineActive_) return TResult::Failed({}, "not available now");
+  doc_.CommitPendingResize();
+  const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveVideo);
+  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
+  ClearSelection();
+  view_.Repaint();
+  // The video opens on the blank canvas (step 0) and stays on the finished
+  // picture for a while.
+  return ExportProcess(*view_.StartVideo(*path, kMovieFps), 0, kMovieFps * kMovieHoldSeconds,
+                       msg::kVideoWriteFailed);
+}
+
+TResult TEditor::ExportProcess(IFrameSink& frames, std::int32_t first, int holdLast,
+                               std::string_view failureMessage) {
   view_.SetBusy(true);
-  const std::int32_t last = history.GetStepCount();
-  for (std::int32_t n = 1; n <= last; ++n) {
+  const std::int32_t last = doc_.History.GetStepCount();
+  bool cancelled = false;
+  bool added = true;
+  for (std::int32_t n = first; added && n <= last; ++n) {
     playStep_ = n;
     RebuildAtCursor();
     view_.Repaint();
-    const std::string frame = SeriesFrameName(*path, n);
-    TResult written = view_.SavePicture(TPictureKind::Jpeg, frame, {});
-    if (!written.Ok) {
-      result = WriteFailure(std::move(written), frame);
+    added = frames.AddFrame(n, n == last ? holdLast : 1);
+    if (added && !view_.ShowProgress(n - first + 1, last - first + 1)) {
+      cancelled = true;
       break;
     }
   }
+  // A cancel drops what is not written yet when the frames go.
+  TFramesResult result;
+  if (cancelled) {
+    result.Ok = false;
+    result.Detail = "cancelled";
+  } else {
+    result = frames.Finish();
+  }
+  view_.ShowProgress(0, 0);
   view_.SetBusy(false);
-  if (!result.Ok) prompts_.Notice(result.Message);
+  if (!result.Ok && !cancelled) {
+    if (result.Message.empty()) result.Message = std::string(failureMessage) + result.File;
+    prompts_.Notice(result.Message);
+  }
   if (mode_ == mdPlay) {
     // The playback controls show the track bar's step again.
     playStep_ = play_.Position;
     RebuildAtCursor();
     view_.Repaint();
   } else {
-    // Drawing goes on from the whole drawing, also when the series stopped early.
+    // Drawing goes on from the whole drawing, also when the export stopped early.
     const bool atTail = playStep_ == last;
     playStep_ = last;
     if (!atTail) {

@@ -42,5 +42,6 @@ inline constexpr std::string_view kPictureNotRecordable =
 inline constexpr std::string_view kPictureLoadFailed = "はいけいを よみこめませんでした：";
 // Export
 inline constexpr std::string_view kPictureWriteFailed = "えを かきだせませんでした：";
+inline constexpr std::string_view kVideoWriteFailed = "どうがを かきだせませんでした：";
 
 }  // namespace mirel::msg

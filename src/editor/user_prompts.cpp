@@ -10,6 +10,7 @@ TFileDialogSpec DialogSpec(TFileDialog dialog) {
       return {"ビットマップ（*.bmp）|*.bmp|JPEGファイル（*.jpg）|*.jpg;*.bmp", "", false};
     case TFileDialog::SaveBMP: return {"ビットマップ（*.bmp）|*.bmp", "bmp", true};
     case TFileDialog::SaveJPEG: return {"JPEGファイル（*.jpg）|*.jpg", "jpg", true};
+    case TFileDialog::SaveVideo: return {"MP4どうが（*.mp4）|*.mp4|WebMどうが（*.webm）|*.webm", "mp4", true};
   }
   return {};
 }

@@ -20,6 +20,7 @@ enum class TFileDialog {
   OpenBG,     // OpenBGDialog: load a background picture
   SaveBMP,    // SaveBGDialog: export the canvas as BMP
   SaveJPEG,   // SaveJPEGBGDialog: export the canvas, or every step, as JPEG
+  SaveVideo,  // the making of the drawing as a video
 };
 
 struct TFileDialogSpec {

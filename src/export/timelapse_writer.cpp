@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
+#include "fileio/system_reason.h"
+#include "fileio/temp_file.h"
 #include "model/geometry.h"
 #include "text/path_utils.h"
 
@@ -32,7 +36,10 @@ TResult Failure(const std::string& path, const std::string& why) {
 
 struct TTimelapseWriter::TState {
   std::string Path;
-  std::string Temporary;
+  // A named temporary file beside the video (the encoder opens it by name);
+  // removed unless it became the video, and one a killed export left is
+  // removed by a later one after a day.
+  TTempFile Temporary;
   AVFormatContext* Format = nullptr;
   AVCodecContext* Codec = nullptr;
   AVStream* Stream = nullptr;
@@ -40,7 +47,6 @@ struct TTimelapseWriter::TState {
   AVPacket* Packet = nullptr;
   SwsContext* Scaler = nullptr;
   std::int64_t NextPts = 0;
-  bool Finished = false;
 
   ~TState() {
     sws_freeContext(Scaler);
@@ -50,10 +56,6 @@ struct TTimelapseWriter::TState {
     if (Format) {
       if (Format->pb) avio_closep(&Format->pb);
       avformat_free_context(Format);
-    }
-    if (!Finished && !Temporary.empty()) {
-      std::error_code ec;
-      std::filesystem::remove(Temporary, ec);
     }
   }
 
@@ -85,8 +87,14 @@ TResult TTimelapseWriter::Open(const std::string& path, int fps) {
   const std::string extension = ExtensionOf(path);
   const bool webm = extension == ".webm" || extension == ".WEBM";
   if (!webm && extension != ".mp4" && extension != ".MP4") return Failure(path, "the name must end in .mp4 or .webm");
-  s.Temporary = path + ".part";
-  int status = avformat_alloc_output_context2(&s.Format, nullptr, webm ? "webm" : "mp4", s.Temporary.c_str());
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  RemoveStaleTempFiles(folder);
+  if (const int error = s.Temporary.Create(folder, TTempFile::TKind::Named); error != 0) {
+    return Failure(path, SystemReason(error));
+  }
+  const std::string temporary = s.Temporary.Path().string();
+  int status = avformat_alloc_output_context2(&s.Format, nullptr, webm ? "webm" : "mp4", temporary.c_str());
   if (status < 0 || !s.Format) return Failure(path, AvError(status));
   const AVCodec* codec = avcodec_find_encoder(webm ? AV_CODEC_ID_VP9 : AV_CODEC_ID_H264);
   if (!codec) return Failure(path, webm ? "no VP9 encoder" : "no H.264 encoder");
@@ -115,7 +123,7 @@ TResult TTimelapseWriter::Open(const std::string& path, int fps) {
   if (!s.Stream) return Failure(path, "no stream");
   s.Stream->time_base = s.Codec->time_base;
   if ((status = avcodec_parameters_from_context(s.Stream->codecpar, s.Codec)) < 0) return Failure(path, AvError(status));
-  if ((status = avio_open(&s.Format->pb, s.Temporary.c_str(), AVIO_FLAG_WRITE)) < 0) {
+  if ((status = avio_open(&s.Format->pb, temporary.c_str(), AVIO_FLAG_WRITE)) < 0) {
     return Failure(path, AvError(status));
   }
   if ((status = avformat_write_header(s.Format, nullptr)) < 0) return Failure(path, AvError(status));
@@ -161,10 +169,10 @@ TResult TTimelapseWriter::Finish() {
   if (status < 0) return Failure(s.Path, AvError(status));
   if ((status = av_write_trailer(s.Format)) < 0) return Failure(s.Path, AvError(status));
   if ((status = avio_closep(&s.Format->pb)) < 0) return Failure(s.Path, AvError(status));
-  std::error_code ec;
-  std::filesystem::rename(s.Temporary, s.Path, ec);
-  if (ec) return Failure(s.Path, ec.message());
-  s.Finished = true;
+  // On the disk before it takes the name, as every file Mirel writes.
+  if (::fsync(s.Temporary.Fd()) != 0) return Failure(s.Path, SystemReason(errno));
+  if (const int error = s.Temporary.MoveTo(s.Path); error != 0) return Failure(s.Path, SystemReason(error));
+  if (const int error = s.Temporary.Close(); error != 0) return Failure(s.Path, SystemReason(error));
   return TResult::Done();
 }
 

@@ -13,6 +13,7 @@ void TMirelForm::ConnectExport() {
   connect(menus_.Save2JPEGMenu, &QAction::triggered, this, &TMirelForm::Save2JPEGMenuClick);
   connect(menus_.SaveAllProcessMenu, &QAction::triggered, this,
           &TMirelForm::SaveAllProcessMenuClick);
+  connect(menus_.SaveMovieMenu, &QAction::triggered, this, &TMirelForm::SaveMovieMenuClick);
   connect(menus_.ShowDataMenu, &QAction::triggered, this, &TMirelForm::ShowDataMenuClick);
   connect(controls_.ClearMemoBtn, &QPushButton::clicked, this, &TMirelForm::ClearMemoBtnClick);
 }
@@ -33,6 +34,13 @@ void TMirelForm::SaveAllProcessMenuClick() {
   Run([this] {
     editor_->SaveAllProcessMenuClick();
     // However the series ended, the window takes input again.
+    view_->SetBusy(false);
+  });
+}
+
+void TMirelForm::SaveMovieMenuClick() {
+  Run([this] {
+    editor_->SaveMovieMenuClick();
     view_->SetBusy(false);
   });
 }

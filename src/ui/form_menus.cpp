@@ -51,6 +51,8 @@ TFormMenus BuildMenus(QMenuBar& bar) {
   m.SaveAllProcessMenu = AddItem(*m.ToolMenu, "SaveAllProcessMenu", "全過程をJPEGに書き出す");
   m.ToolMenu->addSeparator();
   m.ExitByForce = AddItem(*m.ToolMenu, "ExitByForce", "無理やり終わる");
+  m.ToolMenu->addSeparator();
+  m.SaveMovieMenu = AddItem(*m.ToolMenu, "SaveMovieMenu", "全過程を動画に書き出す");
   return m;
 }
 

@@ -29,6 +29,7 @@ struct TFormMenus {
   QAction* Save2JPEGMenu = nullptr;
   QAction* SaveAllProcessMenu = nullptr;
   QAction* ExitByForce = nullptr;
+  QAction* SaveMovieMenu = nullptr;  // the making of the drawing as a video: the last item
 };
 
 // The log item's captions: at start, while the log is shown, after it is hidden.

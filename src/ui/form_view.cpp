@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "export/bmp_encoder.h"
 #include "export/picture_file.h"
+#include "ui/frame_sinks.h"
 #include "render/canvas_font.h"
 #include "render/figure_drawing.h"
 #include "text/cp932.h"
@@ -143,15 +144,59 @@ TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
 
 void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }
 
-void TFormView::SetBusy(bool busy) {
-  if (busy == busy_) return;
-  busy_ = busy;
-  window_.setEnabled(!busy);
-  if (busy) {
+std::unique_ptr<IFrameSink> TFormView::StartSeries(const std::string& chosenPath) {
+  return MakeSeriesSink([this]() -> const QImage& { return backBuffer_.Image(); }, chosenPath);
+}
+
+std::unique_ptr<IFrameSink> TFormView::StartVideo(const std::string& path, int fps) {
+  return MakeVideoSink([this]() -> const QImage& { return backBuffer_.Image(); }, path, fps);
+}
+
+bool TFormView::ShowProgress(int done, int total) {
+  if (total <= 0) {
+    delete progress_.data();
+    return true;
+  }
+  if (!progress_) {
+    progress_ = new QProgressDialog(&window_);
+    progress_->setObjectName(QStringLiteral("ProgressDialog"));
+    progress_->setWindowTitle(QString::fromUtf8("かきだし"));
+    progress_->setCancelButtonText(QString::fromUtf8("やめる"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setMinimumDuration(progressDelay_);
+    progress_->setRange(0, total);
+    progress_->setValue(0);  // the dialog's clock starts
+  }
+  progress_->setLabelText(QString::fromUtf8("かきだしています… %1 / %2").arg(done).arg(total));
+  // Once the dialog shows, this lets it, its button and the canvas be drawn
+  // and answer.
+  progress_->setValue(done);
+  if (progress_->isVisible() && !window_.isEnabled()) {
+    // The dialog holds the window now; a disabled window would disable the
+    // dialog and its cancel button too.
+    window_.setEnabled(true);
+    SetWaitCursor(false);
+  }
+  return !progress_->wasCanceled();
+}
+
+void TFormView::SetWaitCursor(bool on) {
+  if (on == waitCursor_) return;
+  waitCursor_ = on;
+  if (on) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   } else {
     QApplication::restoreOverrideCursor();
   }
+}
+
+void TFormView::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  window_.setEnabled(!busy);
+  SetWaitCursor(busy);
 }
 
 }  // namespace mirel

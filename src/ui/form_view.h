@@ -4,6 +4,8 @@
 // stamp preview, the date boxes, picture files, the clipboard and the busy
 // state.
 #include <QImage>
+#include <QPointer>
+#include <QProgressDialog>
 
 #include "editor/editor_view.h"
 #include "export/background_picture.h"
@@ -43,14 +45,19 @@ class TFormView final : public IEditorView {
   TResult SavePicture(TPictureKind kind, const std::string& path,
                       const std::string& backupName) override;
   void CopyToClipboard() override;
+  std::unique_ptr<IFrameSink> StartSeries(const std::string& chosenPath) override;
+  std::unique_ptr<IFrameSink> StartVideo(const std::string& path, int fps) override;
+  bool ShowProgress(int done, int total) override;
   void SetBusy(bool busy) override;
 
   bool Busy() const { return busy_; }
+  void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
   // BackBuffer as last composed.
   const QImage& BackBufferImage() const { return backBuffer_.Image(); }
 
  private:
   void Compose();
+  void SetWaitCursor(bool on);
 
   QWidget& window_;
   const TFormControls& controls_;
@@ -62,6 +69,10 @@ class TFormView final : public IEditorView {
   TFrameComposer composer_;
   TJpegEncoder jpeg_;
   bool busy_ = false;
+  bool waitCursor_ = false;
+  // Shown while a long export runs; its cancel button stops it.
+  QPointer<QProgressDialog> progress_;
+  int progressDelay_ = 400;
 };
 
 }  // namespace mirel

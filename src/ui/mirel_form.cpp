@@ -86,6 +86,8 @@ void TMirelForm::FormCreate(const QString& commandLineFile, const QString& recov
 
 const QImage& TMirelForm::BackBufferImage() const { return view_->BackBufferImage(); }
 
+void TMirelForm::SetProgressDelay(int milliseconds) { view_->SetProgressDelay(milliseconds); }
+
 void TMirelForm::SetOuterSize(int width, int height) {
   outerSize_ = QSize(width, height);
   // The frame is known once the window system has framed the window; until

@@ -33,6 +33,9 @@ class TMirelForm final : public QMainWindow {
   const TEditor& Editor() const { return *editor_; }
   // BackBuffer as the last repaint composed it.
   const QImage& BackBufferImage() const;
+  // How long a long export runs before its progress dialog shows; short
+  // ones finish without it.
+  void SetProgressDelay(int milliseconds);
 
  signals:
   // The editor ended the program with this exit status.
@@ -90,6 +93,7 @@ class TMirelForm final : public QMainWindow {
   void Save2BMPMenuClick();
   void Save2JPEGMenuClick();
   void SaveAllProcessMenuClick();
+  void SaveMovieMenuClick();
   void ShowDataMenuClick();
   void ClearMemoBtnClick();
 

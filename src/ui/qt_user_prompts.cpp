@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -41,6 +42,7 @@ QString DialogTitle(TFileDialog dialog) {
     case TFileDialog::OpenBG: return QStringLiteral("はいけいをよみこむ");
     case TFileDialog::SaveBMP: return QStringLiteral("BMPに書き出す");
     case TFileDialog::SaveJPEG: return QStringLiteral("JPEGに書き出す");
+    case TFileDialog::SaveVideo: return QStringLiteral("動画に書き出す");
   }
   return {};
 }
@@ -98,7 +100,15 @@ std::optional<std::string> TQtUserPrompts::RunFileDialog(TFileDialog kind, int f
   const QStringList filters = QtNameFilters(settings.Filter);
   dialog.setNameFilters(filters);
   if (filterIndex >= 1 && filterIndex <= filters.size()) dialog.selectNameFilter(filters[filterIndex - 1]);
-  if (!settings.DefaultExtension.empty()) dialog.setDefaultSuffix(Text(settings.DefaultExtension));
+  if (!settings.DefaultExtension.empty()) {
+    dialog.setDefaultSuffix(Text(settings.DefaultExtension));
+    // A name typed without extension takes the kind of file chosen below
+    // (the video dialog offers two).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+      if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+    });
+  }
   if (const auto preset = fileNames_.find(kind); preset != fileNames_.end()) {
     dialog.selectFile(preset->second);
   }

@@ -1,13 +1,68 @@
 #include "editor/editor_fixture.h"
 
+#include "text/picture_names.h"
+
 namespace mirel::test {
+
+namespace {
+
+// Frames recorded as SavePicture records them (a series), or kept aside
+// until the video is finished.
+class TRecordingSink final : public IFrameSink {
+ public:
+  TRecordingSink(TRecordingView& view, std::string chosenPath, bool video)
+      : view_(view), chosen_(std::move(chosenPath)), video_(video) {}
+  bool AddFrame(int step, int times) override {
+    if (video_) {
+      frames_.push_back(view_.Shown() + " x" + std::to_string(times));
+      return true;
+    }
+    const std::string name = SeriesFrameName(chosen_, step);
+    if (view_.SavePicture(TPictureKind::Jpeg, name, {}).Ok) return true;
+    failed_ = name;
+    return false;
+  }
+  TFramesResult Finish() override {
+    TFramesResult result;
+    if (video_ && view_.FailingPaths.contains(chosen_)) failed_ = chosen_;
+    result.Ok = failed_.empty();
+    result.File = failed_;
+    if (video_ && result.Ok) {
+      view_.VideoPath = chosen_;
+      view_.VideoFrames = frames_;
+    }
+    return result;
+  }
+
+ private:
+  TRecordingView& view_;
+  std::string chosen_;
+  bool video_;
+  std::vector<std::string> frames_;
+  std::string failed_;
+};
+
+}  // namespace
+
+std::string TRecordingView::Shown() const {
+  const std::string marks = Editor && Editor->SelectedFig() ? " marked" : "";
+  return Background + "/" + std::to_string(Editor ? Editor->Document().FigList.Count() : 0) + marks;
+}
 
 TResult TRecordingView::SavePicture(TPictureKind, const std::string& path, const std::string& backup) {
   if (FailingPaths.contains(path)) return TResult::Failed({}, "disk full");
   if (!backup.empty() && Written.contains(path)) Backups.push_back(backup);
-  const std::string marks = Editor && Editor->SelectedFig() ? " marked" : "";
-  Written[path] = Background + "/" + std::to_string(Editor ? Editor->Document().FigList.Count() : 0) + marks;
+  Written[path] = Shown();
   return TResult::Done();
+}
+
+std::unique_ptr<IFrameSink> TRecordingView::StartSeries(const std::string& chosenPath) {
+  return std::make_unique<TRecordingSink>(*this, chosenPath, false);
+}
+
+std::unique_ptr<IFrameSink> TRecordingView::StartVideo(const std::string& path, int fps) {
+  EXPECT_EQ(fps, TEditor::kMovieFps);
+  return std::make_unique<TRecordingSink>(*this, path, true);
 }
 
 TClock FixedClock() {

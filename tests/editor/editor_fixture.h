@@ -77,6 +77,13 @@ class TRecordingView final : public IEditorView {
   std::set<std::string> FailingPaths;
   std::vector<std::string> Backups;
   const TEditor* Editor = nullptr;  // to describe what a written picture shows
+  // Long exports: the video's path and frames ("background/count xtimes"),
+  // kept only when it was finished; the progress shown ("done/total"); the
+  // user cancels when CancelAt frames are done.
+  std::string VideoPath;
+  std::vector<std::string> VideoFrames;
+  std::vector<std::string> Progress;
+  int CancelAt = -1;
 
   int LoadBackground(const std::string& name) override {
     if (Undecodable.contains(name)) return kBackgroundUndecodable;
@@ -107,6 +114,13 @@ class TRecordingView final : public IEditorView {
   void SetCaption(const std::string& caption) override { Caption = caption; }
   TResult SavePicture(TPictureKind kind, const std::string& path, const std::string& backup) override;
   void CopyToClipboard() override { Clipboard = true; }
+  std::unique_ptr<IFrameSink> StartSeries(const std::string& chosenPath) override;
+  std::unique_ptr<IFrameSink> StartVideo(const std::string& path, int fps) override;
+  bool ShowProgress(int done, int total) override {
+    Progress.push_back(std::to_string(done) + "/" + std::to_string(total));
+    return done != CancelAt;
+  }
+  std::string Shown() const;  // the background and the figure count, " marked" with a mark
   void SetBusy(bool busy) override { Busy.push_back(busy ? "on" : "off"); }
 };
 

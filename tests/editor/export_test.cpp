@@ -63,5 +63,36 @@ TEST_F(TEditorTest, SeriesThatFailsStopsThereNamesTheFileAndKeepsTheWholeDrawing
   EXPECT_TRUE(view.Busy.empty());
 }
 
+TEST_F(TEditorTest, LongExportsShowProgressAndACancelKeepsTheFramesWrittenAndTheWholeDrawing) {
+  for (int x : {10, 30, 50, 70}) DrawRect({x, 10}, {x + 10, 20});
+  View.CancelAt = 2;
+  User.Files = {"/out/s.jpg", "/out/v.mp4"};
+  EXPECT_FALSE(Editor.SaveAllProcessMenuClick().Ok);
+  EXPECT_EQ(View.Written, (std::map<std::string, std::string>{{"s001.jpg", "/1"}, {"s002.jpg", "/2"}}));
+  EXPECT_EQ(View.Progress, (std::vector<std::string>{"1/4", "2/4", "0/0"}));
+  // A cancelled video is no video; the user was not told of a failure.
+  EXPECT_FALSE(Editor.SaveMovieMenuClick().Ok);
+  EXPECT_TRUE(View.VideoPath.empty());
+  EXPECT_TRUE(User.Notices.empty());
+  EXPECT_EQ(View.Busy, (std::vector<std::string>{"on", "off", "on", "off"}));
+  EXPECT_EQ(Figures().Count(), 4);
+}
+
+TEST_F(TEditorTest, VideoRunsFromTheBlankCanvasAndHoldsTheFinishedPicture) {
+  DrawRect({10, 10}, {20, 20});
+  DrawRect({30, 10}, {40, 20});
+  SelectAt({10, 10});
+  User.Files = {"/out/v.mp4", "/full/v.mp4"};
+  ASSERT_TRUE(Editor.SaveMovieMenuClick().Ok);
+  EXPECT_EQ(User.Dialogs.back(), TFileDialog::SaveVideo);
+  EXPECT_EQ(View.VideoPath, "/out/v.mp4");
+  EXPECT_EQ(View.VideoFrames, (std::vector<std::string>{"/0 x1", "/1 x1", "/2 x20"}));
+  EXPECT_EQ(View.Progress, (std::vector<std::string>{"1/3", "2/3", "3/3", "0/0"}));
+  View.FailingPaths = {"/full/v.mp4"};
+  EXPECT_FALSE(Editor.SaveMovieMenuClick().Ok);
+  EXPECT_EQ(User.Notices, std::vector<std::string>{"どうがを かきだせませんでした：/full/v.mp4"});
+  EXPECT_EQ(Figures().Count(), 2);
+}
+
 }  // namespace
 }  // namespace mirel::test

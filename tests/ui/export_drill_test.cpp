@@ -78,7 +78,8 @@ TEST_F(TExportDrillTest, PicturesAndSeriesUnderFaults) {
     const char* Written;  // the first file the export writes
   } exports[] = {{"Save2BMPMenu", "e.bmp", "e.bmp"},
                  {"Save2JPEGMenu", "e.jpg", "e.jpg"},
-                 {"SaveAllProcessMenu", "s.jpg", "s001.jpg"}};
+                 {"SaveAllProcessMenu", "s.jpg", "s001.jpg"},
+                 {"SaveMovieMenu", "v.mp4", "v.mp4"}};
   for (TFault fault : {TFault::ReadOnlyFolder, TFault::FullDisk}) {
     for (const auto& e : exports) {
       SCOPED_TRACE(std::string(e.Menu) + (fault == TFault::FullDisk ? " on a full disk" : " in a read-only folder"));

@@ -4,10 +4,16 @@
 #include <QClipboard>
 #include <QImageReader>
 #include <QTest>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "datafile/temp_folder.h"
 #include "ui/form_fixture.h"
+#include "text/picture_names.h"
 #include "ui/paint_box.h"
 
 namespace mirel::test {
@@ -97,6 +103,58 @@ TEST_F(TExportTest, ASeriesThatFailsStopsThereAndGivesTheWindowBack) {
   EXPECT_NE(User().Notices.front().find("s002.jpg"), std::string::npos) << User().Notices.front();
   EXPECT_TRUE(Form().isEnabled());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The user presses やめる once the progress dialog has counted `frames`.
+void CancelAfter(TMirelForm& form, int frames) {
+  auto* timer = new QTimer(&form);
+  QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, frames] {
+    auto* dialog = form.findChild<QProgressDialog*>(QStringLiteral("ProgressDialog"));
+    if (!dialog || dialog->value() < frames) return;
+    QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    timer->deleteLater();
+  });
+  timer->start(0);
+}
+
+TEST_F(TExportTest, LongExportsShowProgressAndACancelLeavesOnlyWholeFiles) {
+  DrawRectangles(40);
+  Form().SetProgressDelay(0);
+  CancelAfter(Form(), 5);
+  User().Files = {Path("s.jpg")};
+  Choose("SaveAllProcessMenu");
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_.Path())) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  ASSERT_GE(names.size(), 4u);
+  ASSERT_LT(names.size(), 40u);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(names[i], SeriesFrameName("s.jpg", static_cast<int>(i) + 1));
+    EXPECT_EQ(QImageReader(QString::fromStdString(Path(names[i].c_str()))).read().size(), QSize(640, 480));
+  }
+  CancelAfter(Form(), 5);
+  User().Files = {Path("v.mp4")};
+  Choose("SaveMovieMenu");
+  EXPECT_FALSE(fs::exists(folder_ / "v.mp4"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), {}), static_cast<long>(names.size()));
+  EXPECT_TRUE(User().Notices.empty());
+  EXPECT_EQ(Form().findChild<QProgressDialog*>(), nullptr);
+  EXPECT_TRUE(Form().isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(Steps(), 40);
+}
+
+TEST_F(TExportTest, TheVideoItemWritesAVideoOfTheMaking) {
+  DrawRectangles(3);
+  User().Files = {Path("v.mp4")};
+  Choose("SaveMovieMenu");
+  ASSERT_EQ(User().Dialogs.back(), TFileDialog::SaveVideo);
+  std::ifstream video(folder_ / "v.mp4", std::ios::binary);
+  std::string head(8, '\0');
+  video.read(head.data(), 8);
+  EXPECT_EQ(head.substr(4), "ftyp");  // an MP4 file
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), {}), 1);
+  EXPECT_TRUE(User().Notices.empty());
 }
 
 }  // namespace

@@ -96,6 +96,7 @@ TEST_F(TFormTest, MenusCarryTheirCaptions) {
       {"Save2JPEGMenu", "画面をJPEGに書き出す"},
       {"SaveAllProcessMenu", "全過程をJPEGに書き出す"},
       {"ExitByForce", "無理やり終わる"},
+      {"SaveMovieMenu", "全過程を動画に書き出す"},
   };
   for (const auto& i : items) EXPECT_EQ(Item(i.name)->text(), QString::fromUtf8(i.caption)) << i.name;
 }

@@ -1,0 +1,68 @@
+#include "ui/frame_sinks.h"
+
+#include "export/series_writer.h"
+#include "export/timelapse_writer.h"
+#include "text/picture_names.h"
+
+namespace mirel {
+namespace {
+
+// The editor words the message for the user, naming the file.
+TFramesResult FailedAt(const std::string& file, std::string detail) {
+  TFramesResult result;
+  result.Ok = false;
+  result.File = file;
+  result.Detail = std::move(detail);
+  return result;
+}
+
+class TSeriesSink final : public IFrameSink {
+ public:
+  TSeriesSink(TCanvasSource canvas, std::string chosenPath)
+      : canvas_(std::move(canvas)), chosen_(std::move(chosenPath)) {}
+  bool AddFrame(int step, int) override { return writer_.Add(canvas_(), SeriesFrameName(chosen_, step)); }
+  TFramesResult Finish() override {
+    const TSeriesResult written = writer_.Finish();
+    if (!written.Ok) return FailedAt(written.FailedFile, written.Detail);
+    return {};
+  }
+
+ private:
+  TCanvasSource canvas_;
+  std::string chosen_;
+  TPictureSeriesWriter writer_;  // dropped unfinished, it writes no more
+};
+
+class TVideoSink final : public IFrameSink {
+ public:
+  TVideoSink(TCanvasSource canvas, std::string path, int fps) : canvas_(std::move(canvas)), path_(std::move(path)) {
+    state_ = video_.Open(path_, fps);
+  }
+  bool AddFrame(int, int times) override {
+    if (state_.Ok) state_ = video_.AddFrame(canvas_(), times);
+    return state_.Ok;
+  }
+  TFramesResult Finish() override {
+    if (state_.Ok) state_ = video_.Finish();
+    if (!state_.Ok) return FailedAt(path_, state_.Detail);
+    return {};
+  }
+
+ private:
+  TCanvasSource canvas_;
+  std::string path_;
+  TTimelapseWriter video_;  // dropped unfinished, it leaves no file
+  TResult state_;
+};
+
+}  // namespace
+
+std::unique_ptr<IFrameSink> MakeSeriesSink(TCanvasSource canvas, std::string chosenPath) {
+  return std::make_unique<TSeriesSink>(std::move(canvas), std::move(chosenPath));
+}
+
+std::unique_ptr<IFrameSink> MakeVideoSink(TCanvasSource canvas, const std::string& path, int fps) {
+  return std::make_unique<TVideoSink>(std::move(canvas), path, fps);
+}
+
+}  // namespace mirel
