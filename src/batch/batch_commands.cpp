@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <span>
 
 #include "batch/background_warnings.h"
@@ -96,6 +97,9 @@ int RunDumpCommand(const TBatchOptions& options) {
   if (!ReadInto(drawing, options)) return kExitFailed;
   const std::optional<int> step = TargetStep(drawing, options);
   if (!step) return kExitUsage;
+  // One rebuild and no other: copies kept for later rebuilds would only
+  // cost memory (as much again as the drawing, many times over).
+  drawing.Document.Replay.SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
   const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);
