@@ -4,12 +4,11 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <span>
 
 #include "batch/background_warnings.h"
@@ -98,20 +97,24 @@ int RunDumpCommand(const TBatchOptions& options) {
   if (!ReadInto(drawing, options)) return kExitFailed;
   const std::optional<int> step = TargetStep(drawing, options);
   if (!step) return kExitUsage;
+  // One rebuild and no other: copies kept for later rebuilds would only
+  // cost memory (as much again as the drawing, many times over).
+  drawing.Document.Replay.SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
   const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);
-  const QJsonObject json{
-      {"StepCount", drawing.History.GetStepCount()},
-      {"Step", *step},
-      {"NextFigureID", drawing.History.NextFigureID},
-      {"DateYMD", QString::fromStdString(rebuilt.Dates.DateYMD)},
-      {"DateHMS", QString::fromStdString(rebuilt.Dates.DateHMS)},
-      {"Background", Cp932ToQString(rebuilt.BackgroundFile)},
-      {"Figures", FigureListToJson(drawing.FigList)},
-      {"Deleted", FigureListToJson(drawing.DeletedFigList)},
-  };
-  std::cout << QJsonDocument(json).toJson(QJsonDocument::Indented).toStdString();
+  // Figure by figure as it is written: a long drawing's JSON is many times
+  // the size of its data file. Members in QJsonObject's order, by key.
+  TIndentedJsonStream json(std::cout);
+  json.Member("Background", Cp932ToQString(rebuilt.BackgroundFile));
+  json.Member("DateHMS", QString::fromStdString(rebuilt.Dates.DateHMS));
+  json.Member("DateYMD", QString::fromStdString(rebuilt.Dates.DateYMD));
+  StreamFigureList(json, "Deleted", drawing.DeletedFigList);
+  StreamFigureList(json, "Figures", drawing.FigList);
+  json.Member("NextFigureID", drawing.History.NextFigureID);
+  json.Member("Step", *step);
+  json.Member("StepCount", drawing.History.GetStepCount());
+  json.End();
   return OutputStatus(options, warnings);
 }
 

@@ -1,11 +1,13 @@
 // mirel-batch: reads Mirel data files and replays, describes, renders and
 // exports them without a window.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "batch/batch_commands.h"
 #include "batch/native_arguments.h"
@@ -45,16 +47,27 @@ bool NamesAFile(const std::string& output) {
          !std::filesystem::is_directory(output, ec);
 }
 
+// Only the commands that compose pictures need fonts and a platform; the
+// others start without them, which costs a fraction of the time.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[], bool draws) {
+  std::unique_ptr<QCoreApplication> app;
+  if (draws) {
+    // Headless: pictures and fonts without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  QCoreApplication::setApplicationName("mirel-batch");
+  return app;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Headless: pictures and fonts without a display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(FilterQtMessages);
   // A file size limit then fails a write with a message instead of killing.
   mirel::IgnoreFileSizeSignal();
-  QGuiApplication app(argc, argv);
-  QGuiApplication::setApplicationName("mirel-batch");
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Replays, describes and exports Mirel data files.");
@@ -134,6 +147,8 @@ int main(int argc, char* argv[]) {
                       parser.value(outputOption));
   }
 
+  const bool draws = command == "render" || command == "frames" || video;
+  const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv, draws);
   int status = mirel::kExitOk;
   if (command == "log") {
     status = mirel::RunLogCommand(options);

@@ -57,6 +57,14 @@ QJsonObject FigureToJson(const TFigData& figure) {
   return json;
 }
 
+void StreamFigureList(TIndentedJsonStream& json, const QString& key, const TFigList& list) {
+  json.BeginArray(key);
+  for (const TFigItem* item = list.GetNext(list.GetHead()); item; item = item->Next()) {
+    json.Element(FigureToJson(item->Data));
+  }
+  json.EndArray();
+}
+
 QJsonArray FigureListToJson(const TFigList& list) {
   QJsonArray figures;
   for (const TFigItem* item = list.GetNext(list.GetHead()); item; item = item->Next()) {

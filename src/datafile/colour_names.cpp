@@ -78,6 +78,10 @@ static_assert(std::adjacent_find(kColors.begin(), kColors.end(),
                                  }) == kColors.end(),
               "each colour value has one identifier");
 
+static_assert(std::all_of(kColors.begin(), kColors.end(),
+                          [](const TColorName& c) { return c.Name.starts_with("cl"); }),
+              "every identifier begins with cl");
+
 constexpr char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -97,6 +101,8 @@ std::string_view ColorIdentifier(TColor color) {
 }
 
 std::optional<TColor> ColorFromIdentifier(std::string_view name) {
+  // Most colour lines are numbers: they are told apart at the first letter.
+  if (name.empty() || Lower(name[0]) != 'c') return std::nullopt;
   for (const TColorName& c : kColors) {
     if (EqualsIgnoringCase(c.Name, name)) return c.Value;
   }

@@ -1,30 +1,62 @@
 #include "datafile/data_output.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "datafile/colour_names.h"
 
 namespace mirel {
+namespace {
+
+// Enough for any 64-bit number with its sign.
+constexpr std::size_t kNumberRoom = 24;
+constexpr std::size_t kLineEnd = 2;  // CR LF
+// Lines are formatted in a buffer of this size that stays in the cache and
+// then appended to the text in one piece. 15 x 4 KiB: a string starts with
+// room for 15 bytes and doubles, so the text grows through the same sizes as
+// when appended line by line, which the allocator is known to reuse well.
+constexpr std::size_t kMemoryChunk = 15 * 4096;
+// Beyond the chunk, so that most lines fit before the buffer is passed on.
+constexpr std::size_t kLineRoom = 4096;
+
+char* PutInt(char* at, std::int64_t value) { return std::to_chars(at, at + kNumberRoom, value).ptr; }
+
+// printf's "%0<width>d": the sign counts towards the width.
+char* PutPadded(char* at, std::int64_t value, int width) {
+  char digits[kNumberRoom];
+  const char* end = PutInt(digits, value);
+  const char* first = digits;
+  if (value < 0) {
+    *at++ = '-';
+    ++first;
+    --width;
+  }
+  const auto length = static_cast<int>(end - first);
+  if (width > length) at = std::fill_n(at, width - length, '0');
+  return std::copy(first, end, at);
+}
+
+}  // namespace
+
+TDataOutput::TDataOutput() : TDataOutput(Sink{}, kMemoryChunk) {}
 
 TDataOutput::TDataOutput(Sink sink, std::size_t chunk) : sink_(std::move(sink)), chunk_(chunk) {
-  buffer_.reserve(chunk_ + 4096);
+  buffer_.resize(chunk_ + kLineRoom);
 }
 
 void TDataOutput::Line(std::string_view text) {
-  buffer_.append(text);
-  EndLine();
+  char* at = Room(text.size() + kLineEnd);
+  if (!text.empty()) std::memcpy(at, text.data(), text.size());
+  EndLine(at + text.size());
 }
 
-void TDataOutput::IntLine(std::int64_t value) {
-  AppendInt(value);
-  EndLine();
-}
+void TDataOutput::IntLine(std::int64_t value) { EndLine(PutInt(Room(kNumberRoom + kLineEnd), value)); }
 
 void TDataOutput::PointLine(const TPoint& point) {
-  AppendInt(point.X);
-  buffer_.push_back(' ');
-  AppendInt(point.Y);
-  EndLine();
+  char* at = PutInt(Room(2 * kNumberRoom + 1 + kLineEnd), point.X);
+  *at++ = ' ';
+  EndLine(PutInt(at, point.Y));
 }
 
 void TDataOutput::ColorLine(TColor color) {
@@ -34,52 +66,54 @@ void TDataOutput::ColorLine(TColor color) {
     return;
   }
   static constexpr char kHex[] = "0123456789ABCDEF";
-  char text[9] = {'$'};
-  for (int i = 0; i < 8; ++i) text[1 + i] = kHex[(color >> (28 - 4 * i)) & 0xF];
-  Line(std::string_view(text, sizeof text));
+  char* at = Room(9 + kLineEnd);
+  *at++ = '$';
+  for (int i = 0; i < 8; ++i) *at++ = kHex[(color >> (28 - 4 * i)) & 0xF];
+  EndLine(at);
 }
 
 void TDataOutput::TimeLine(std::int32_t year, int month, int day, int hour, int minute,
                            int second, int hundredths) {
-  AppendPadded(year, 4);
+  char* at = PutPadded(Room(7 * (kNumberRoom + 1) + kLineEnd), year, 4);
   for (int field : {month, day, hour, minute, second, hundredths}) {
-    buffer_.push_back(' ');
-    AppendPadded(field, 2);
+    *at++ = ' ';
+    at = PutPadded(at, field, 2);
   }
-  EndLine();
+  EndLine(at);
 }
 
 bool TDataOutput::Flush() {
-  if (sink_ && !buffer_.empty()) {
-    if (!failed_ && !sink_(buffer_)) failed_ = true;
-    buffer_.clear();
+  if (used_ > 0) {
+    const std::string_view bytes(buffer_.data(), used_);
+    if (!sink_) {
+      text_.append(bytes);
+    } else if (!failed_ && !sink_(bytes)) {
+      failed_ = true;
+    }
+    used_ = 0;
   }
   return !failed_;
 }
 
-void TDataOutput::AppendInt(std::int64_t value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  buffer_.append(digits, result.ptr);
+const std::string& TDataOutput::Text() {
+  Flush();
+  return text_;
 }
 
-void TDataOutput::AppendPadded(std::int64_t value, int width) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
-  const bool negative = value < 0;
-  if (negative) {
-    buffer_.push_back('-');
-    text.remove_prefix(1);
-    --width;
+char* TDataOutput::Room(std::size_t bytes) {
+  if (buffer_.size() - used_ < bytes) {
+    Flush();
+    // Only a line longer than the buffer makes it grow.
+    if (buffer_.size() < bytes) buffer_.resize(bytes);
   }
-  for (int pad = width - static_cast<int>(text.size()); pad > 0; --pad) buffer_.push_back('0');
-  buffer_.append(text);
+  return buffer_.data() + used_;
 }
 
-void TDataOutput::EndLine() {
-  buffer_.append("\r\n", 2);
-  if (sink_ && buffer_.size() >= chunk_) Flush();
+void TDataOutput::EndLine(char* end) {
+  end[0] = '\r';
+  end[1] = '\n';
+  used_ = static_cast<std::size_t>(end + kLineEnd - buffer_.data());
+  if (used_ >= chunk_) Flush();
 }
 
 }  // namespace mirel

@@ -2,6 +2,10 @@
 // A line buffer for the data file writer. Every line ends with CR LF. Lines
 // collect in memory; with a sink, the buffer is handed on in large chunks and
 // the first sink failure sticks, so a caller checks once at the end.
+//
+// Lines are formatted straight into a reused buffer (numbers with
+// std::to_chars) that is passed on whole: writing a long history costs no
+// allocation per line.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,7 +22,7 @@ class TDataOutput {
   using Sink = std::function<bool(std::string_view bytes)>;
 
   // Collects the whole file in memory (Text()).
-  TDataOutput() = default;
+  TDataOutput();
   // Hands the bytes to `sink` whenever about `chunk` bytes have collected.
   explicit TDataOutput(Sink sink, std::size_t chunk = 256 * 1024);
 
@@ -36,15 +40,19 @@ class TDataOutput {
   // Passes what is buffered to the sink. False once any sink call failed.
   bool Flush();
   bool Failed() const { return failed_; }
-  const std::string& Text() const { return buffer_; }
+  // Without a sink: everything written so far.
+  const std::string& Text();
 
  private:
-  void AppendInt(std::int64_t value);
-  // printf's "%0<width>d": the sign counts towards the width.
-  void AppendPadded(std::int64_t value, int width);
-  void EndLine();
+  // Where the next `bytes` bytes go; they count once passed to EndLine.
+  char* Room(std::size_t bytes);
+  // Ends the line whose last byte is before `end`, which Room gave room for
+  // (CR LF included).
+  void EndLine(char* end);
 
-  std::string buffer_;
+  std::string buffer_;  // its size is the room; the first used_ bytes are written
+  std::size_t used_ = 0;
+  std::string text_;  // without a sink: what was passed on
   Sink sink_;
   std::size_t chunk_ = 0;
   bool failed_ = false;

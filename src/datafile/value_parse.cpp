@@ -1,5 +1,6 @@
 #include "datafile/value_parse.h"
 
+#include <charconv>
 #include <limits>
 
 #include "datafile/colour_names.h"
@@ -75,23 +76,20 @@ TLeadingInt ParseLeadingInt(std::string_view text, std::size_t from) {
     result.End = from;
     return result;
   }
-  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
-  std::int64_t value = 0;
-  bool overflow = false;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    if (!overflow) {
-      value = value * 10 + (text[i] - '0');
-      overflow = value > kLimit;
-    }
-  }
-  if (negative) value = -value;
-  result.End = i;
-  if (overflow || value > kLimit - 1 || value < -kLimit) {
+  // The magnitude unsigned, so that the sign's own range can be checked;
+  // from_chars takes every digit even when the number is too large.
+  std::uint64_t magnitude = 0;
+  const char* const last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data() + i, last, magnitude);
+  result.End = static_cast<std::size_t>(end - text.data());
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 31;
+  if (error != std::errc{} || magnitude > (negative ? kLimit : kLimit - 1)) {
     result.Status = TIntStatus::OutOfRange;
     return result;
   }
   result.Status = TIntStatus::Number;
-  result.Value = static_cast<std::int32_t>(value);
+  result.Value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                                    : static_cast<std::int64_t>(magnitude));
   return result;
 }
 
