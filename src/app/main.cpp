@@ -11,6 +11,7 @@
 
 #include "app/mirel_application.h"
 #include "editor/recovery_folder.h"
+#include "fileio/file_replace.h"
 #include "ui/button_icons.h"
 #include "ui/mirel_form.h"
 #include "ui/qt_user_prompts.h"
@@ -63,6 +64,9 @@ std::optional<int> ParseCommandLine(int argc, char** argv, QString& file) {
 int main(int argc, char** argv) {
   QString file;
   if (const std::optional<int> status = ParseCommandLine(argc, argv, file)) return *status;
+  // A file size limit (ulimit -f) then fails a write with a message,
+  // instead of ending the program with the drawing.
+  mirel::IgnoreFileSizeSignal();
   mirel::TMirelApplication app(argc, argv);
   QCoreApplication::setApplicationName(QString::fromLatin1(mirel::kApplicationTitle));
   QCoreApplication::setApplicationVersion(QStringLiteral(MIREL_VERSION));

@@ -157,6 +157,9 @@ class TEditor {
   // is set aside as recovered-YYYYMMDD-HHMMSS.mrl), then keeps this window's
   // journal there.
   void StartRecovery(const std::string& folder);
+  // After each command: when the journal could no longer be written, the
+  // user is told once, and again only after it has worked in between.
+  void TellJournalTrouble();
 
   // ---- Playback ----
   void ForwardBtnClick();
@@ -218,6 +221,7 @@ class TEditor {
   TEditorMode mode_ = mdDraw;
   std::uint8_t tool_ = kSelectionTool;
   bool polylineActive_ = false;
+  bool journalTroubleTold_ = false;
   bool dragging_ = false;
   TPoint dragAnchor_;
   TPoint dragStart_;

@@ -25,6 +25,8 @@ inline constexpr std::string_view kNoFurtherBack = "これより後ろにいく�
 // Crash recovery
 inline constexpr std::string_view kRecoverDrawing = "まえに かいていた えが のこっています。もどしますか？";
 inline constexpr std::string_view kNoJournal = "かいている えを まもる きろくが つくれません。こまめに ほぞんしてください";
+inline constexpr std::string_view kJournalFailed =
+    "かいている えを まもる きろくが かけなくなりました（ディスクが いっぱい かもしれません）。えを ほぞんしてください";
 // Files
 inline constexpr std::string_view kWrongFileKind = "ファイルけいしきがちがいます";
 inline constexpr std::string_view kNoReadWhilePlaying = "さいせい中はファイルをよみこめません";

@@ -48,4 +48,11 @@ void TEditor::StartRecovery(const std::string& folder) {
   if (recovered) RemoveLeftJournal(*recovered);
 }
 
+void TEditor::TellJournalTrouble() {
+  const TRecoveryJournal* journal = doc_.Journal();
+  const bool failing = journal && journal->Failed();
+  if (failing && !journalTroubleTold_) prompts_.Notice(msg::kJournalFailed);
+  journalTroubleTold_ = failing;
+}
+
 }  // namespace mirel

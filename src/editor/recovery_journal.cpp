@@ -17,6 +17,9 @@ namespace {
 // Syncing costs more than a record; a few times a second keeps a power
 // loss from taking more than a moment of drawing.
 constexpr std::chrono::milliseconds kSyncInterval{250};
+// After a failed write (a full disk), the journal is written whole again at
+// the next record, but not more often than this: each try writes it all.
+constexpr std::chrono::seconds kRetryInterval{5};
 
 std::filesystem::path UniqueJournalPath(const std::filesystem::path& folder, std::string_view prefix) {
   // The process and a random part: several windows of one process, and a
@@ -119,12 +122,20 @@ bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& deta
 
 void TRecoveryJournal::Rewrite(const THistoryList& history) {
   std::string detail;
-  if (!WriteWhole(history, detail)) failed_ = true;
+  lastTry_ = std::chrono::steady_clock::now();
+  if (!WriteWhole(history, detail)) {
+    failed_ = true;
+    return;
+  }
   CatchUp(history);
 }
 
 void TRecoveryJournal::CatchUp(const THistoryList& history) {
-  if (failed_ || !file_.IsOpen()) return;
+  if (!file_.IsOpen()) return;
+  if (failed_) {
+    if (std::chrono::steady_clock::now() - lastTry_ >= kRetryInterval) Rewrite(history);
+    return;
+  }
   if (history.Generation() != generation_ || history.GetStepCount() < written_) {
     // Records were released behind the journal's back: start again.
     Rewrite(history);
@@ -143,6 +154,7 @@ void TRecoveryJournal::CatchUp(const THistoryList& history) {
     // Cut off any half-written record so the file stays readable to its end.
     if (::ftruncate(file_.Descriptor(), size_) == 0) ::lseek(file_.Descriptor(), size_, SEEK_SET);
     failed_ = true;
+    lastTry_ = std::chrono::steady_clock::now();
     return;
   }
   written_ = step;

@@ -43,7 +43,8 @@ class TRecoveryJournal {
   void Remove();
 
   const std::filesystem::path& Path() const { return path_; }
-  // An append failed (a full disk, say): appends stop until a rewrite works.
+  // A write failed (a full disk, say): appends stop until a rewrite works;
+  // CatchUp tries one every few seconds.
   bool Failed() const { return failed_; }
   std::int32_t WrittenSteps() const { return written_; }
 
@@ -67,6 +68,7 @@ class TRecoveryJournal {
   bool failed_ = false;
   bool unsynced_ = false;
   std::chrono::steady_clock::time_point lastSync_{};
+  std::chrono::steady_clock::time_point lastTry_{};  // the last write after a failure
 };
 
 }  // namespace mirel

@@ -111,6 +111,7 @@ class TMirelForm final : public QMainWindow {
   template <typename Command>
   void Run(Command&& command) {
     std::forward<Command>(command)();
+    editor_->TellJournalTrouble();
     SyncFromEditor();
   }
   // Outer (framed) window size, caption and menu bar included.

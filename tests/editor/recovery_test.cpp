@@ -3,11 +3,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/resource.h>
+
 #include "datafile/data_writer.h"
 #include "datafile/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
 #include "editor/recovery_folder.h"
+#include "fileio/file_replace.h"
 
 namespace mirel::test {
 namespace {
@@ -129,6 +132,34 @@ TEST_F(TRecoveryTest, CleanExitsRemoveTheJournalOthersKeepIt) {
   EXPECT_EQ(Editor.ExitStatus(), 0);
   EXPECT_FALSE(fs::exists(journal));
   EXPECT_TRUE(FilesIn(Recovery(), "journal-").empty());
+}
+
+TEST_F(TRecoveryTest, AJournalThatCannotBeWrittenIsToldOnceAndStaysReadable) {
+  DrawRect({10, 10}, {60, 40});
+  const std::string whole = ReadAll(Journal());
+  IgnoreFileSizeSignal();
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit full = old;  // as a full disk: the journal cannot grow
+  full.rlim_cur = whole.size();
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+  for (int x : {100, 200}) {
+    DrawRect({x, 10}, {x + 20, 40});
+    Editor.TellJournalTrouble();
+  }
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  EXPECT_EQ(User.Notices, std::vector<std::string>{std::string(msg::kJournalFailed)});
+  EXPECT_EQ(ReadAll(Journal()), whole);  // no half record
+  // Written whole again at a reset, and a later failure is told again.
+  Editor.ResetEditor();
+  Editor.TellJournalTrouble();
+  ExpectJournalIsHistory("a reset");
+  full.rlim_cur = fs::file_size(Journal());
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+  DrawRect({10, 10}, {60, 40});
+  Editor.TellJournalTrouble();
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  EXPECT_EQ(User.Notices.size(), 2u);
 }
 
 TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
