@@ -1,5 +1,8 @@
 #include "editor/document.h"
 
+#include <filesystem>
+#include <new>
+
 #include "datafile/data_reader.h"
 #include "datafile/line_reader.h"
 #include "model/fig_ops.h"
@@ -49,18 +52,43 @@ void TDocument::ClearFigures() {
   ClearFigList(DeletedFigList);
 }
 
+namespace {
+
+TReadResult ReadFailure(std::string_view message, std::string detail) {
+  TReadResult result;
+  result.Ok = false;
+  result.Message = message;
+  result.Detail = std::move(detail);
+  return result;
+}
+
+// The history, the drawing and the replay's copies of it take a few times
+// the bytes of the file.
+constexpr std::uint64_t kMemoryPerFileByte = 4;
+
+}  // namespace
+
+bool TDocument::FitsInMemory(const std::string& path) const {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) return true;
+  const std::uint64_t room = MemoryAvailable ? MemoryAvailable() : UINT64_MAX;
+  return size <= room / kMemoryPerFileByte;
+}
+
 TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts) {
+  if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
   std::string whyNot;
   std::optional<TLineReader> lines = TLineReader::OpenFile(path, whyNot);
-  if (!lines) {
-    TReadResult result;
-    result.Ok = false;
-    result.Message = kReadFailedMessage;
-    result.Detail = whyNot;
-    return result;
+  if (!lines) return ReadFailure(kReadFailedMessage, whyNot);
+  try {
+    return ReadDataFile(*lines, History, Log, prompts);
+  } catch (const std::bad_alloc&) {
+    // What was read is let go: the program goes on with an empty drawing.
+    Reset();
+    return ReadFailure(kFileTooLargeMessage, path + ": out of memory while reading");
   }
-  return ReadDataFile(*lines, History, Log, prompts);
 }
 
 TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& background) {

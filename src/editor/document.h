@@ -3,6 +3,8 @@
 // from it, the deleted figures kept for Undo, the recorder that every change
 // goes through, the internal log, and the data file it was read from or
 // saved to. The window's editor and the headless programs share it.
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,6 +12,7 @@
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
 #include "editor/recovery_journal.h"
+#include "fileio/memory_room.h"
 #include "history/action_recorder.h"
 #include "history/clock.h"
 #include "history/history_list.h"
@@ -20,6 +23,7 @@
 namespace mirel {
 
 inline constexpr std::string_view kReadFailedMessage = "データ読み込みに失敗しました";
+inline constexpr std::string_view kFileTooLargeMessage = "ファイルが おおきすぎて よみこめません";
 
 class TDocument {
  public:
@@ -56,7 +60,14 @@ class TDocument {
   // Reads a data file (native path) into the emptied history. A file that
   // cannot be opened changes nothing and fails with kReadFailedMessage; any
   // other failure leaves the complete records read before it.
+  // A file too large to hold fails with kFileTooLargeMessage and changes
+  // nothing.
   TReadResult Read(const std::string& path, IReaderPrompts& prompts);
+  // Whether the data file at `path` and the drawing it makes fit in the
+  // memory left. Unknown sizes fit: the read itself then decides.
+  bool FitsInMemory(const std::string& path) const;
+  // Where FitsInMemory learns the memory left.
+  std::function<std::uint64_t()> MemoryAvailable = AvailableMemory;
 
   // Rebuilds the figures as they stood after `cursor` and brings the
   // background in line; the recorder's selection is cleared first.

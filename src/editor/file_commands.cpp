@@ -1,6 +1,7 @@
 // Reading and saving drawings, loading and clearing the background, and
 // ending the program.
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "datafile/data_reader.h"
@@ -75,8 +76,21 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
     prompts_.Notice(msg::kReadFailed);
     return;
   }
+  // Refused before the drawing is replaced.
+  if (!doc_.FitsInMemory(path)) {
+    prompts_.Notice(kFileTooLargeMessage);
+    return;
+  }
   ResetEditor();
-  const TReadResult result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
+  TReadResult result;
+  try {
+    result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
+  } catch (const std::bad_alloc&) {
+    // What was read is let go: drawing goes on from an empty canvas.
+    ResetEditor();
+    result.Ok = false;
+    result.Message = kFileTooLargeMessage;
+  }
   doc_.JournalWholeHistory();
   if (!result.Ok) {
     prompts_.Notice(result.Message);

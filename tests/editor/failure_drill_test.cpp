@@ -148,15 +148,23 @@ TEST(FailureDrillTest, ReadingWhatIsNoDrawingIsToldAndNeverHangs) {
   const fs::path fifo = folder / "fifo.mrl";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
+  // A drawing larger than the memory left (here: a machine with 1 MB).
+  const fs::path large = folder / "large.mrl";
+  {
+    std::ofstream out(large, std::ios::binary);
+    out << "MIREL FILE FORMAT 1.3\r\n" << std::string(300 * 1024, ' ');
+  }
+
   const struct {
     fs::path Path;
     bool KeepsDrawing;  // refused before the drawing was replaced
-  } cases[] = {{truncated, false}, {binary, false}, {directory, true}, {fifo, true}};
+  } cases[] = {{truncated, false}, {binary, false}, {directory, true}, {fifo, true}, {large, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Path.filename().string());
     TScriptedUser user;
     TRecordingView view;
     TEditor editor(view, user, FixedClock());
+    editor.Document().MemoryAvailable = [] { return std::uint64_t{1} << 20; };
     editor.FinishBoxFigure(dtRectangle, {10, 10}, {20, 20});
     user.YesNo = {true};
     editor.OpenFileByName(c.Path.string());
