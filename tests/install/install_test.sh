@@ -59,9 +59,12 @@ desktop-file-validate "$share/applications/org.mirel.Mirel.desktop"
 appstreamcli validate --no-net "$share/metainfo/org.mirel.Mirel.metainfo.xml"
 "$scratch/root/usr/bin/mirel" --version | grep -q '^mirel '
 
-# A user's own data folder, as after installing into ~/.local.
-export XDG_DATA_HOME="$scratch/home-data" XDG_DATA_DIRS="$scratch/none"
-mkdir -p "$XDG_DATA_HOME/mime/packages"
+# A user's own data folder, as after installing into ~/.local, over a system
+# folder with Debian's own MIME data only (which also claims *.mrl).
+export XDG_DATA_HOME="$scratch/home-data" XDG_DATA_DIRS="$scratch/system"
+mkdir -p "$XDG_DATA_HOME/mime/packages" "$XDG_DATA_DIRS/mime/packages"
+cp /usr/share/mime/packages/freedesktop.org.xml "$XDG_DATA_DIRS/mime/packages/"
+update-mime-database "$XDG_DATA_DIRS/mime"
 cp "$share/mime/packages/org.mirel.Mirel.xml" "$XDG_DATA_HOME/mime/packages/"
 update-mime-database "$XDG_DATA_HOME/mime"
 cp "$share/mirel/examples/garden.mrl" "$scratch/garden.mrl"
