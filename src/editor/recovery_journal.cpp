@@ -186,7 +186,10 @@ void TRecoveryJournal::SetDataFileName(const std::string& path) {
   if (path.empty()) {
     std::filesystem::remove(nameFile, ec);
   } else {
-    WriteFileAtomically(nameFile, path);
+    // The next start may run in another folder: a relative name would then
+    // point at another file.
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    WriteFileAtomically(nameFile, ec ? path : absolute.string());
   }
 }
 

@@ -109,6 +109,15 @@ TEST_F(TRecoveryTest, ReadSaveAndResetAreJournaled) {
   ExpectJournalIsHistory("drawing after the read");
   EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(Journal())), saved);
 
+  // A name relative to the current folder is kept whole: the next start may
+  // run elsewhere.
+  User.Files = {"relative.mrl"};
+  const fs::path here = fs::current_path();
+  fs::current_path(Folder.Path());
+  ASSERT_TRUE(Editor.WriteDataMenuClick().Ok);
+  fs::current_path(here);
+  EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(Journal())), (Folder.Path() / "relative.mrl").string());
+
   // A failed read belongs to no file.
   const fs::path broken = Folder.Path() / "broken.mrl";
   std::ofstream(broken, std::ios::binary) << "MIREL FILE FORMAT 1.3\r\nbegin ActionData\r\n";
