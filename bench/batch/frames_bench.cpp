@@ -1,9 +1,12 @@
-// The all-steps export of mirel-batch on a drawing of 1,000 steps, next to
-// the JPEG encoding of the same number of frames alone.
+// The all-steps export of mirel-batch on a drawing of 1,000 steps, on one
+// core and on two, next to the JPEG encoding of the same number of frames
+// alone; and the cost of a frame (rebuild, compose, encode) late in a
+// history of 1,000 steps next to one of 100,000.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <sched.h>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -12,6 +15,8 @@
 #include "batch/batch_drawing.h"
 #include "datafile/safe_save.h"
 #include "export/jpeg_encoder.h"
+#include "export/process_series.h"
+#include "text/picture_names.h"
 #include "history/history_list.h"
 #include "model/fig_ops.h"
 
@@ -20,12 +25,13 @@ namespace {
 using namespace mirel;
 
 constexpr int kSteps = 1000;
+constexpr int kLongSteps = 100000;
 
-// 1,000 steps: mostly new figures of every kind, every tenth step a move of
-// an earlier figure, which makes the canvas be composed anew.
-void MakeDrawing(const std::filesystem::path& file) {
+// Mostly new figures of every kind, every tenth step a move of an earlier
+// figure, which makes the canvas be composed anew.
+void MakeDrawing(const std::filesystem::path& file, int steps = kSteps) {
   THistoryList history;
-  for (int step = 1; step <= kSteps; ++step) {
+  for (int step = 1; step <= steps; ++step) {
     const int x = (step * 37) % 600;
     const int y = (step * 53) % 440;
     TFigData f;
@@ -35,7 +41,12 @@ void MakeDrawing(const std::filesystem::path& file) {
     f.Start = {x, y};
     f.End = {x + 40, y + 30};
     TActionItem* item = nullptr;
-    if (step % 10 == 0) {
+    if (steps > kSteps && step % kSteps == 0) {
+      // A long session clears the canvas now and then and starts again, so
+      // that its drawing stays as large as the short one's.
+      item = history.AddAction(TFigData{});
+      item->Data.TargetType = TActionKind::ClearDrawing;
+    } else if (step % 10 == 0) {
       f.DrawingTool = dtRectangle;
       f.Start = {x + 5, y + 5};
       item = history.AddAction(f);
@@ -63,8 +74,30 @@ void MakeDrawing(const std::filesystem::path& file) {
 struct TFixture {
   TFixture() {
     MakeDrawing(Dir.filePath("bench.mrl").toStdString());
+    MakeDrawing(Dir.filePath("long.mrl").toStdString(), kLongSteps);
   }
   QTemporaryDir Dir;
+};
+
+// Runs the calling thread and the threads it starts on `cores` CPUs.
+class TCores {
+ public:
+  explicit TCores(int cores) {
+    sched_getaffinity(0, sizeof old_, &old_);
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    for (int cpu = 0, taken = 0; cpu < CPU_SETSIZE && taken < cores; ++cpu) {
+      if (CPU_ISSET(cpu, &old_)) {
+        CPU_SET(cpu, &set);
+        ++taken;
+      }
+    }
+    sched_setaffinity(0, sizeof set, &set);
+  }
+  ~TCores() { sched_setaffinity(0, sizeof old_, &old_); }
+
+ private:
+  cpu_set_t old_;
 };
 
 TFixture& Fixture() {
@@ -83,7 +116,44 @@ void BM_FramesCommand(benchmark::State& state) {
   state.counters["frames_per_s"] =
       benchmark::Counter(static_cast<double>(kSteps) * state.iterations(), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_FramesCommand)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_FramesCommand)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// The series as the window and mirel-batch write it, on 1 or 2 cores.
+void BM_FramesOnCores(benchmark::State& state) {
+  const TCores cores(static_cast<int>(state.range(0)));
+  TBatchDrawing drawing;
+  drawing.Read(Fixture().Dir.filePath("bench.mrl").toStdString());
+  const std::filesystem::path folder = Fixture().Dir.filePath("cores").toStdString();
+  std::filesystem::create_directories(folder);
+  for (auto _ : state) {
+    const TSeriesResult result = ExportAllSteps(
+        kSteps, [&](int step) -> const QImage& { return drawing.RebuildAndCompose(step); },
+        [&](int step) { return (folder / SeriesFrameName("c.jpg", step)).string(); }, {},
+        static_cast<int>(state.range(0)));
+    if (!result.Ok) state.SkipWithError("frames failed");
+  }
+  state.counters["frames_per_s"] =
+      benchmark::Counter(static_cast<double>(kSteps) * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FramesOnCores)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+// A frame late in a history of 1,000 or 100,000 steps: the last 1,000
+// steps rebuilt, composed and encoded one after the other (no disk).
+void BM_FramesLateInHistory(benchmark::State& state) {
+  const int steps = static_cast<int>(state.range(0));
+  TBatchDrawing drawing;
+  drawing.Read(Fixture().Dir.filePath(steps == kSteps ? "bench.mrl" : "long.mrl").toStdString());
+  TJpegEncoder encoder;
+  std::string error;
+  for (auto _ : state) {
+    for (int step = steps - kSteps + 1; step <= steps; ++step) {
+      benchmark::DoNotOptimize(encoder.Encode(drawing.RebuildAndCompose(step), error));
+    }
+  }
+  state.counters["frames_per_s"] =
+      benchmark::Counter(static_cast<double>(kSteps) * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_FramesLateInHistory)->Arg(kSteps)->Arg(kLongSteps)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 
 void BM_JpegEncodingAlone(benchmark::State& state) {
   TBatchDrawing drawing;

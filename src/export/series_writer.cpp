@@ -116,8 +116,10 @@ struct TPictureSeriesWriter::TState {
 };
 
 int TPictureSeriesWriter::DefaultEncoders() {
+  // Encoding takes several times as long as composing a frame: one encoder
+  // per core keeps every core busy.
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(cores - 1, 1, 4);
+  return std::clamp(cores, 1, 4);
 }
 
 TPictureSeriesWriter::TPictureSeriesWriter(int encoders) : state_(std::make_unique<TState>()) {

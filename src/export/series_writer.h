@@ -40,7 +40,7 @@ class TPictureSeriesWriter {
   // what is written stays, complete.
   TSeriesResult Cancel();
 
-  // The encoders chosen for 0: one core composes, the others encode.
+  // The encoders chosen for 0: one per core (up to 4).
   static int DefaultEncoders();
 
  private:
