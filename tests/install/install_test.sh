@@ -22,7 +22,7 @@ need() {
 
 expect_files() {
   local root=$1
-  for f in usr/bin/mirel usr/bin/mirel-batch usr/share/applications/org.mirel.Mirel.desktop \
+  for f in usr/bin/mirel usr/bin/mirel-batch usr/lib/mirel/mirel-video.so usr/share/applications/org.mirel.Mirel.desktop \
            usr/share/metainfo/org.mirel.Mirel.metainfo.xml usr/share/mime/packages/org.mirel.Mirel.xml \
            usr/share/icons/hicolor/scalable/apps/org.mirel.Mirel.svg \
            usr/share/icons/hicolor/scalable/mimetypes/application-x-mirel.svg \
@@ -58,6 +58,10 @@ share="$scratch/root/usr/share"
 desktop-file-validate "$share/applications/org.mirel.Mirel.desktop"
 appstreamcli validate --no-net "$share/metainfo/org.mirel.Mirel.metainfo.xml"
 "$scratch/root/usr/bin/mirel" --version | grep -q '^mirel '
+# FFmpeg's libraries come with the video module, not at every start.
+for program in mirel mirel-batch; do
+  if ldd "$scratch/root/usr/bin/$program" | grep -q libavcodec; then echo "$program loads FFmpeg at start"; exit 1; fi
+done
 
 # A user's own data folder, as after installing into ~/.local, over a system
 # folder with Debian's own MIME data only (which also claims *.mrl).
