@@ -33,7 +33,7 @@ wait_for() {  # a condition, tried for up to 60 seconds
 }
 journal() { ls "$journals"/journal-*.mrl 2>/dev/null | head -n 1; }
 
-drawn=0  # texts entered
+drawn=0  # figures drawn
 RANDOM=$$
 for round in $(seq "$rounds"); do
   "$mirel" >"$scratch/out.txt" 2>&1 &
@@ -53,8 +53,8 @@ for round in $(seq "$rounds"); do
     cmp <(complete "$scratch/killed.mrl") "$now" || { echo "round $round: recovered drawing differs"; exit 1; }
   fi
 
-  # The text tool (no window manager: the window lies at (0, 0); the button
-  # is below the menu bar whatever its height). Real input goes through the
+  # The text tool (no window manager: the window lies at (0, 0); the buttons
+  # are below the menu bar whatever its height). Real input goes through the
   # event loop: each step waits a moment for the window to take it.
   step() { xdotool "$@"; sleep 0.2; }
   sleep 1
@@ -67,6 +67,20 @@ for round in $(seq "$rounds"); do
     step key Return
     drawn=$((drawn + 1))
   done
+  # Figures dragged out with the rectangle, ellipse and free-line tools.
+  for tool in "746 166" "682 166" "746 110"; do
+    step mousemove $tool
+    step click 1
+    x=$((40 + RANDOM % 400)) y=$((100 + RANDOM % 250))
+    step mousemove $x $y
+    step mousedown 1
+    step mousemove $((x + 30)) $((y + 20))
+    step mousemove $((x + 80)) $((y + 50))
+    step mouseup 1
+    drawn=$((drawn + 1))
+  done
+  step mousemove 746 55  # the text tool again, for a text under way
+  step click 1
   # Killed in the middle of the next text, or just after the last.
   if [ $((RANDOM % 2)) -eq 0 ]; then
     step mousemove 500 300
@@ -86,7 +100,7 @@ for round in $(seq "$rounds"); do
   [ "$(stat -c %s "$scratch/killed.mrl")" -gt 23 ] && offered=1
   # At most the action under way is missing.
   if [ "$expected" -lt $((drawn - 1)) ]; then
-    echo "round $round: $drawn texts entered, only $expected journaled"; exit 1
+    echo "round $round: $drawn figures drawn, only $expected journaled"; exit 1
   fi
   drawn=$expected
   echo "round $round: $expected records journaled"
