@@ -35,26 +35,40 @@ class TLineReader {
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path);
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, std::string& whyNot);
 
-  TLineReader(TLineReader&&) noexcept = default;
-  TLineReader& operator=(TLineReader&&) noexcept = default;
+  // A moved-from reader has nothing left to read.
+  TLineReader(TLineReader&& other) noexcept;
+  TLineReader& operator=(TLineReader&& other) noexcept;
 
-  // The next line, valid until the next call.
-  TStatus Next(std::string_view& line);
+  // The next line, valid until the next call. Inline for the common case, a
+  // whole line already in the window: files have millions of short lines.
+  TStatus Next(std::string_view& line) {
+    const std::size_t lf = window_.find('\n');
+    if (lf > kMaxLineBytes) return NextSlowly(line);  // also npos
+    std::string_view text = window_.substr(0, lf);
+    if (text.ends_with('\r')) text.remove_suffix(1);
+    window_.remove_prefix(lf + 1);
+    ++lineNumber_;
+    line = text;
+    return TStatus::Line;
+  }
   // Number of the line last returned, counted from 1.
   std::int64_t LineNumber() const { return lineNumber_; }
 
  private:
   TLineReader() = default;
-  std::string_view Window() const;
+  // Every case Next leaves: refills, the last line, long lines, the end.
+  TStatus NextSlowly(std::string_view& line);
   // Moves the unread bytes to the front and reads more; false at the end of
   // the file or on a read error (see readError_).
   bool Refill();
+  // Reading stops for good with `why`.
+  TStatus Stop(TStatus why);
 
-  std::string_view memory_;
+  // The bytes not yet returned: the rest of the memory, or of the buffer's
+  // filled part. Emptied once reading stops, so that Next goes the slow way.
+  std::string_view window_;
   TFilePtr file_;
   std::vector<char> buffer_;
-  std::size_t filled_ = 0;
-  std::size_t pos_ = 0;
   bool eof_ = true;
   bool readError_ = false;
   std::optional<TStatus> stopped_;
