@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace mirel {
 namespace {
@@ -92,6 +93,44 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+constexpr std::uint32_t HashIgnoringCase(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) hash = (hash ^ static_cast<unsigned char>(Lower(c))) * 16777619u;
+  return hash;
+}
+
+// The identifiers by the hash of their lower-case form, each at its hash's
+// slot or the next free one after it: a drawing has hundreds of thousands of
+// colour lines, most of them identifiers, and a lookup costs one hash and
+// one comparison. -1 marks a free slot.
+constexpr std::size_t kSlots = 256;
+constexpr std::size_t kMaxProbes = 3;
+
+constexpr auto kSlotOfHash = [] {
+  std::array<std::int8_t, kSlots> slots{};
+  slots.fill(-1);
+  for (std::size_t i = 0; i < kColors.size(); ++i) {
+    std::size_t at = HashIgnoringCase(kColors[i].Name) % kSlots;
+    while (slots[at] >= 0) at = (at + 1) % kSlots;
+    slots[at] = static_cast<std::int8_t>(i);
+  }
+  return slots;
+}();
+
+// How far each identifier lies from its hash's slot; lookups stop after
+// kMaxProbes slots.
+constexpr std::size_t LongestProbe() {
+  std::size_t longest = 0;
+  for (std::size_t i = 0; i < kColors.size(); ++i) {
+    const std::size_t home = HashIgnoringCase(kColors[i].Name) % kSlots;
+    std::size_t at = home;
+    while (kSlotOfHash[at] != static_cast<std::int8_t>(i)) at = (at + 1) % kSlots;
+    longest = std::max(longest, (at + kSlots - home) % kSlots + 1);
+  }
+  return longest;
+}
+static_assert(LongestProbe() <= kMaxProbes, "identifiers lie near their hash's slot");
+
 }  // namespace
 
 std::string_view ColorIdentifier(TColor color) {
@@ -101,9 +140,14 @@ std::string_view ColorIdentifier(TColor color) {
 }
 
 std::optional<TColor> ColorFromIdentifier(std::string_view name) {
-  // Most colour lines are numbers: they are told apart at the first letter.
+  // Most colour lines that are no identifier are numbers: they are told
+  // apart at the first letter.
   if (name.empty() || Lower(name[0]) != 'c') return std::nullopt;
-  for (const TColorName& c : kColors) {
+  std::size_t at = HashIgnoringCase(name) % kSlots;
+  for (std::size_t probe = 0; probe < kMaxProbes; ++probe, at = (at + 1) % kSlots) {
+    const std::int8_t index = kSlotOfHash[at];
+    if (index < 0) return std::nullopt;
+    const TColorName& c = kColors[static_cast<std::size_t>(index)];
     if (EqualsIgnoringCase(c.Name, name)) return c.Value;
   }
   return std::nullopt;

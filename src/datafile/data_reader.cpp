@@ -78,9 +78,9 @@ TReadResult TDataFileReader::ReadDataFile() {
 }
 
 int TDataFileReader::ReadActionData() {
-  const std::optional<std::string_view> line = ReadLine();
-  if (!line) return lastStatus_ == TLineReader::TStatus::End ? 2 : FailMissingLine("'begin ActionData'");
-  if (*line != "begin ActionData") return Fail("expected 'begin ActionData', read " + Excerpt(*line));
+  std::string_view line;
+  if (!TakeLine(line)) return lastStatus_ == TLineReader::TStatus::End ? 2 : FailMissingLine("'begin ActionData'");
+  if (line != "begin ActionData") return Fail("expected 'begin ActionData', read " + Excerpt(line));
   TActionItem* item = history_.AddBlankAction();
   if (ReadActionBody(item->Data) == 0) return 0;
   index_.Forget(item->Data);
@@ -89,13 +89,13 @@ int TDataFileReader::ReadActionData() {
 }
 
 int TDataFileReader::ReadActionBody(TActionData& record) {
-  std::optional<std::string_view> line = ReadValue("ActionTime");
-  if (!line) return FailMissingLine("the time line");
-  record.ActionTime = ParseTimeLine(*line);
+  std::string_view line;
+  if (!TakeValue("ActionTime", line)) return FailMissingLine("the time line");
+  record.ActionTime = ParseTimeLine(line);
 
-  if (!(line = ReadValue("TargetType"))) return FailMissingLine("the kind line");
-  const std::optional<TActionKind> kind = KindFromName(*line);
-  if (!kind) return Fail("no action kind: " + Excerpt(*line));
+  if (!TakeValue("TargetType", line)) return FailMissingLine("the kind line");
+  const std::optional<TActionKind> kind = KindFromName(line);
+  if (!kind) return Fail("no action kind: " + Excerpt(line));
   record.TargetType = *kind;
 
   if (CarriesTargetID(record.TargetType)) {
@@ -105,15 +105,15 @@ int TDataFileReader::ReadActionBody(TActionData& record) {
   index_.Note(record);
 
   if (record.TargetType == TActionKind::Change) {
-    if (!(line = ReadValue("Parameter"))) return FailMissingLine("the parameter line");
-    const std::optional<TParameter> parameter = ParameterFromName(*line);
-    if (!parameter) return Fail("no change parameter: " + Excerpt(*line));
+    if (!TakeValue("Parameter", line)) return FailMissingLine("the parameter line");
+    const std::optional<TParameter> parameter = ParameterFromName(line);
+    if (!parameter) return Fail("no change parameter: " + Excerpt(line));
     record.Parameter = *parameter;
   }
 
   if (CarriesFileName(record.TargetType)) {
-    if (!(line = ReadValue("FileName"))) return FailMissingLine("the file name line");
-    record.FileName = ResolveFileName(*line, prompts_);
+    if (!TakeValue("FileName", line)) return FailMissingLine("the file name line");
+    record.FileName = ResolveFileName(line, prompts_);
   }
 
   if (record.TargetType == TActionKind::Change) {
@@ -130,10 +130,10 @@ int TDataFileReader::ReadFigData(TFigData& figure) {
 }
 
 int TDataFileReader::ReadFigBody(TFigData& figure, int depth) {
-  const std::optional<std::string_view> toolLine = ReadValue("DrawingTool");
-  if (!toolLine) return FailMissingLine("the tool line");
-  const std::optional<TDrawingTool> tool = ToolFromName(*toolLine);
-  if (!tool) return Fail("no drawing tool: " + Excerpt(*toolLine));
+  std::string_view toolLine;
+  if (!TakeValue("DrawingTool", toolLine)) return FailMissingLine("the tool line");
+  const std::optional<TDrawingTool> tool = ToolFromName(toolLine);
+  if (!tool) return Fail("no drawing tool: " + Excerpt(toolLine));
   figure.DrawingTool = *tool;
 
   if (ReadInt("PenWidth", figure.PenWidth) || ReadColor("PenColor", figure.PenColor) ||
@@ -141,9 +141,9 @@ int TDataFileReader::ReadFigBody(TFigData& figure, int depth) {
       ReadColor("TextColor", figure.TextColor)) {
     return 1;
   }
-  const std::optional<std::string_view> text = ReadValue("Text");
-  if (!text) return FailMissingLine("the text line");
-  figure.Text.assign(*text);
+  std::string_view text;
+  if (!TakeValue("Text", text)) return FailMissingLine("the text line");
+  figure.Text.assign(text);
   TPoint corner;
   if (ReadPoint("Start(x,y)", corner) != 0) return 1;
   figure.Start = corner;
@@ -174,10 +174,10 @@ int TDataFileReader::ReadPointSection(TPointData& points) {
 int TDataFileReader::ReadPointLines(TPointData& points) {
   TPoint point;
   for (;;) {
-    const std::optional<std::string_view> line = ReadLine();
-    if (!line) return FailMissingLine("'end PointData'");
-    if (*line == "end PointData") return 0;
-    if (!ReadPointLine(*line, point)) return Fail("point out of range: " + Excerpt(*line));
+    std::string_view line;
+    if (!TakeLine(line)) return FailMissingLine("'end PointData'");
+    if (line == "end PointData") return 0;
+    if (!ReadPointLine(line, point)) return Fail("point out of range: " + Excerpt(line));
     points.AddPoint(point.X, point.Y);  // past the 2000th point: dropped
   }
 }
@@ -260,58 +260,58 @@ int TDataFileReader::ReadChangeData(TActionData& record) {
 
 std::optional<std::string_view> TDataFileReader::ReadLine() {
   std::string_view line;
-  lastStatus_ = lines_.Next(line);
-  if (lastStatus_ != TLineReader::TStatus::Line) return std::nullopt;
-  if (log_.ShowInternal) {
-    if (line == "begin ActionData") log_.AddLine(std::string());
-    log_.AddLine(std::string(line));
-  }
+  if (!TakeLine(line)) return std::nullopt;
   return line;
 }
 
 std::optional<std::string_view> TDataFileReader::ReadValue(std::string_view label) {
   std::string_view line;
-  lastStatus_ = lines_.Next(line);
-  if (lastStatus_ != TLineReader::TStatus::Line) return std::nullopt;
-  if (log_.ShowInternal) {
-    std::string entry(label);
-    entry += line.empty() ? std::string_view(":(NULL)") : std::string_view(": ");
-    entry += line;
-    log_.AddLine(entry);
-  }
+  if (!TakeValue(label, line)) return std::nullopt;
   return line;
 }
 
+void TDataFileReader::LogLine(std::string_view line) {
+  if (line == "begin ActionData") log_.AddLine(std::string());
+  log_.AddLine(std::string(line));
+}
+
+void TDataFileReader::LogValue(std::string_view label, std::string_view line) {
+  std::string entry(label);
+  entry += line.empty() ? std::string_view(":(NULL)") : std::string_view(": ");
+  entry += line;
+  log_.AddLine(entry);
+}
+
 int TDataFileReader::ExpectLine(std::string_view expected) {
-  const std::optional<std::string_view> line = ReadLine();
-  if (!line) return FailMissingLine(Quoted(expected));
-  if (*line != expected) return Fail("expected " + Quoted(expected) + ", read " + Excerpt(*line));
+  std::string_view line;
+  if (!TakeLine(line)) return FailMissingLine(Quoted(expected));
+  if (line != expected) return Fail("expected " + Quoted(expected) + ", read " + Excerpt(line));
   return 0;
 }
 
 int TDataFileReader::ReadInt(std::string_view label, std::int32_t& field) {
-  const std::optional<std::string_view> line = ReadValue(label);
-  if (!line) return FailMissingLine(label);
-  if (!ReadIntLine(*line, field)) return Fail(std::string(label) + " out of range: " + Excerpt(*line));
+  std::string_view line;
+  if (!TakeValue(label, line)) return FailMissingLine(label);
+  if (!ReadIntLine(line, field)) return Fail(std::string(label) + " out of range: " + Excerpt(line));
   return 0;
 }
 
 int TDataFileReader::ReadColor(std::string_view label, TColor& field) {
-  const std::optional<std::string_view> line = ReadValue(label);
-  if (!line) return FailMissingLine(label);
-  const std::optional<TColor> color = ParseColorLine(*line);
+  std::string_view line;
+  if (!TakeValue(label, line)) return FailMissingLine(label);
+  const std::optional<TColor> color = ParseColorLine(line);
   if (!color) {
-    badColorLine_ = std::string(*line);
-    return Fail(std::string(label) + " is no colour: " + Excerpt(*line));
+    badColorLine_ = std::string(line);
+    return Fail(std::string(label) + " is no colour: " + Excerpt(line));
   }
   field = *color;
   return 0;
 }
 
 int TDataFileReader::ReadPoint(std::string_view label, TPoint& point) {
-  const std::optional<std::string_view> line = ReadValue(label);
-  if (!line) return FailMissingLine(label);
-  if (!ReadPointLine(*line, point)) return Fail(std::string(label) + " out of range: " + Excerpt(*line));
+  std::string_view line;
+  if (!TakeValue(label, line)) return FailMissingLine(label);
+  if (!ReadPointLine(line, point)) return Fail(std::string(label) + " out of range: " + Excerpt(line));
   return 0;
 }
 

@@ -51,6 +51,23 @@ class TDataFileReader {
   std::optional<std::string_view> ReadValue(std::string_view label);
 
  private:
+  // ReadLine and ReadValue for the reading steps: a line is read per call,
+  // millions per file, and an optional would pass it through memory.
+  bool TakeLine(std::string_view& line) {
+    lastStatus_ = lines_.Next(line);
+    if (lastStatus_ != TLineReader::TStatus::Line) return false;
+    if (log_.ShowInternal) LogLine(line);
+    return true;
+  }
+  bool TakeValue(std::string_view label, std::string_view& line) {
+    lastStatus_ = lines_.Next(line);
+    if (lastStatus_ != TLineReader::TStatus::Line) return false;
+    if (log_.ShowInternal) LogValue(label, line);
+    return true;
+  }
+  void LogLine(std::string_view line);
+  void LogValue(std::string_view label, std::string_view line);
+
   int ReadActionBody(TActionData& record);
   int ReadFigBody(TFigData& figure, int depth);
   int ReadStampSection(TFigList& list, int depth);

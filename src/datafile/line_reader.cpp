@@ -1,6 +1,7 @@
 #include "datafile/line_reader.h"
 
 #include <cstring>
+#include <utility>
 
 namespace mirel {
 namespace {
@@ -12,7 +13,23 @@ static_assert(kFileChunk > TLineReader::kMaxLineBytes + 2);
 
 }  // namespace
 
-TLineReader::TLineReader(std::string_view bytes) : memory_(bytes) {}
+TLineReader::TLineReader(std::string_view bytes) : window_(bytes) {}
+
+TLineReader::TLineReader(TLineReader&& other) noexcept { *this = std::move(other); }
+
+TLineReader& TLineReader::operator=(TLineReader&& other) noexcept {
+  if (this == &other) return *this;
+  // The vector's storage moves with it, so the window stays valid here; the
+  // other reader must not keep a view of it.
+  window_ = std::exchange(other.window_, {});
+  file_ = std::move(other.file_);
+  buffer_ = std::move(other.buffer_);
+  eof_ = std::exchange(other.eof_, true);
+  readError_ = std::exchange(other.readError_, false);
+  stopped_ = std::exchange(other.stopped_, std::nullopt);
+  lineNumber_ = std::exchange(other.lineNumber_, 0);
+  return *this;
+}
 
 std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path) {
   std::string whyNot;
@@ -32,19 +49,14 @@ std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& pa
   return reader;
 }
 
-std::string_view TLineReader::Window() const {
-  if (!file_) return memory_.substr(pos_);
-  return std::string_view(buffer_.data() + pos_, filled_ - pos_);
-}
-
 bool TLineReader::Refill() {
   if (!file_ || eof_) return false;
-  const std::size_t unread = filled_ - pos_;
-  if (pos_ > 0) std::memmove(buffer_.data(), buffer_.data() + pos_, unread);
-  filled_ = unread;
-  pos_ = 0;
-  const std::size_t got = std::fread(buffer_.data() + filled_, 1, buffer_.size() - filled_, file_.get());
-  filled_ += got;
+  const std::size_t unread = window_.size();
+  if (unread > 0 && window_.data() != buffer_.data()) {
+    std::memmove(buffer_.data(), window_.data(), unread);
+  }
+  const std::size_t got = std::fread(buffer_.data() + unread, 1, buffer_.size() - unread, file_.get());
+  window_ = std::string_view(buffer_.data(), unread + got);
   if (got == 0) {
     eof_ = true;
     readError_ = std::ferror(file_.get()) != 0;
@@ -53,30 +65,35 @@ bool TLineReader::Refill() {
   return true;
 }
 
-TLineReader::TStatus TLineReader::Next(std::string_view& line) {
+TLineReader::TStatus TLineReader::NextSlowly(std::string_view& line) {
   if (stopped_) return *stopped_;
   for (;;) {
-    const std::string_view window = Window();
-    const std::size_t lf = window.find('\n');
-    const bool mayGrow = file_ && !eof_ && window.size() <= kMaxLineBytes + 1;
+    const std::size_t lf = window_.find('\n');
+    const bool mayGrow = file_ && !eof_ && window_.size() <= kMaxLineBytes + 1;
     if (lf == std::string_view::npos && mayGrow) {
       Refill();
       continue;
     }
-    if (readError_) return *(stopped_ = TStatus::ReadError);
-    if (window.empty()) return TStatus::End;
-    std::string_view text = window.substr(0, lf);
+    if (readError_) return Stop(TStatus::ReadError);
+    if (window_.empty()) return TStatus::End;
+    std::string_view text = window_.substr(0, lf);
     std::size_t consumed = text.size();
     if (lf != std::string_view::npos) {
       ++consumed;
       if (text.ends_with('\r')) text.remove_suffix(1);
     }
-    if (text.size() > kMaxLineBytes) return *(stopped_ = TStatus::TooLong);
-    pos_ += consumed;
+    if (text.size() > kMaxLineBytes) return Stop(TStatus::TooLong);
+    window_.remove_prefix(consumed);
     ++lineNumber_;
     line = text;
     return TStatus::Line;
   }
+}
+
+TLineReader::TStatus TLineReader::Stop(TStatus why) {
+  stopped_ = why;
+  window_ = {};
+  return why;
 }
 
 }  // namespace mirel

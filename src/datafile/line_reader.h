@@ -2,9 +2,11 @@
 // Splits a data file into lines, from memory or from a file read in large
 // chunks; both go through the same splitting. A line ends at LF; the LF and a
 // CR before it are removed. A last line without a line end is a line too.
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -35,26 +37,60 @@ class TLineReader {
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path);
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, std::string& whyNot);
 
-  TLineReader(TLineReader&&) noexcept = default;
-  TLineReader& operator=(TLineReader&&) noexcept = default;
+  // A moved-from reader has nothing left to read.
+  TLineReader(TLineReader&& other) noexcept;
+  TLineReader& operator=(TLineReader&& other) noexcept;
 
-  // The next line, valid until the next call.
-  TStatus Next(std::string_view& line);
+  // The next line, valid until the next call. Inline for the common case, a
+  // whole line already in the window: files have millions of short lines.
+  TStatus Next(std::string_view& line) {
+    const std::size_t lf = FindLineEnd();
+    if (lf > kMaxLineBytes) return NextSlowly(line);  // also npos
+    std::string_view text = window_.substr(0, lf);
+    if (text.ends_with('\r')) text.remove_suffix(1);
+    window_.remove_prefix(lf + 1);
+    ++lineNumber_;
+    line = text;
+    return TStatus::Line;
+  }
   // Number of the line last returned, counted from 1.
   std::int64_t LineNumber() const { return lineNumber_; }
 
  private:
   TLineReader() = default;
-  std::string_view Window() const;
+  // Where the first LF of the window is, or npos. Most lines are shorter
+  // than a call to memchr is worth: their first bytes are searched here,
+  // eight at a time, and only the rest of a longer line by find.
+  std::size_t FindLineEnd() const {
+    constexpr std::size_t kInlineBytes = 32;
+    std::size_t at = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+      constexpr std::uint64_t kOnes = 0x0101010101010101u;
+      for (; at + 8 <= window_.size() && at < kInlineBytes; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, window_.data() + at, 8);
+        // A byte of `x` is zero where the window holds LF; the lowest byte
+        // flagged below is the first such byte (higher ones may be false).
+        const std::uint64_t x = word ^ (kOnes * '\n');
+        const std::uint64_t zeros = (x - kOnes) & ~x & (kOnes * 0x80);
+        if (zeros != 0) return at + static_cast<std::size_t>(std::countr_zero(zeros)) / 8;
+      }
+    }
+    return window_.find('\n', at);
+  }
+  // Every case Next leaves: refills, the last line, long lines, the end.
+  TStatus NextSlowly(std::string_view& line);
   // Moves the unread bytes to the front and reads more; false at the end of
   // the file or on a read error (see readError_).
   bool Refill();
+  // Reading stops for good with `why`.
+  TStatus Stop(TStatus why);
 
-  std::string_view memory_;
+  // The bytes not yet returned: the rest of the memory, or of the buffer's
+  // filled part. Emptied once reading stops, so that Next goes the slow way.
+  std::string_view window_;
   TFilePtr file_;
   std::vector<char> buffer_;
-  std::size_t filled_ = 0;
-  std::size_t pos_ = 0;
   bool eof_ = true;
   bool readError_ = false;
   std::optional<TStatus> stopped_;

@@ -1,5 +1,6 @@
 #include "datafile/value_parse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -24,10 +25,56 @@ std::size_t SkipSpace(std::string_view text, std::size_t i) {
   return i;
 }
 
+// The digits from `i` on, which the caller found to be too many to read
+// directly. The magnitude is read unsigned, so that the sign's own range can
+// be checked; from_chars takes every digit even when the number is too large.
+[[gnu::noinline]] TLeadingInt ManyDigits(std::string_view text, std::size_t i, bool negative) {
+  TLeadingInt result;
+  std::uint64_t magnitude = 0;
+  const char* const last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data() + i, last, magnitude);
+  result.End = static_cast<std::size_t>(end - text.data());
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 31;
+  if (error != std::errc{} || magnitude > (negative ? kLimit : kLimit - 1)) {
+    result.Status = TIntStatus::OutOfRange;
+    return result;
+  }
+  result.Status = TIntStatus::Number;
+  result.Value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
+                                                    : static_cast<std::int64_t>(magnitude));
+  return result;
+}
+
+// Values are read millions of times per file and nearly all have a few
+// digits: up to nine digits cannot leave the range and are read here, inline.
+inline TLeadingInt LeadingInt(std::string_view text, std::size_t from) {
+  TLeadingInt result;
+  std::size_t i = SkipSpace(text, from);
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i >= text.size() || !IsDigit(text[i])) {
+    result.End = from;
+    return result;
+  }
+  constexpr std::size_t kSafeDigits = 9;
+  const std::size_t first = i;
+  const std::size_t safeEnd = std::min(text.size(), i + kSafeDigits);
+  std::int32_t value = 0;
+  for (; i < safeEnd && IsDigit(text[i]); ++i) value = value * 10 + (text[i] - '0');
+  if (i < text.size() && IsDigit(text[i])) return ManyDigits(text, first, negative);
+  result.Status = TIntStatus::Number;
+  result.Value = negative ? -value : value;
+  result.End = i;
+  return result;
+}
+
 // The number in columns [from, from + width) of the line; 0 when none.
 std::int32_t ColumnInt(std::string_view line, std::size_t from, std::size_t width) {
   if (from >= line.size()) return 0;
-  const TLeadingInt n = ParseLeadingInt(line.substr(from, width));
+  const TLeadingInt n = LeadingInt(line.substr(from, width), 0);
   return n.Status == TIntStatus::Number ? n.Value : 0;
 }
 
@@ -64,46 +111,19 @@ std::optional<TColor> ParseColorNumber(std::string_view line) {
 
 }  // namespace
 
-TLeadingInt ParseLeadingInt(std::string_view text, std::size_t from) {
-  TLeadingInt result;
-  std::size_t i = SkipSpace(text, from);
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  if (i >= text.size() || !IsDigit(text[i])) {
-    result.End = from;
-    return result;
-  }
-  // The magnitude unsigned, so that the sign's own range can be checked;
-  // from_chars takes every digit even when the number is too large.
-  std::uint64_t magnitude = 0;
-  const char* const last = text.data() + text.size();
-  const auto [end, error] = std::from_chars(text.data() + i, last, magnitude);
-  result.End = static_cast<std::size_t>(end - text.data());
-  constexpr std::uint64_t kLimit = std::uint64_t{1} << 31;
-  if (error != std::errc{} || magnitude > (negative ? kLimit : kLimit - 1)) {
-    result.Status = TIntStatus::OutOfRange;
-    return result;
-  }
-  result.Status = TIntStatus::Number;
-  result.Value = static_cast<std::int32_t>(negative ? -static_cast<std::int64_t>(magnitude)
-                                                    : static_cast<std::int64_t>(magnitude));
-  return result;
-}
+TLeadingInt ParseLeadingInt(std::string_view text, std::size_t from) { return LeadingInt(text, from); }
 
 bool ReadIntLine(std::string_view line, std::int32_t& field) {
-  const TLeadingInt n = ParseLeadingInt(line);
+  const TLeadingInt n = LeadingInt(line, 0);
   if (n.Status == TIntStatus::Number) field = n.Value;
   return n.Status != TIntStatus::OutOfRange;
 }
 
 bool ReadPointLine(std::string_view line, TPoint& point) {
-  const TLeadingInt x = ParseLeadingInt(line);
+  const TLeadingInt x = LeadingInt(line, 0);
   if (x.Status == TIntStatus::OutOfRange) return false;
   if (x.Status == TIntStatus::NotNumber) return true;
-  const TLeadingInt y = ParseLeadingInt(line, x.End);
+  const TLeadingInt y = LeadingInt(line, x.End);
   if (y.Status == TIntStatus::OutOfRange) return false;
   point.X = x.Value;
   if (y.Status == TIntStatus::Number) point.Y = y.Value;

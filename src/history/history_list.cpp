@@ -15,7 +15,7 @@ TActionItem* THistoryList::AddAction(const TFigData& figure) {
   return Added(Append(std::move(record)));
 }
 
-TActionItem* THistoryList::AddBlankAction() { return Added(Append(TActionData{})); }
+TActionItem* THistoryList::AddBlankAction() { return Added(AppendDefault()); }
 
 void THistoryList::ClearHistory() {
   Links.UnlinkAll();

@@ -99,6 +99,28 @@ TEST_F(FileLines, LongestLineAcrossAChunkIsWholeAndLongerFails) {
   EXPECT_EQ(last, TStatus::TooLong);
 }
 
+TEST_F(FileLines, AMovedReaderGoesOnAndTheOneMovedFromHasNothingLeft) {
+  std::string text;
+  for (int i = 0; i < 30000; ++i) text += std::to_string(i) + (i % 2 ? "\r\n" : "\n");
+  TLineReader first = Open(text);
+  std::string_view line;
+  ASSERT_EQ(first.Next(line), TStatus::Line);
+  ASSERT_EQ(first.Next(line), TStatus::Line);
+  TLineReader second(std::move(first));
+  EXPECT_EQ(first.Next(line), TStatus::End);  // NOLINT(bugprone-use-after-move)
+  std::vector<std::string> rest = AllLines(second);
+  ASSERT_EQ(rest.size(), 29998u);
+  EXPECT_EQ(rest.front(), "2");
+  EXPECT_EQ(rest.back(), "29999");
+  EXPECT_EQ(second.LineNumber(), 30000);
+
+  TLineReader third("a\nb\n");
+  ASSERT_EQ(third.Next(line), TStatus::Line);
+  third = std::move(second);
+  EXPECT_EQ(third.Next(line), TStatus::End);
+  EXPECT_EQ(third.LineNumber(), 30000);
+}
+
 TEST_F(FileLines, MissingFileOrAFolderCannotBeOpened) {
   EXPECT_FALSE(TLineReader::OpenFile(path_ / "nothing.mrl").has_value());
   // A folder named like a data file is no file to read.

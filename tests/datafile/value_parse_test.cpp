@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "datafile/colour_names.h"
 #include "datafile/value_parse.h"
 
 namespace mirel {
@@ -31,6 +37,62 @@ TEST(IntegerLines, ThirtyTwoBitLimitsAreReadAndBeyondIsAnError) {
   EXPECT_EQ(field, 5);
 }
 
+// Reads the leading number digit by digit, without any shortcut, to check
+// ParseLeadingInt against.
+TLeadingInt ReferenceLeadingInt(std::string_view text, std::size_t from) {
+  auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+  auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  std::size_t i = from;
+  while (i < text.size() && isSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i >= text.size() || !isDigit(text[i])) return {TIntStatus::NotNumber, 0, from};
+  std::int64_t magnitude = 0;
+  bool huge = false;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    magnitude = magnitude * 10 + (text[i] - '0');
+    if (magnitude > (std::int64_t{1} << 40)) {
+      huge = true;
+      magnitude = 0;
+    }
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (huge || value < INT32_MIN || value > INT32_MAX) return {TIntStatus::OutOfRange, 0, i};
+  return {TIntStatus::Number, static_cast<std::int32_t>(value), i};
+}
+
+void ExpectLikeReference(std::string_view text, std::size_t from) {
+  const TLeadingInt got = ParseLeadingInt(text, from);
+  const TLeadingInt want = ReferenceLeadingInt(text, from);
+  EXPECT_EQ(got.Status, want.Status) << "'" << text << "' from " << from;
+  EXPECT_EQ(got.End, want.End) << "'" << text << "' from " << from;
+  if (want.Status == TIntStatus::Number) {
+    EXPECT_EQ(got.Value, want.Value) << "'" << text << "'";
+  }
+}
+
+TEST(LeadingNumbers, DigitCountsAroundTheShortWayAndTheLimits) {
+  for (const char* text :
+       {"0", "7", "999999999", "1000000000", "-999999999", "-1000000000", "2147483647", "2147483648",
+        "-2147483648", "-2147483649", "000000000", "0000000000", "00000000000000000042",
+        "000000002147483647", "0000000002147483648", "-00000000000002147483648", "12345678901234567890123",
+        "123456789 5", "1234567890x", "  \t+000123456789", "99999999999999999999 1", "-", "+ 1", "x9"}) {
+    ExpectLikeReference(text, 0);
+  }
+}
+
+TEST(LeadingNumbers, GeneratedLinesReadAsDigitByDigit) {
+  // Mostly digits, so that long numbers are common; every start offset.
+  constexpr std::string_view kAlphabet = "0123456789012345678999  -+x\t";
+  std::uint32_t seed = 12345;
+  auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (int n = 0; n < 20000; ++n) {
+    std::string text(next() % 16, ' ');
+    for (char& c : text) c = kAlphabet[next() % kAlphabet.size()];
+    for (std::size_t from = 0; from <= text.size(); ++from) ExpectLikeReference(text, from);
+  }
+}
+
 TEST(PointLines, MissingCoordinatesComeFromThePointBefore) {
   TPoint p{3, 4};
   EXPECT_TRUE(ReadPointLine("-5 12 trailing", p));
@@ -54,6 +116,36 @@ TEST(ColourLines, IdentifiersInAnyLetterCase) {
   EXPECT_EQ(ParseColorLine("CLBTNFACE"), 0x8000000Fu);
   EXPECT_EQ(ParseColorLine("cl3ddkshadow"), 0x80000015u);
   EXPECT_EQ(ParseColorLine("clNone"), 0x1FFFFFFFu);
+}
+
+TEST(ColourLines, EveryIdentifierIsFoundInAnyCaseAndNearMissesAreNot) {
+  // The system colours, the 4-level channel mixes and the few others.
+  std::vector<TColor> candidates = {0x00C0DCC0, 0x00F0CAA6, 0x00F0FBFF, 0x00A4A0A0, 0x1FFFFFFF,
+                                    0x20000000};
+  for (TColor c = 0x80000000; c < 0x80000020; ++c) candidates.push_back(c);
+  constexpr TColor kLevels[] = {0x00, 0x80, 0xC0, 0xFF};
+  for (TColor b : kLevels) {
+    for (TColor g : kLevels) {
+      for (TColor r : kLevels) candidates.push_back(b << 16 | g << 8 | r);
+    }
+  }
+  auto recase = [](std::string_view name, auto change) {
+    std::string s(name);
+    for (char& c : s) c = static_cast<char>(change(static_cast<unsigned char>(c)));
+    return s;
+  };
+  int found = 0;
+  for (TColor value : candidates) {
+    const std::string_view name = ColorIdentifier(value);
+    if (name.empty()) continue;
+    ++found;
+    EXPECT_EQ(ParseColorLine(name), value) << name;
+    EXPECT_EQ(ParseColorLine(recase(name, ::toupper)), value) << name;
+    EXPECT_EQ(ParseColorLine(recase(name, ::tolower)), value) << name;
+    EXPECT_FALSE(ParseColorLine(std::string(name) + "x").has_value()) << name;
+    EXPECT_NE(ParseColorLine(name.substr(0, name.size() - 1)), value) << name;
+  }
+  EXPECT_EQ(found, 52);
 }
 
 TEST(ColourLines, DecimalAndEveryHexadecimalNotation) {
