@@ -74,8 +74,13 @@ std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLoca
   const std::filesystem::path folder = journal.Path.parent_path();
   std::error_code ec;
   for (int n = 1; n < 1000; ++n) {
-    const std::string suffix = n == 1 ? "" : "-" + std::to_string(n);
-    const std::filesystem::path target = folder / ("recovered-" + std::string(stamp) + suffix + ".mrl");
+    char name[64];
+    if (n == 1) {
+      std::snprintf(name, sizeof name, "recovered-%s.mrl", stamp);
+    } else {
+      std::snprintf(name, sizeof name, "recovered-%s-%d.mrl", stamp, n);
+    }
+    const std::filesystem::path target = folder / name;
     // Never over an existing file, even one made a moment ago.
     if (::renameat2(AT_FDCWD, journal.Path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
       if (errno == EEXIST) continue;
