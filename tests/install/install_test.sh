@@ -38,7 +38,8 @@ if [ "${2:-}" = package ]; then
   dpkg-deb -x "$deb" "$scratch/root"
   expect_files "$scratch/root"
   depends=$(dpkg-deb -f "$deb" Depends)
-  for dep in libqt6widgets6 libjpeg62-turbo fonts-ipafont-gothic qt6-qpa-plugins; do
+  # FFmpeg's libraries come in through the video module.
+  for dep in libqt6widgets6 libjpeg62-turbo fonts-ipafont-gothic qt6-qpa-plugins libavcodec59; do
     grep -q "$dep" <<<"$depends" || { echo "the package does not depend on $dep: $depends"; exit 1; }
   done
   # Every dependency must be a package Debian has (apt-cache knows it).
