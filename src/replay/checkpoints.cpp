@@ -42,16 +42,29 @@ TCheckpoints::TCheckpoints(std::int32_t spacing, std::int64_t budget)
     : initialSpacing_(spacing), spacing_(spacing), budget_(budget) {}
 
 bool TCheckpoints::Wants(std::int32_t step) const {
-  return step > 0 && step % spacing_ == 0 && !byStep_.contains(step);
+  if (step <= 0 || byStep_.contains(step)) return false;
+  if (step % spacing_ == 0) return true;
+  // Beyond the newest copy, one every initial spacing however far apart the
+  // others have grown: the newest steps are the ones shown most.
+  return step % initialSpacing_ == 0 && (byStep_.empty() || step > byStep_.rbegin()->first);
 }
 
 void TCheckpoints::Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint) {
+  // A copy kept only for being the newest goes when a newer one comes.
+  if (!byStep_.empty()) {
+    const auto newest = std::prev(byStep_.end());
+    if (newest->first < step && newest->first % spacing_ != 0) {
+      weight_ -= newest->second->Weight;
+      byStep_.erase(newest);
+    }
+  }
   weight_ += checkpoint->Weight;
   byStep_[step] = std::move(checkpoint);
   while (weight_ > budget_ && byStep_.size() > 1 && spacing_ < (1 << 29)) {
     spacing_ *= 2;
+    const std::int32_t newest = byStep_.rbegin()->first;
     for (auto it = byStep_.begin(); it != byStep_.end();) {
-      if (it->first % spacing_ != 0) {
+      if (it->first % spacing_ != 0 && it->first != newest) {
         weight_ -= it->second->Weight;
         it = byStep_.erase(it);
       } else {

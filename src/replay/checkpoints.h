@@ -27,8 +27,12 @@ class TCheckpoints {
  public:
   // A copy every `spacing` steps at first; when the copies would hold more
   // than `budget` figures in all, every other one goes and the spacing
-  // doubles, so memory stays bounded however long the history.
-  explicit TCheckpoints(std::int32_t spacing = 1024, std::int64_t budget = 400'000);
+  // doubles, so memory stays bounded however long the history. The newest
+  // copy stays, and past it one is kept every `spacing` steps (replacing
+  // the one before), so the newest steps rebuild quickly however long the
+  // history grows.
+  static constexpr std::int64_t kDefaultBudget = 400'000;
+  explicit TCheckpoints(std::int32_t spacing = 1024, std::int64_t budget = kDefaultBudget);
 
   void Clear() { byStep_.clear(); weight_ = 0; spacing_ = initialSpacing_; }
   // Whether a copy of `step` is wanted and not yet kept.
@@ -37,7 +41,10 @@ class TCheckpoints {
   // The copy of `step`, or none.
   const TCheckpoint* At(std::int32_t step) const;
   std::int32_t Spacing() const { return spacing_; }
-  void SetSpacing(std::int32_t spacing) { initialSpacing_ = spacing_ = spacing; }
+  void SetSpacing(std::int32_t spacing, std::int64_t budget = kDefaultBudget) {
+    initialSpacing_ = spacing_ = spacing;
+    budget_ = budget;
+  }
 
  private:
   std::int32_t initialSpacing_;

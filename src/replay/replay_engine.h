@@ -56,7 +56,10 @@ class TReplayEngine {
   void Invalidate() { lastStep_ = -1; }
   // Steps between the copies of the drawing a rebuild starts from (tests
   // use small ones to reach them in short histories).
-  void SetCheckpointSpacing(std::int32_t steps) { checkpoints_.SetSpacing(steps); checkpoints_.Clear(); }
+  void SetCheckpointSpacing(std::int32_t steps, std::int64_t budget = TCheckpoints::kDefaultBudget) {
+    checkpoints_.SetSpacing(steps, budget);
+    checkpoints_.Clear();
+  }
 
   // The background a rebuild last put under the canvas; empty = blank.
   const std::string& ShownBGFile() const { return shownBGFile_; }

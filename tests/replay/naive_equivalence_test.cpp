@@ -201,9 +201,10 @@ void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
     ASSERT_EQ(LinkPositions(naiveHistory, figs), LinkPositions(engine.History, engine.FigList)) << "step " << step;
   }
   // The same while the history grows record by record, as the editor makes
-  // it: the engine's index extends instead of starting again.
+  // it: the engine's index extends instead of starting again. Copies of a
+  // few figures in all: they are thinned out all the time, the newest kept.
   TReplayFixture growing;
-  growing.Engine.SetCheckpointSpacing(2);
+  growing.Engine.SetCheckpointSpacing(2, 12);
   const TActionItem* source = history.GetHead()->Next();
   for (std::int32_t step = 1; step <= last; ++step, source = source->Next()) {
     TActionData& record = growing.History.AddBlankAction()->Data;
