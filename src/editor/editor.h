@@ -207,6 +207,9 @@ class TEditor {
   // Reads a journal of an earlier run; false when it held no record.
   bool RecoverJournal(const std::string& journal, const std::string& dataFileName);
   TResult SaveTo(const std::string& path, TBackupRule rule);
+  // The start of every export to files: none during a polyline or when the
+  // dialog is cancelled; a pending resize committed, the selection cleared.
+  std::optional<std::string> ChooseExportFile(TFileDialog dialog);
   TResult ExportPicture(TPictureKind kind);
   // Every step from `first` to the last as frames; the last frame lasts
   // `holdLast` frame times. A failure is told as `failureMessage` and the

@@ -20,15 +20,21 @@ void TEditor::CaptureMenuClick() {
   view_.CopyToClipboard();
 }
 
-TResult TEditor::ExportPicture(TPictureKind kind) {
-  if (polylineActive_) return TResult::Failed({}, "not available now");
+std::optional<std::string> TEditor::ChooseExportFile(TFileDialog dialog) {
+  if (polylineActive_) return std::nullopt;
   doc_.CommitPendingResize();
-  const std::optional<std::string> path =
-      prompts_.ChooseFile(kind == TPictureKind::Bmp ? TFileDialog::SaveBMP : TFileDialog::SaveJPEG);
-  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
-  // The picture never shows selection marks.
+  std::optional<std::string> path = prompts_.ChooseFile(dialog);
+  if (!path) return std::nullopt;
+  // Exported pictures never show selection marks.
   ClearSelection();
   view_.Repaint();
+  return path;
+}
+
+TResult TEditor::ExportPicture(TPictureKind kind) {
+  const std::optional<std::string> path =
+      ChooseExportFile(kind == TPictureKind::Bmp ? TFileDialog::SaveBMP : TFileDialog::SaveJPEG);
+  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
   TResult written = view_.SavePicture(kind, *path, PictureBackupName(*path));
   if (!written.Ok) {
     written = WriteFailure(std::move(written), *path);
@@ -42,23 +48,15 @@ TResult TEditor::Save2BMPMenuClick() { return ExportPicture(TPictureKind::Bmp); 
 TResult TEditor::Save2JPEGMenuClick() { return ExportPicture(TPictureKind::Jpeg); }
 
 TResult TEditor::SaveAllProcessMenuClick() {
-  if (polylineActive_) return TResult::Failed({}, "not available now");
-  doc_.CommitPendingResize();
-  const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveJPEG);
-  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
-  ClearSelection();
-  view_.Repaint();
+  const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveJPEG);
+  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
   if (doc_.History.GetStepCount() == 0) return TResult::Done();
   return ExportProcess(*view_.StartSeries(*path), 1, 1, msg::kPictureWriteFailed);
 }
 
 TResult TEditor::SaveMovieMenuClick() {
-  if (polylineActive_) return TResult::Failed({}, "not available now");
-  doc_.CommitPendingResize();
-  const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveVideo);
-  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
-  ClearSelection();
-  view_.Repaint();
+  const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveVideo);
+  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
   // The video opens on the blank canvas (step 0) and stays on the finished
   // picture for a while.
   return ExportProcess(*view_.StartVideo(*path, kMovieFps), 0, kMovieFps * kMovieHoldSeconds,
