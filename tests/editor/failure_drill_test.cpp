@@ -16,16 +16,12 @@
 #include "datafile/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 enum class TFault { ReadOnlyFolder, FullDisk, VanishedFile, RemovedFolder };
 
@@ -86,14 +82,6 @@ int RunDrill(const TDrill& drill, const fs::path& folder, const fs::path& file) 
   user.Files = {(folder / "other.mrl").string()};
   if (editor.WriteDataMenuClick().Ok || user.Notices.back() != msg::kSaveAsFailed) failed |= kWrongSaveAs;
   return failed;
-}
-
-int InChild(const std::function<int()>& body) {
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(body());
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 TEST(FailureDrillTest, SavingUnderEachFaultKeepsThePreviousFileAndTheProgram) {

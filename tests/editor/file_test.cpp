@@ -5,17 +5,13 @@
 #include "datafile/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 namespace {
 
 using enum TActionKind;
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 struct TFileTest : TEditorTest {
   TTempFolder Folder;

@@ -11,16 +11,12 @@
 #include "editor/messages.h"
 #include "editor/recovery_folder.h"
 #include "fileio/file_replace.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::string Written(const THistoryList& history) {
   TDataOutput out;

@@ -15,11 +15,13 @@
 
 #include "datafile/temp_folder.h"
 #include "fileio/temp_file.h"
+#include "support/file_helpers.h"
 
 namespace mirel {
 namespace {
 
 namespace fs = std::filesystem;
+using test::InChild;
 
 std::string Read(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -90,15 +92,6 @@ TEST(FileReplace, ALinkLoopIsAFailureWithTheSystemsReason) {
   EXPECT_EQ(result.Reason, std::strerror(ELOOP));
   EXPECT_NE(result.Detail.find("a.mrl"), std::string::npos);
   EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"a.mrl", "b.mrl"}));
-}
-
-// Runs `body` in a child process; its exit status, or 128 + the signal.
-int InChild(const std::function<int()>& body) {
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(body());
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 TEST(FileReplace, AFileSizeLimitIsAWriteErrorWithItsReasonNotADeath) {

@@ -13,16 +13,12 @@
 
 #include "datafile/temp_folder.h"
 #include "ui/form_fixture.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 enum class TFault { ReadOnlyFolder, FullDisk };
 
