@@ -6,6 +6,7 @@
 #include "datafile/data_reader.h"
 #include "datafile/line_reader.h"
 #include "model/fig_ops.h"
+#include "replay/edit_effects.h"
 
 namespace mirel {
 
@@ -48,8 +49,7 @@ void TDocument::ClearFigures() {
   History.Links.UnlinkAll();
   Replay.Invalidate();
   Recorder.SelectedFig = nullptr;
-  ClearFigList(FigList);
-  ClearFigList(DeletedFigList);
+  EmptyDrawing(FigList, DeletedFigList);
 }
 
 namespace {

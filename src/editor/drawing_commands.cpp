@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/messages.h"
 #include "model/fig_ops.h"
+#include "replay/edit_effects.h"
 #include "text/cp932.h"
 
 namespace mirel {
@@ -168,9 +169,9 @@ TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) 
     TFigItem* selected = doc_.Recorder.SelectedFig;
     if (selected && selected->Data.DrawingTool == dtText) {
       TFigData& figure = selected->Data;
-      figure.Text = text;
-      figure.End = TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, figure.TextSize)),
-                          WrapAdd(boxTopLeft.Y, figure.TextSize)};
+      SetText(figure, text, figure.Start,
+              TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, figure.TextSize)),
+                     WrapAdd(boxTopLeft.Y, figure.TextSize)});
       doc_.Recorder.RecordTextChange();
     }
   }

@@ -6,6 +6,7 @@
 #include "editor/messages.h"
 #include "editor/resize.h"
 #include "model/fig_ops.h"
+#include "replay/edit_effects.h"
 #include "text/cp932.h"
 
 namespace mirel {
@@ -26,11 +27,10 @@ void TEditor::DeleteBtnClick() {
   HideTextBox();
   if (TFigItem* selected = doc_.Recorder.SelectedFig) {
     doc_.CommitPendingResize();
-    AddCopy(doc_.DeletedFigList, selected->Data);
     // The record names the figure while it is still in the drawing; only
     // then does it leave.
     doc_.Recorder.RecordEdit(TActionKind::Delete);
-    DeleteFig(doc_.FigList, selected);
+    DeleteFigure(doc_.FigList, doc_.DeletedFigList, selected);
   }
   ClearSelection();
   view_.Repaint();
@@ -38,12 +38,8 @@ void TEditor::DeleteBtnClick() {
 
 void TEditor::UndoBtnClick() {
   HideTextBox();
-  TFigList& deleted = doc_.DeletedFigList;
-  TFigItem* newest = deleted.GetTail();
-  if (newest != deleted.GetHead()) {
-    TFigItem* restored = AddCopy(doc_.FigList, newest->Data);
+  if (TFigItem* restored = RestoreNewestDeleted(doc_.FigList, doc_.DeletedFigList)) {
     doc_.Recorder.RecordCreation(TActionKind::Undo, restored);
-    DeleteFig(deleted, newest);
   }
   view_.Repaint();
 }
@@ -76,53 +72,51 @@ void TEditor::AttrChangeBtnClick(TAttrButton button) {
     return;
   }
   const TColor c = paletteColor_;
-  std::optional<TParameter> changed;
+  TParameter parameter = TParameter::NoParameter;
+  std::int64_t value = 0;
   switch (button) {
     case TAttrButton::LineColorBtn:
       if (c == clBtnFace) {
         prompts_.Notice(msg::kLineNoFill);
         return;
       }
-      if (f.PenColor != c) {
-        f.PenColor = c;
-        changed = TParameter::LineColor;
-      }
+      parameter = TParameter::LineColor;
+      value = c;
       break;
     case TAttrButton::BodyColorBtn:
-      if (f.BrushColor != c) {
-        f.BrushColor = c;
-        changed = TParameter::BodyColor;
-      }
+      parameter = TParameter::BodyColor;
+      value = c;
       break;
     case TAttrButton::ThickBtn:
       if (f.PenWidth >= 30) {
         prompts_.Notice(msg::kNoThicker);
         return;
       }
-      f.PenWidth += 2;
-      changed = TParameter::LineWidth;
+      parameter = TParameter::LineWidth;
+      value = f.PenWidth + 2;
       break;
     case TAttrButton::ThinBtn:
       if (f.PenWidth <= 1) {
         prompts_.Notice(msg::kNoThinner);
         return;
       }
-      f.PenWidth -= 2;
-      changed = TParameter::LineWidth;
+      parameter = TParameter::LineWidth;
+      value = f.PenWidth - 2;
       break;
     case TAttrButton::TextColorBtn:
       if (c == clBtnFace) {
         prompts_.Notice(msg::kTextNoFill);
         return;
       }
-      if (f.DrawingTool == dtText && f.TextColor != c) {
-        f.TextColor = c;
-        changed = TParameter::TextColor;
-      }
+      // Only a text has a text colour to change.
+      if (f.DrawingTool != dtText) return;
+      parameter = TParameter::TextColor;
+      value = c;
       break;
   }
-  if (!changed) return;
-  doc_.Recorder.RecordChange(TActionKind::Change, *changed);
+  if (AttributeOf(f, parameter) == value) return;
+  SetAttribute(f, parameter, value);
+  doc_.Recorder.RecordChange(TActionKind::Change, parameter);
   view_.Repaint();
 }
 

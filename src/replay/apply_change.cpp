@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/fig_ops.h"
+#include "replay/edit_effects.h"
 
 namespace mirel {
 namespace {
@@ -46,21 +47,13 @@ int ApplyChange(const TActionData& record, TFigItem& item) {
       ApplySize(figure, snapshot);
       break;
     case TParameter::BodyColor:
-      figure.BrushColor = snapshot.BrushColor;
-      break;
     case TParameter::LineWidth:
-      figure.PenWidth = snapshot.PenWidth;
-      break;
     case TParameter::LineColor:
-      figure.PenColor = snapshot.PenColor;
+    case TParameter::TextColor:
+      SetAttribute(figure, record.Parameter, AttributeOf(snapshot, record.Parameter));
       break;
     case TParameter::Text:
-      figure.Text = snapshot.Text;
-      figure.Start = snapshot.Start;
-      figure.End = snapshot.End;
-      break;
-    case TParameter::TextColor:
-      figure.TextColor = snapshot.TextColor;
+      SetText(figure, snapshot.Text, snapshot.Start, snapshot.End);
       break;
     default:
       break;

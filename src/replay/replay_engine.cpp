@@ -5,6 +5,7 @@
 #include "model/fig_ops.h"
 #include "replay/apply_change.h"
 #include "replay/background_step.h"
+#include "replay/edit_effects.h"
 
 namespace mirel {
 
@@ -173,8 +174,7 @@ void TReplayEngine::ClearDrawing() {
   }
   linked_.clear();
   history_.Links.UnlinkAll();
-  ClearFigList(figList_);
-  ClearFigList(deletedFigList_);
+  EmptyDrawing(figList_, deletedFigList_);
 }
 
 void TReplayEngine::ApplyAction(TActionItem& item) {
@@ -187,13 +187,12 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
     case TActionKind::Undo: {
       // The newest deleted figure comes back in front of all others; the
       // record's own snapshot is not used.
-      TFigItem* newest = deletedFigList_.GetTail();
-      if (newest == deletedFigList_.GetHead()) {
+      TFigItem* restored = RestoreNewestDeleted(figList_, deletedFigList_);
+      if (!restored) {
         ++skipped_;
         return;
       }
-      Link(record, AddCopy(figList_, newest->Data));
-      DeleteFig(deletedFigList_, newest);
+      Link(record, restored);
       return;
     }
     case TActionKind::ReadBG:
@@ -234,11 +233,10 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
       break;
     }
     case TActionKind::Delete: {
-      AddCopy(deletedFigList_, live->Data);
       TCreator* creator = creators_.Find(record.TargetID);
       creator->Live = nullptr;
       history_.Links.UnlinkFigure(&live->Data);
-      DeleteFig(figList_, live);
+      DeleteFigure(figList_, deletedFigList_, live);
       break;
     }
     case TActionKind::Front:
