@@ -15,7 +15,8 @@
 #include "batch/batch_drawing.h"
 #include "datafile/safe_save.h"
 #include "export/jpeg_encoder.h"
-#include "export/process_series.h"
+#include "editor/process_frames.h"
+#include "export/frame_sinks.h"
 #include "text/picture_names.h"
 #include "history/history_list.h"
 #include "model/fig_ops.h"
@@ -126,10 +127,12 @@ void BM_FramesOnCores(benchmark::State& state) {
   const std::filesystem::path folder = Fixture().Dir.filePath("cores").toStdString();
   std::filesystem::create_directories(folder);
   for (auto _ : state) {
-    const TSeriesResult result = ExportAllSteps(
-        kSteps, [&](int step) -> const QImage& { return drawing.RebuildAndCompose(step); },
-        [&](int step) { return (folder / SeriesFrameName("c.jpg", step)).string(); }, {},
-        static_cast<int>(state.range(0)));
+    const std::unique_ptr<IFrameSink> frames =
+        MakeSeriesSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); },
+                       [&](int step) { return (folder / SeriesFrameName("c.jpg", step)).string(); },
+                       static_cast<int>(state.range(0)));
+    const TFramesResult result =
+        RunProcess(*frames, SeriesPlan(kSteps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
     if (!result.Ok) state.SkipWithError("frames failed");
   }
   state.counters["frames_per_s"] =

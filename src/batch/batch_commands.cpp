@@ -2,23 +2,21 @@
 
 #include <unistd.h>
 
-#include <QBuffer>
-#include <QByteArray>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <limits>
+#include <memory>
 #include <span>
 
 #include "batch/background_warnings.h"
 #include "batch/batch_drawing.h"
 #include "batch/figure_json.h"
 #include "datafile/safe_save.h"
-#include "export/bmp_encoder.h"
+#include "editor/process_frames.h"
+#include "export/frame_sinks.h"
 #include "export/picture_file.h"
-#include "export/process_series.h"
-#include "export/timelapse_writer.h"
 #include "history/internal_log.h"
 #include "text/cp932.h"
 #include "text/path_utils.h"
@@ -65,17 +63,12 @@ int OutputStatus(const TBatchOptions& options, const TBackgroundWarnings& warnin
 std::optional<int> TargetStep(const TBatchDrawing& drawing, const TBatchOptions& options) {
   const int last = drawing.History.GetStepCount();
   const int step = options.Step.value_or(last);
-  if (step < 0 || step > last) {
+  if (!IsHistoryStep(step, last)) {
     PrintError("--step " + std::to_string(step) + " is outside the history (0 to " +
                std::to_string(last) + ")");
     return std::nullopt;
   }
   return step;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -119,8 +112,8 @@ int RunDumpCommand(const TBatchOptions& options) {
 }
 
 int RunRenderCommand(const TBatchOptions& options) {
-  const std::string extension = Lower(ExtensionOf(options.Output));
-  if (extension != ".bmp" && extension != ".jpg" && extension != ".png") {
+  const std::optional<TPictureKind> kind = PictureKindOf(options.Output);
+  if (!kind) {
     PrintError("the output must end in .bmp, .jpg or .png: " + options.Output);
     return kExitUsage;
   }
@@ -131,32 +124,36 @@ int RunRenderCommand(const TBatchOptions& options) {
   drawing.RebuildTo(*step);
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);
-  const QImage& frame = drawing.Compose();
-
-  TPictureFileResult written;
-  if (extension == ".bmp") {
-    written = WritePictureFile(EncodeBmp32(frame), options.Output, "");
-  } else if (extension == ".jpg") {
-    TJpegEncoder encoder;
-    std::string error;
-    if (encoder.Encode(frame, error)) {
-      written = WritePictureFile(encoder.Data(), options.Output, "");
-    } else {
-      written = TResult::Failed(error, "cannot encode " + options.Output + ": " + error);
-    }
-  } else {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (buffer.open(QIODevice::WriteOnly) && frame.save(&buffer, "PNG")) {
-      written = WritePictureFile(std::span(reinterpret_cast<const unsigned char*>(png.constData()),
-                                           static_cast<std::size_t>(png.size())),
-                                 options.Output, "");
-    } else {
-      written = TResult::Failed("PNG encoding failed", "cannot encode " + options.Output + ": PNG encoding failed");
-    }
-  }
+  TJpegEncoder jpeg;
+  const TPictureFileResult written = SavePicture(*kind, drawing.Compose(), options.Output, "", jpeg);
   if (!written.Ok) {
     PrintError(written.Detail);
+    return kExitFailed;
+  }
+  return Finished(options, warnings);
+}
+
+// Writes the making of the drawing to `frames` as `plan` says, with the
+// progress on a terminal for a series.
+int RunProcessCommand(const TBatchOptions& options, TBatchDrawing& drawing, IFrameSink& frames,
+                      const TProcessPlan& plan, bool showProgress) {
+  TBackgroundWarnings warnings;
+  const TFramesResult result = RunProcess(
+      frames, plan,
+      [&](std::int32_t step) {
+        drawing.RebuildAndCompose(step);
+        // A warning starts on a line of its own, below the progress.
+        ReportBackground(drawing, warnings, step, [&] {
+          if (showProgress && step > 1) std::cerr << '\n';
+        });
+      },
+      [&](int done, int total) {
+        if (showProgress) std::cerr << "\rframe " << done << " / " << total << std::flush;
+        return true;
+      });
+  if (showProgress && plan.Frames() > 0) std::cerr << '\n';
+  if (!result.Ok) {
+    PrintError(result.Detail);
     return kExitFailed;
   }
   return Finished(options, warnings);
@@ -165,52 +162,21 @@ int RunRenderCommand(const TBatchOptions& options) {
 int RunFramesCommand(const TBatchOptions& options) {
   TBatchDrawing drawing(options.BackgroundFolders);
   if (!ReadInto(drawing, options)) return kExitFailed;
-  const bool showProgress = isatty(STDERR_FILENO) == 1;
-  const int total = drawing.History.GetStepCount();
   const std::filesystem::path folder = std::filesystem::path(options.Output).parent_path();
-  TBackgroundWarnings warnings;
-  const TSeriesResult result = ExportAllSteps(
-      drawing.History.GetStepCount(),
-      [&](int step) -> const QImage& {
-        const QImage& frame = drawing.RebuildAndCompose(step);
-        // A warning starts on a line of its own, below the progress.
-        ReportBackground(drawing, warnings, step, [&] {
-          if (showProgress && step > 1) std::cerr << '\n';
-        });
-        return frame;
-      },
-      [&](int step) { return (folder / SeriesFrameName(options.Output, step)).string(); },
-      [&](int step) {
-        if (showProgress) std::cerr << "\rframe " << step << " / " << total << std::flush;
-      });
-  if (showProgress && total > 0) std::cerr << '\n';
-  if (!result.Ok) {
-    PrintError(result.Detail);
-    return kExitFailed;
-  }
-  return Finished(options, warnings);
+  const std::unique_ptr<IFrameSink> frames =
+      MakeSeriesSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); },
+                     [&](int step) { return (folder / SeriesFrameName(options.Output, step)).string(); });
+  return RunProcessCommand(options, drawing, *frames, SeriesPlan(drawing.History.GetStepCount()),
+                           isatty(STDERR_FILENO) == 1);
 }
 
 int RunTimelapseCommand(const TBatchOptions& options) {
   TBatchDrawing drawing(options.BackgroundFolders);
   if (!ReadInto(drawing, options)) return kExitFailed;
-  TTimelapseWriter video;
-  TResult written = video.Open(options.Output, options.Fps);
-  TBackgroundWarnings warnings;
-  const int total = drawing.History.GetStepCount();
-  // Step 0, the blank canvas, opens the video; the finished picture stays on.
-  for (int step = 0; written.Ok && step <= total; ++step) {
-    const QImage& frame = drawing.RebuildAndCompose(step);
-    ReportBackground(drawing, warnings, step, [] {});
-    const int hold = step == total ? std::max(1, static_cast<int>(options.Hold * options.Fps + 0.5)) : 1;
-    written = video.AddFrame(frame, hold);
-  }
-  if (written.Ok) written = video.Finish();
-  if (!written.Ok) {
-    PrintError(written.Detail);
-    return kExitFailed;
-  }
-  return Finished(options, warnings);
+  const std::unique_ptr<IFrameSink> video =
+      MakeVideoSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); }, options.Output, options.Fps);
+  return RunProcessCommand(options, drawing, *video,
+                           VideoPlan(drawing.History.GetStepCount(), options.Fps, options.Hold), false);
 }
 
 int RunResaveCommand(const TBatchOptions& options) {

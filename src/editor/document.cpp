@@ -76,17 +76,22 @@ bool TDocument::FitsInMemory(const std::string& path) const {
   return size <= room / kMemoryPerFileByte;
 }
 
-TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts) {
+TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<void()>& replace) {
   if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
   std::string whyNot;
   std::optional<TLineReader> lines = TLineReader::OpenFile(path, whyNot);
   if (!lines) return ReadFailure(kReadFailedMessage, whyNot);
+  if (replace) replace();
   try {
     return ReadDataFile(*lines, History, Log, prompts);
   } catch (const std::bad_alloc&) {
     // What was read is let go: the program goes on with an empty drawing.
-    Reset();
+    if (replace) {
+      replace();
+    } else {
+      Reset();
+    }
     return ReadFailure(kFileTooLargeMessage, path + ": out of memory while reading");
   }
 }

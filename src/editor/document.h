@@ -61,8 +61,10 @@ class TDocument {
   // cannot be opened changes nothing and fails with kReadFailedMessage; any
   // other failure leaves the complete records read before it.
   // A file too large to hold fails with kFileTooLargeMessage and changes
-  // nothing.
-  TReadResult Read(const std::string& path, IReaderPrompts& prompts);
+  // nothing. `replace`, when given, runs once the file is open and fits,
+  // before its records are read (the window resets itself there), and
+  // again instead of Reset when memory runs out while reading.
+  TReadResult Read(const std::string& path, IReaderPrompts& prompts, const std::function<void()>& replace = {});
   // Whether the data file at `path` and the drawing it makes fit in the
   // memory left. Unknown sizes fit: the read itself then decides.
   bool FitsInMemory(const std::string& path) const;

@@ -14,6 +14,7 @@
 #include "editor/document.h"
 #include "editor/editor_types.h"
 #include "editor/editor_view.h"
+#include "editor/process_frames.h"
 #include "editor/user_prompts.h"
 #include "model/draw_state.h"
 #include "model/point_data.h"
@@ -172,11 +173,9 @@ class TEditor {
   TResult Save2BMPMenuClick();
   TResult Save2JPEGMenuClick();
   TResult SaveAllProcessMenuClick();
-  // The making of the drawing as a video: step 0 to the last, at
-  // kMovieFps, the finished picture held kMovieHoldSeconds.
+  // The making of the drawing as a video (VideoPlan at kMovieFps).
   TResult SaveMovieMenuClick();
-  static constexpr int kMovieFps = 10;
-  static constexpr int kMovieHoldSeconds = 2;
+  static constexpr int kMovieFps = kVideoFps;
 
   // ---- Internal log ----
   void ShowDataMenuClick();
@@ -211,10 +210,9 @@ class TEditor {
   // dialog is cancelled; a pending resize committed, the selection cleared.
   std::optional<std::string> ChooseExportFile(TFileDialog dialog);
   TResult ExportPicture(TPictureKind kind);
-  // Every step from `first` to the last as frames; the last frame lasts
-  // `holdLast` frame times. A failure is told as `failureMessage` and the
-  // file.
-  TResult ExportProcess(IFrameSink& frames, std::int32_t first, int holdLast, std::string_view failureMessage);
+  // The steps of `plan` as frames, shown on the canvas as they go. A
+  // failure is told as `failureMessage` and the file.
+  TResult ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage);
   void SetTimeTrackBar(std::int32_t position);
 
   IEditorView& view_;

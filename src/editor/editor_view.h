@@ -6,32 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "editor/frame_sink.h"
 #include "model/geometry.h"
 #include "model/result.h"
 #include "replay/background_surface.h"
 #include "replay/step_date_texts.h"
+#include "text/picture_names.h"
 
 namespace mirel {
-
-enum class TPictureKind { Bmp, Jpeg };
-
-struct TFramesResult : TResult {
-  std::string File;  // the file that could not be written, when one could not
-};
-
-// Where the frames of a long export go, one at a time as the canvas shows
-// them. Dropped without Finish (a cancel), it keeps only whole files: the
-// pictures written so far, and no video at all.
-class IFrameSink {
- public:
-  virtual ~IFrameSink() = default;
-  // The canvas as Repaint composed it last becomes the frame of `step`,
-  // lasting `times` frame times in a video. False once a frame has failed:
-  // the export stops.
-  virtual bool AddFrame(int step, int times) = 0;
-  // Waits until every frame is written and on the disk.
-  virtual TFramesResult Finish() = 0;
-};
 
 class IEditorView : public IBackgroundSurface {
  public:

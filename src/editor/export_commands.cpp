@@ -51,45 +51,31 @@ TResult TEditor::SaveAllProcessMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveJPEG);
   if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
   if (doc_.History.GetStepCount() == 0) return TResult::Done();
-  return ExportProcess(*view_.StartSeries(*path), 1, 1, msg::kPictureWriteFailed);
+  return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History.GetStepCount()),
+                       msg::kPictureWriteFailed);
 }
 
 TResult TEditor::SaveMovieMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveVideo);
   if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
-  // The video opens on the blank canvas (step 0) and stays on the finished
-  // picture for a while.
-  return ExportProcess(*view_.StartVideo(*path, kMovieFps), 0, kMovieFps * kMovieHoldSeconds,
+  return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History.GetStepCount(), kMovieFps),
                        msg::kVideoWriteFailed);
 }
 
-TResult TEditor::ExportProcess(IFrameSink& frames, std::int32_t first, int holdLast,
-                               std::string_view failureMessage) {
+TResult TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage) {
   view_.SetBusy(true);
   const std::int32_t last = doc_.History.GetStepCount();
-  bool cancelled = false;
-  bool added = true;
-  for (std::int32_t n = first; added && n <= last; ++n) {
-    playStep_ = n;
-    RebuildAtCursor();
-    view_.Repaint();
-    added = frames.AddFrame(n, n == last ? holdLast : 1);
-    if (added && !view_.ShowProgress(n - first + 1, last - first + 1)) {
-      cancelled = true;
-      break;
-    }
-  }
-  // A cancel drops what is not written yet when the frames go.
-  TFramesResult result;
-  if (cancelled) {
-    result.Ok = false;
-    result.Detail = "cancelled";
-  } else {
-    result = frames.Finish();
-  }
+  TFramesResult result = RunProcess(
+      frames, plan,
+      [this](std::int32_t step) {
+        playStep_ = step;
+        RebuildAtCursor();
+        view_.Repaint();
+      },
+      [this](int done, int total) { return view_.ShowProgress(done, total); });
   view_.ShowProgress(0, 0);
   view_.SetBusy(false);
-  if (!result.Ok && !cancelled) {
+  if (!result.Ok && !result.Cancelled) {
     if (result.Message.empty()) result.Message = std::string(failureMessage) + result.File;
     prompts_.Notice(result.Message);
   }

@@ -1,11 +1,8 @@
 // Reading and saving drawings, loading and clearing the background, and
 // ending the program.
 #include <filesystem>
-#include <new>
 #include <system_error>
 
-#include "datafile/data_reader.h"
-#include "datafile/line_reader.h"
 #include "editor/editor.h"
 #include "editor/messages.h"
 #include "model/fig_ops.h"
@@ -19,13 +16,6 @@ bool IsDataFileExtension(std::string_view extension) { return extension == ".mrl
 
 bool IsPictureExtension(std::string_view extension) {
   return extension == ".bmp" || extension == ".BMP" || extension == ".jpg" || extension == ".JPG";
-}
-
-// Only a plain file is read: a folder cannot be, and opening a FIFO or a
-// device would wait for a writer that may never come.
-bool IsPlainFile(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
 }
 
 bool Exists(const std::string& path) {
@@ -70,26 +60,16 @@ void TEditor::ReadDataMenuClick() {
 }
 
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
-  std::optional<TLineReader> lines;
-  if (IsPlainFile(path)) lines = TLineReader::OpenFile(path);
-  if (!lines) {
-    prompts_.Notice(msg::kReadFailed);
-    return;
-  }
-  // Refused before the drawing is replaced.
-  if (!doc_.FitsInMemory(path)) {
-    prompts_.Notice(kFileTooLargeMessage);
-    return;
-  }
-  ResetEditor();
-  TReadResult result;
-  try {
-    result = mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
-  } catch (const std::bad_alloc&) {
-    // What was read is let go: drawing goes on from an empty canvas.
+  // A file that cannot be opened, or is too large, is refused before the
+  // drawing is replaced.
+  bool replaced = false;
+  const TReadResult result = doc_.Read(path, prompts_, [this, &replaced] {
+    replaced = true;
     ResetEditor();
-    result.Ok = false;
-    result.Message = kFileTooLargeMessage;
+  });
+  if (!replaced) {
+    prompts_.Notice(result.Message);
+    return;
   }
   doc_.JournalWholeHistory();
   if (!result.Ok) {

@@ -1,5 +1,8 @@
 #include "export/picture_file.h"
 
+#include <QBuffer>
+#include <QByteArray>
+
 #include "export/bmp_encoder.h"
 
 namespace mirel {
@@ -24,16 +27,39 @@ TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const 
   return TResult::Done();
 }
 
+TPictureFileResult SavePicture(TPictureKind kind, const QImage& frame, const std::string& path,
+                               const std::string& backupName, TJpegEncoder& jpeg, TDurability durability) {
+  switch (kind) {
+    case TPictureKind::Bmp: {
+      const std::vector<unsigned char> bytes = EncodeBmp32(frame);
+      if (bytes.empty()) return EncodingFailure(path, "no picture");
+      return WritePictureFile(bytes, path, backupName, durability);
+    }
+    case TPictureKind::Jpeg: {
+      std::string error;
+      if (!jpeg.Encode(frame, error)) return EncodingFailure(path, error);
+      return WritePictureFile(jpeg.Data(), path, backupName, durability);
+    }
+    case TPictureKind::Png:
+      break;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !frame.save(&buffer, "PNG")) {
+    return EncodingFailure(path, "PNG encoding failed");
+  }
+  return WritePictureFile(std::span(reinterpret_cast<const unsigned char*>(png.constData()),
+                                    static_cast<std::size_t>(png.size())),
+                          path, backupName, durability);
+}
+
 TPictureFileResult SaveBmpPicture(const QImage& frame, const std::string& path) {
-  const std::vector<unsigned char> bytes = EncodeBmp32(frame);
-  if (bytes.empty()) return EncodingFailure(path, "no picture");
-  return WritePictureFile(bytes, path, PictureBackupName(path));
+  TJpegEncoder unused;
+  return SavePicture(TPictureKind::Bmp, frame, path, PictureBackupName(path), unused);
 }
 
 TPictureFileResult SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, const std::string& path) {
-  std::string error;
-  if (!encoder.Encode(frame, error)) return EncodingFailure(path, error);
-  return WritePictureFile(encoder.Data(), path, PictureBackupName(path));
+  return SavePicture(TPictureKind::Jpeg, frame, path, PictureBackupName(path), encoder);
 }
 
 }  // namespace mirel

@@ -29,6 +29,12 @@ TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const 
                                     const std::string& backupName,
                                     TDurability durability = TDurability::Synced);
 
+// `frame` encoded as `kind` (BMP 32-bit, JPEG quality 90 through
+// `jpeg`, PNG) and written as WritePictureFile does.
+TPictureFileResult SavePicture(TPictureKind kind, const QImage& frame, const std::string& path,
+                               const std::string& backupName, TJpegEncoder& jpeg,
+                               TDurability durability = TDurability::Synced);
+
 // The BMP export: `frame` as a 32-bit BMP at `path`, the old file backed up.
 TPictureFileResult SaveBmpPicture(const QImage& frame, const std::string& path);
 // The JPEG export: `frame` as a JPEG at `path`, the old file backed up.

@@ -28,7 +28,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step, IBackgroundSurface& s
 
 TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   IndexHistory();
-  const std::int32_t target = step >= 0 && step <= history_.GetStepCount() ? step : 0;
+  const std::int32_t target = IsHistoryStep(step, history_.GetStepCount()) ? step : 0;
   if (ContinuesLastRebuild(target)) {
     ApplyStep(target);
   } else {

@@ -25,6 +25,10 @@ struct TRebuiltStep {
   std::int32_t SkippedRecords = 0;
 };
 
+// Whether `step` is one of the history's: 0 (the empty drawing) to its
+// step count. Commands refuse other steps; a rebuild shows step 0 for them.
+inline bool IsHistoryStep(std::int32_t step, std::int32_t stepCount) { return step >= 0 && step <= stepCount; }
+
 class TReplayEngine {
  public:
   // The history and both lists belong to the editor state; the engine only

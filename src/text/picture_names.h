@@ -1,9 +1,16 @@
 #pragma once
 // The names the picture exports write, formed from the file the user chose.
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace mirel {
+
+enum class TPictureKind { Bmp, Jpeg, Png };
+
+// The kind a picture file's name asks for by its extension (.bmp, .jpg,
+// .png, in any case), or none.
+std::optional<TPictureKind> PictureKindOf(std::string_view path);
 
 // The backup name of a chosen picture: its base name (no folders, drive or
 // extension) + ".bak". It is relative: the backup lands in the current

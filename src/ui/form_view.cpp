@@ -8,9 +8,8 @@
 #include <algorithm>
 
 #include "editor/editor.h"
-#include "export/bmp_encoder.h"
+#include "export/frame_sinks.h"
 #include "export/picture_file.h"
-#include "ui/frame_sinks.h"
 #include "render/canvas_font.h"
 #include "render/figure_drawing.h"
 #include "text/cp932.h"
@@ -122,21 +121,7 @@ void TFormView::SetCaption(const std::string& utf8Caption) { window_.setWindowTi
 TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
                                const std::string& backupName) {
   Compose();
-  std::string error;
-  std::vector<unsigned char> bmp;
-  std::span<const unsigned char> bytes;
-  if (kind == TPictureKind::Bmp) {
-    bmp = EncodeBmp32(backBuffer_.Image());
-    bytes = bmp;
-  } else if (jpeg_.Encode(backBuffer_.Image(), error)) {
-    bytes = jpeg_.Data();
-  }
-  TPictureFileResult written;
-  if (bytes.empty()) {
-    written = TResult::Failed({}, path + ": " + (error.empty() ? std::string("nothing to write") : error));
-  } else {
-    written = WritePictureFile(bytes, path, backupName);
-  }
+  const TPictureFileResult written = mirel::SavePicture(kind, backBuffer_.Image(), path, backupName, jpeg_);
   if (written.Ok) return TResult::Done();
   // The editor words the message for the user, naming the file.
   return TResult::Failed({}, written.Detail);
@@ -145,7 +130,8 @@ TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
 void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }
 
 std::unique_ptr<IFrameSink> TFormView::StartSeries(const std::string& chosenPath) {
-  return MakeSeriesSink([this]() -> const QImage& { return backBuffer_.Image(); }, chosenPath);
+  return MakeSeriesSink([this]() -> const QImage& { return backBuffer_.Image(); },
+                        [chosenPath](int step) { return SeriesFrameName(chosenPath, step); });
 }
 
 std::unique_ptr<IFrameSink> TFormView::StartVideo(const std::string& path, int fps) {

@@ -160,3 +160,43 @@ TEST_F(PictureFile, UnwritablePlacesAreReportedAndLeaveNothing) {
 
 }  // namespace
 }  // namespace mirel
+
+namespace mirel {
+namespace {
+
+TEST(PictureNames, TheKindComesFromTheExtensionInAnyCase) {
+  const std::vector<std::pair<std::string, std::optional<TPictureKind>>> cases = {
+      {"a.bmp", TPictureKind::Bmp},  {"dir/A.BMP", TPictureKind::Bmp}, {"a.jpg", TPictureKind::Jpeg},
+      {"x/y.JpG", TPictureKind::Jpeg}, {"a.png", TPictureKind::Png}, {"a.PNG", TPictureKind::Png},
+      {"a.gif", std::nullopt},        {"png", std::nullopt},          {"a.png/", std::nullopt},
+      {"a.jpeg", std::nullopt},       {"", std::nullopt},
+  };
+  for (const auto& [path, kind] : cases) EXPECT_EQ(PictureKindOf(path), kind) << path;
+}
+
+class PictureByKind : public test::TPictureFolderTest {};
+
+// Every kind decodes to the canvas it was given (JPEG within its loss) and
+// replaces the file whole.
+TEST_F(PictureByKind, EveryKindRoundTripsThroughItsFile) {
+  const QImage canvas = test::Quarters(640, 480);
+  TJpegEncoder jpeg;
+  for (const auto& [name, kind] : {std::pair{"p.bmp", TPictureKind::Bmp}, std::pair{"p.jpg", TPictureKind::Jpeg},
+                                   std::pair{"p.png", TPictureKind::Png}}) {
+    const std::string path = PathOf(name);
+    ASSERT_TRUE(SavePicture(kind, canvas, path, {}, jpeg).Ok) << name;
+    const QImage back = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(back.size(), canvas.size()) << name;
+    if (kind == TPictureKind::Jpeg) {
+      EXPECT_NEAR(qRed(back.pixel(10, 10)), qRed(canvas.pixel(10, 10)), 8);
+    } else {
+      EXPECT_EQ(back, canvas) << name;
+    }
+  }
+  const TPictureFileResult refused = SavePicture(TPictureKind::Png, canvas, PathOf("missing/p.png"), {}, jpeg);
+  EXPECT_FALSE(refused.Ok);
+  EXPECT_FALSE(refused.Message.empty());
+}
+
+}  // namespace
+}  // namespace mirel

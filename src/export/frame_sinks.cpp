@@ -1,13 +1,12 @@
-#include "ui/frame_sinks.h"
+#include "export/frame_sinks.h"
 
 #include "export/series_writer.h"
 #include "export/timelapse_writer.h"
-#include "text/picture_names.h"
 
 namespace mirel {
 namespace {
 
-// The editor words the message for the user, naming the file.
+// The caller words the message for the user, naming the file.
 TFramesResult FailedAt(const std::string& file, std::string detail) {
   TFramesResult result;
   result.Ok = false;
@@ -18,9 +17,9 @@ TFramesResult FailedAt(const std::string& file, std::string detail) {
 
 class TSeriesSink final : public IFrameSink {
  public:
-  TSeriesSink(TCanvasSource canvas, std::string chosenPath)
-      : canvas_(std::move(canvas)), chosen_(std::move(chosenPath)) {}
-  bool AddFrame(int step, int) override { return writer_.Add(canvas_(), SeriesFrameName(chosen_, step)); }
+  TSeriesSink(TCanvasSource canvas, TFrameFileName frameFile, int encoders)
+      : canvas_(std::move(canvas)), frameFile_(std::move(frameFile)), writer_(encoders) {}
+  bool AddFrame(int step, int) override { return writer_.Add(canvas_(), frameFile_(step)); }
   TFramesResult Finish() override {
     const TSeriesResult written = writer_.Finish();
     if (!written.Ok) return FailedAt(written.FailedFile, written.Detail);
@@ -29,7 +28,7 @@ class TSeriesSink final : public IFrameSink {
 
  private:
   TCanvasSource canvas_;
-  std::string chosen_;
+  TFrameFileName frameFile_;
   TPictureSeriesWriter writer_;  // dropped unfinished, it writes no more
 };
 
@@ -57,8 +56,8 @@ class TVideoSink final : public IFrameSink {
 
 }  // namespace
 
-std::unique_ptr<IFrameSink> MakeSeriesSink(TCanvasSource canvas, std::string chosenPath) {
-  return std::make_unique<TSeriesSink>(std::move(canvas), std::move(chosenPath));
+std::unique_ptr<IFrameSink> MakeSeriesSink(TCanvasSource canvas, TFrameFileName frameFile, int encoders) {
+  return std::make_unique<TSeriesSink>(std::move(canvas), std::move(frameFile), encoders);
 }
 
 std::unique_ptr<IFrameSink> MakeVideoSink(TCanvasSource canvas, const std::string& path, int fps) {
