@@ -37,6 +37,8 @@ class TNullView final : public IEditorView {
 class TSilentUser final : public IUserPrompts {
  public:
   void Notice(std::string_view) override {}
+  void NoticeFailure(std::string_view, std::string_view) override {}
+  void ListFolderInOpenDialogs(const std::string&) override {}
   bool AskYesNo(std::string_view, std::string_view) override { return false; }
   TAnswer AskYesNoCancel(std::string_view, std::string_view) override { return TAnswer::Cancel; }
   std::optional<std::string> ChooseFile(TFileDialog) override { return std::nullopt; }

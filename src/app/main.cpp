@@ -12,6 +12,7 @@
 #include "app/mirel_application.h"
 #include "editor/recovery_folder.h"
 #include "fileio/file_replace.h"
+#include "text/native_arguments.h"
 #include "ui/button_icons.h"
 #include "ui/mirel_form.h"
 #include "ui/qt_user_prompts.h"
@@ -40,9 +41,8 @@ std::optional<int> ParseCommandLine(int argc, char** argv, QString& file) {
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("show the version"));
   parser.addOptions({help, version});
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (!parser.parse(arguments)) {
+  // A file name need not be UTF-8: every byte is kept.
+  if (!parser.parse(mirel::ArgumentsKeepingBytes(argc, argv))) {
     std::cerr << "mirel: " << parser.errorText().toStdString() << '\n';
     std::cerr << HelpText(parser);
     return 2;

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "batch/batch_commands.h"
-#include "batch/native_arguments.h"
+#include "text/native_arguments.h"
 #include "fileio/file_replace.h"
 #include "text/path_utils.h"
 

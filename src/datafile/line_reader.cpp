@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "fileio/user_reason.h"
+
 namespace mirel {
 namespace {
 
@@ -37,9 +39,17 @@ std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& pa
 }
 
 std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path, std::string& whyNot) {
+  TResult failure;
+  std::optional<TLineReader> reader = OpenFile(path, failure);
+  if (!reader) whyNot = std::move(failure.Detail);
+  return reader;
+}
+
+std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path, TResult& failure) {
   TOpenedFile opened = OpenRegularFile(path);
   if (!opened.File) {
-    whyNot = std::move(opened.Detail);
+    failure = TResult::Failed({}, std::move(opened.Detail));
+    failure.Reason = UserReason(opened.Error, TFileUse::Reading);
     return std::nullopt;
   }
   TLineReader reader;

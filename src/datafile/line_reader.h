@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fileio/regular_file.h"
+#include "model/result.h"
 
 namespace mirel {
 
@@ -33,9 +34,11 @@ class TLineReader {
   explicit TLineReader(std::string_view bytes);
   // None when the file cannot be opened for reading. Only regular files
   // are opened: a folder, FIFO, device or socket is refused before anything
-  // can block on it. `whyNot`, when given, receives the reason.
+  // can block on it. `whyNot`, when given, receives the reason; `failure`
+  // the reason for developers (Detail) and in simple words (Reason).
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path);
   static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, std::string& whyNot);
+  static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, TResult& failure);
 
   // A moved-from reader has nothing left to read.
   TLineReader(TLineReader&& other) noexcept;

@@ -2,6 +2,7 @@
 
 #include "datafile/data_writer.h"
 #include "fileio/file_replace.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -47,6 +48,7 @@ TSaveResult SaveHistoryToFile(const THistoryList& history, const fs::path& targe
     result.Ok = false;
     result.Message = target.string() + ": " + replaced.Reason;
     result.Detail = replaced.Detail;
+    result.Reason = UserReason(replaced.Error, TFileUse::Writing);
     return result;
   }
   result.Backup = replaced.Backup;

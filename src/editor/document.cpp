@@ -76,13 +76,17 @@ bool TDocument::FitsInMemory(const std::string& path) const {
   return size <= room / kMemoryPerFileByte;
 }
 
-TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<void()>& replace) {
+TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace) {
   if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
-  std::string whyNot;
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path, whyNot);
-  if (!lines) return ReadFailure(kReadFailedMessage, whyNot);
-  if (replace) replace();
+  TResult failure;
+  std::optional<TLineReader> lines = TLineReader::OpenFile(path, failure);
+  if (!lines) {
+    TReadResult result = ReadFailure(kReadFailedMessage, failure.Detail);
+    result.Reason = failure.Reason;
+    return result;
+  }
+  if (replace && !replace()) return ReadFailure({}, path + ": not read, the drawing stays");
   try {
     return ReadDataFile(*lines, History, Log, prompts);
   } catch (const std::bad_alloc&) {

@@ -62,9 +62,10 @@ class TDocument {
   // other failure leaves the complete records read before it.
   // A file too large to hold fails with kFileTooLargeMessage and changes
   // nothing. `replace`, when given, runs once the file is open and fits,
-  // before its records are read (the window resets itself there), and
-  // again instead of Reset when memory runs out while reading.
-  TReadResult Read(const std::string& path, IReaderPrompts& prompts, const std::function<void()>& replace = {});
+  // before its records are read (the window resets itself there, or returns
+  // false to keep its drawing: nothing is read, and there is no message),
+  // and again instead of Reset when memory runs out while reading.
+  TReadResult Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace = {});
   // Whether the data file at `path` and the drawing it makes fit in the
   // memory left. Unknown sizes fit: the read itself then decides.
   bool FitsInMemory(const std::string& path) const;

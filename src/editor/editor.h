@@ -153,10 +153,12 @@ class TEditor {
   void ExitByForceClick();
 
   // ---- Crash recovery ----
-  // Start-up, before the command-line file: offers the drawing an earlier run
-  // left in `folder` (yes: it comes back unsaved, with its file name; no: it
-  // is set aside as recovered-YYYYMMDD-HHMMSS.mrl), then keeps this window's
-  // journal there.
+  // Start-up, before the command-line file: offers each drawing earlier runs
+  // left in `folder` in turn, newest first, naming it and when it was last
+  // changed (yes: it comes back unsaved, with its file name, and the others
+  // are set aside; no: it is set aside as recovered-YYYYMMDD-HHMMSS.mrl),
+  // then keeps this window's journal there. An unsaved drawing that a read
+  // replaces is kept there too.
   void StartRecovery(const std::string& folder);
   // After each command: when the journal could no longer be written, the
   // user is told once, and again only after it has worked in between.
@@ -202,6 +204,13 @@ class TEditor {
   bool LeavePlay();
   void EnterPlayMode();
   bool ConfirmRead();
+  // The history as the last save or read left it: steps recorded since
+  // (or a recovered drawing) make the drawing unsaved.
+  void MarkSaved();
+  bool IsUnsaved() const;
+  // Before a read replaces an unsaved drawing: it is kept in the recovery
+  // folder. False when it could not be and the user would rather keep it.
+  bool KeepReplacedDrawing();
   void ReadDataFile(const std::string& path, bool fromMenu);
   // Reads a journal of an earlier run; false when it held no record.
   bool RecoverJournal(const std::string& journal, const std::string& dataFileName);
@@ -223,6 +232,9 @@ class TEditor {
   std::uint8_t tool_ = kSelectionTool;
   bool polylineActive_ = false;
   bool journalTroubleTold_ = false;
+  std::string recoveryFolder_;  // empty: none
+  std::uint64_t savedGeneration_ = 0;
+  std::int32_t savedSteps_ = 0;
   bool dragging_ = false;
   TPoint dragAnchor_;
   TPoint dragStart_;

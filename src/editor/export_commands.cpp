@@ -38,7 +38,7 @@ TResult TEditor::ExportPicture(TPictureKind kind) {
   TResult written = view_.SavePicture(kind, *path, PictureBackupName(*path));
   if (!written.Ok) {
     written = WriteFailure(std::move(written), *path);
-    prompts_.Notice(written.Message);
+    prompts_.NoticeFailure(written.Message, written.Reason);
   }
   return written;
 }
@@ -77,7 +77,7 @@ TResult TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std
   view_.SetBusy(false);
   if (!result.Ok && !result.Cancelled) {
     if (result.Message.empty()) result.Message = std::string(failureMessage) + result.File;
-    prompts_.Notice(result.Message);
+    prompts_.NoticeFailure(result.Message, result.Reason);
   }
   if (mode_ == mdPlay) {
     // The playback controls show the track bar's step again.

@@ -5,6 +5,7 @@
 
 #include "editor/editor.h"
 #include "editor/messages.h"
+#include "editor/recovery_folder.h"
 #include "model/fig_ops.h"
 #include "text/cp932.h"
 #include "text/path_utils.h"
@@ -59,16 +60,38 @@ void TEditor::ReadDataMenuClick() {
   ReadDataFile(*path, true);
 }
 
+void TEditor::MarkSaved() {
+  savedGeneration_ = doc_.History.Generation();
+  savedSteps_ = doc_.History.GetStepCount();
+}
+
+bool TEditor::IsUnsaved() const {
+  const std::int32_t steps = doc_.History.GetStepCount();
+  return steps > 0 && (doc_.History.Generation() != savedGeneration_ || steps != savedSteps_);
+}
+
+bool TEditor::KeepReplacedDrawing() {
+  if (recoveryFolder_.empty() || !IsUnsaved()) return true;
+  doc_.CommitPendingResize();
+  TResult failure;
+  if (KeepDrawing(doc_.History, recoveryFolder_, clock_(), failure)) return true;
+  // The user has said the drawing may go; asked again, knowing no copy stays.
+  return prompts_.AskYesNo(kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + failure.Reason);
+}
+
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   // A file that cannot be opened, or is too large, is refused before the
-  // drawing is replaced.
+  // drawing is replaced; an unsaved drawing it replaces stays in the
+  // recovery folder.
   bool replaced = false;
   const TReadResult result = doc_.Read(path, prompts_, [this, &replaced] {
+    if (!replaced && !KeepReplacedDrawing()) return false;
     replaced = true;
     ResetEditor();
+    return true;
   });
   if (!replaced) {
-    prompts_.Notice(result.Message);
+    if (!result.Message.empty()) prompts_.NoticeFailure(result.Message, result.Reason);
     return;
   }
   doc_.JournalWholeHistory();
@@ -80,6 +103,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
     return;
   }
   SetDataFileName(path);
+  MarkSaved();
   playStep_ = doc_.History.GetStepCount();
   RebuildAtCursor();
   if (fromMenu) view_.ShowDates({});
@@ -114,7 +138,13 @@ void TEditor::ReadBGMenuClick() {
 
 TResult TEditor::SaveTo(const std::string& path, TBackupRule rule) {
   const TSaveResult saved = doc_.Save(path, rule);
-  return saved.Ok ? TResult::Done() : TResult::Failed({}, saved.Detail);
+  if (saved.Ok) {
+    MarkSaved();
+    return TResult::Done();
+  }
+  TResult failed = TResult::Failed({}, saved.Detail);
+  failed.Reason = saved.Reason;
+  return failed;
 }
 
 TResult TEditor::OverWriteDataMenuClick() {
@@ -133,8 +163,12 @@ TResult TEditor::OverwriteSave() {
   view_.Repaint();
   if (doc_.DataFileName.empty()) return SaveAs();
   TResult result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
-  result.Message = result.Ok ? std::string() : std::string(msg::kOverwriteFailed);
-  prompts_.Notice(result.Ok ? msg::kOverwritten : msg::kOverwriteFailed);
+  if (result.Ok) {
+    prompts_.Notice(msg::kOverwritten);
+    return result;
+  }
+  result.Message = msg::kOverwriteFailed;
+  prompts_.NoticeFailure(result.Message, result.Reason);
   return result;
 }
 
@@ -151,7 +185,7 @@ TResult TEditor::SaveAs() {
   TResult result = SaveTo(*path, TBackupRule::SaveAs);
   if (!result.Ok) {
     result.Message = msg::kSaveAsFailed;
-    prompts_.Notice(result.Message);
+    prompts_.NoticeFailure(result.Message, result.Reason);
     return result;
   }
   SetDataFileName(*path);

@@ -24,6 +24,12 @@ inline constexpr std::string_view kNoFurtherFront = "これより前にいくこ
 inline constexpr std::string_view kNoFurtherBack = "これより後ろにいくことができません。";
 // Crash recovery
 inline constexpr std::string_view kRecoverDrawing = "まえに かいていた えが のこっています。もどしますか？";
+inline constexpr std::string_view kRecoverName = "え： ";
+inline constexpr std::string_view kRecoverWhen = "さいごに かいた とき： ";
+inline constexpr std::string_view kUnnamedDrawing = "なまえのない え";
+// printf form: how many drawings are left, and which one is asked about.
+inline constexpr const char* kRecoverWhichOf = "（のこっている え %zuまいの うち %zuまいめ）";
+inline constexpr std::string_view kKeepFailed = "いまの えを のこせませんでした。それでも よみこみますか？";
 inline constexpr std::string_view kNoJournal = "かいている えを まもる きろくが つくれません。こまめに ほぞんしてください";
 inline constexpr std::string_view kJournalFailed =
     "かいている えを まもる きろくが かけなくなりました（ディスクが いっぱい かもしれません）。えを ほぞんしてください";

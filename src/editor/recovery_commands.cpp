@@ -1,5 +1,8 @@
 // Crash recovery at start-up: the drawings earlier runs left in their
 // journals, and this window's own journal.
+#include <cstdio>
+#include <filesystem>
+
 #include "datafile/data_reader.h"
 #include "datafile/line_reader.h"
 #include "editor/editor.h"
@@ -25,11 +28,38 @@ bool TEditor::RecoverJournal(const std::string& journal, const std::string& data
   return true;
 }
 
+namespace {
+
+// The question for one left-over drawing: which drawing, and when it was
+// last changed, so that several can be told apart; with several, which one
+// of how many.
+std::string RecoverQuestion(const TLeftJournal& journal, std::size_t number, std::size_t count) {
+  const std::string name = journal.DataFileName.empty()
+                               ? std::string(msg::kUnnamedDrawing)
+                               : std::filesystem::path(journal.DataFileName).filename().string();
+  const TLocalTime& t = journal.Changed;
+  char when[64];
+  std::snprintf(when, sizeof when, "%04d/%02d/%02d %02d:%02d", t.Year, t.Month, t.Day, t.Hour, t.Minute);
+  std::string question = std::string(msg::kRecoverDrawing) + "\n" + std::string(msg::kRecoverName) + name +
+                         "\n" + std::string(msg::kRecoverWhen) + when;
+  if (count > 1) {
+    char which[96];
+    std::snprintf(which, sizeof which, msg::kRecoverWhichOf, count, number);
+    question += "\n" + std::string(which);
+  }
+  return question;
+}
+
+}  // namespace
+
 void TEditor::StartRecovery(const std::string& folder) {
+  recoveryFolder_ = folder;
+  prompts_.ListFolderInOpenDialogs(folder);
   std::vector<TLeftJournal> left = FindLeftJournals(folder);
   TLeftJournal* recovered = nullptr;
-  for (TLeftJournal& journal : left) {
-    if (!recovered && prompts_.AskYesNo(kCaptionKakunin, msg::kRecoverDrawing) &&
+  for (std::size_t i = 0; i < left.size(); ++i) {
+    TLeftJournal& journal = left[i];
+    if (!recovered && prompts_.AskYesNo(kCaptionKakunin, RecoverQuestion(journal, i + 1, left.size())) &&
         RecoverJournal(journal.Path.string(), journal.DataFileName)) {
       recovered = &journal;
       continue;
@@ -39,8 +69,11 @@ void TEditor::StartRecovery(const std::string& folder) {
   }
   std::string detail;
   doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName, detail));
-  if (!doc_.Journal()) {
+  if (doc_.Journal()->Failed()) {
+    // Told once: the journal is tried again as drawing goes on, and the
+    // user hears of it again only after it has worked in between.
     prompts_.Notice(msg::kNoJournal);
+    journalTroubleTold_ = true;
     if (recovered) SetAside(*recovered, clock_());
     return;
   }

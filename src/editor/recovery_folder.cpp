@@ -4,15 +4,20 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <unistd.h>
 
 #include "datafile/format_names.h"
+#include "datafile/safe_save.h"
 #include "editor/recovery_journal.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -32,7 +37,72 @@ std::string ReadSmallFile(const std::filesystem::path& path) {
   return text;
 }
 
+// recovered-YYYYMMDD-HHMMSS.mrl, or with "-N" before ".mrl": the time and
+// N (1 without), in the order they were made; none for other names.
+std::optional<std::pair<std::string, int>> RecoveredOrder(const std::string& name) {
+  constexpr std::string_view kPrefix = "recovered-";
+  constexpr std::size_t kStamp = 15;  // YYYYMMDD-HHMMSS
+  if (!name.starts_with(kPrefix) || !name.ends_with(".mrl")) return std::nullopt;
+  const std::string rest = name.substr(kPrefix.size(), name.size() - kPrefix.size() - 4);
+  if (rest.size() < kStamp) return std::nullopt;
+  int n = 1;
+  if (rest.size() > kStamp) {
+    if (rest[kStamp] != '-') return std::nullopt;
+    try {
+      n = std::stoi(rest.substr(kStamp + 1));
+    } catch (const std::exception&) {
+      return std::nullopt;
+    }
+  }
+  return std::pair{rest.substr(0, kStamp), n};
+}
+
+// Only the newest kRecoveredKept recovered drawings stay.
+void ThinRecovered(const std::filesystem::path& folder) {
+  std::vector<std::pair<std::pair<std::string, int>, std::filesystem::path>> found;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (auto order = RecoveredOrder(it->path().filename().string())) found.push_back({*order, it->path()});
+  }
+  if (found.size() <= kRecoveredKept) return;
+  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (std::size_t i = kRecoveredKept; i < found.size(); ++i) std::filesystem::remove(found[i].second, ec);
+}
+
+// Renames `file` to the first free recovered-...mrl name of `now` in
+// `folder`, never over an existing file, even one made a moment ago.
+std::optional<std::filesystem::path> MoveToRecovered(const std::filesystem::path& file,
+                                                     const std::filesystem::path& folder, const TLocalTime& now) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.Year, now.Month, now.Day, now.Hour,
+                now.Minute, now.Second);
+  for (int n = 1; n < 1000; ++n) {
+    char name[64];
+    if (n == 1) {
+      std::snprintf(name, sizeof name, "recovered-%s.mrl", stamp);
+    } else {
+      std::snprintf(name, sizeof name, "recovered-%s-%d.mrl", stamp, n);
+    }
+    const std::filesystem::path target = folder / name;
+    if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
+      if (errno == EEXIST) continue;
+      return std::nullopt;
+    }
+    ThinRecovered(folder);
+    return target;
+  }
+  errno = EEXIST;
+  return std::nullopt;
+}
+
 }  // namespace
+
+std::filesystem::path UniqueFilePath(const std::filesystem::path& folder, std::string_view prefix) {
+  // The process and a random part: several windows of one process, and a
+  // process number used again after a reboot, never meet.
+  std::random_device random;
+  return folder / (std::string(prefix) + std::to_string(::getpid()) + "-" + std::to_string(random()) + ".mrl");
+}
 
 std::optional<std::filesystem::path> DefaultRecoveryFolder() {
   const char* data = std::getenv("XDG_DATA_HOME");
@@ -54,12 +124,14 @@ std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder) 
     if (ec) continue;
     if (size <= kHeaderLine.size() + 2) {
       // The header alone: no drawing to offer.
-      TLeftJournal empty{path, {}, std::move(*lock)};
+      TLeftJournal empty{path, {}, {}, std::move(*lock)};
       RemoveLeftJournal(empty);
       continue;
     }
     const auto time = std::filesystem::last_write_time(path, ec);
-    found.push_back({time, TLeftJournal{path, ReadSmallFile(TRecoveryJournal::NameFileOf(path)), std::move(*lock)}});
+    const TLocalTime changed = LocalTimeOf(std::chrono::file_clock::to_sys(time));
+    found.push_back(
+        {time, TLeftJournal{path, ReadSmallFile(TRecoveryJournal::NameFileOf(path)), changed, std::move(*lock)}});
   }
   std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<TLeftJournal> journals;
@@ -68,29 +140,34 @@ std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder) 
 }
 
 std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLocalTime& now) {
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.Year, now.Month, now.Day, now.Hour,
-                now.Minute, now.Second);
-  const std::filesystem::path folder = journal.Path.parent_path();
+  std::optional<std::filesystem::path> kept = MoveToRecovered(journal.Path, journal.Path.parent_path(), now);
+  if (!kept) return std::nullopt;
   std::error_code ec;
-  for (int n = 1; n < 1000; ++n) {
-    char name[64];
-    if (n == 1) {
-      std::snprintf(name, sizeof name, "recovered-%s.mrl", stamp);
-    } else {
-      std::snprintf(name, sizeof name, "recovered-%s-%d.mrl", stamp, n);
-    }
-    const std::filesystem::path target = folder / name;
-    // Never over an existing file, even one made a moment ago.
-    if (::renameat2(AT_FDCWD, journal.Path.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
-      if (errno == EEXIST) continue;
-      return std::nullopt;
-    }
-    std::filesystem::remove(TRecoveryJournal::NameFileOf(journal.Path), ec);
-    journal.Lock.Close();
-    return target;
+  std::filesystem::remove(TRecoveryJournal::NameFileOf(journal.Path), ec);
+  journal.Lock.Close();
+  return kept;
+}
+
+std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
+                                                 const TLocalTime& now, TResult& failure) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  // Written whole under a name no one looks at, then given its own name: a
+  // recovered file is never half a drawing.
+  const std::filesystem::path temp = UniqueFilePath(folder, ".keeping-");
+  const TSaveResult saved = SaveHistoryToFile(history, temp, TBackupRule::SaveAs);
+  if (!saved.Ok) {
+    failure = saved;
+    return std::nullopt;
   }
-  return std::nullopt;
+  std::optional<std::filesystem::path> kept = MoveToRecovered(temp, folder, now);
+  if (!kept) {
+    const int error = errno;
+    std::filesystem::remove(temp, ec);
+    failure = TResult::Failed({}, "cannot rename " + temp.string() + ": " + std::strerror(error));
+    failure.Reason = UserReason(error, TFileUse::Writing);
+  }
+  return kept;
 }
 
 void RemoveLeftJournal(TLeftJournal& journal) {

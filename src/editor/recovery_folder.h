@@ -9,6 +9,8 @@
 
 #include "editor/locked_file.h"
 #include "history/clock.h"
+#include "history/history_list.h"
+#include "model/result.h"
 
 namespace mirel {
 
@@ -16,12 +18,20 @@ namespace mirel {
 // without either.
 std::optional<std::filesystem::path> DefaultRecoveryFolder();
 
+// How many recovered drawings a folder keeps; older ones go as new ones come.
+inline constexpr std::size_t kRecoveredKept = 20;
+
 // A journal of an earlier run, locked by this process while it decides.
 struct TLeftJournal {
   std::filesystem::path Path;
   std::string DataFileName;  // the data file the drawing belonged to, if any
+  TLocalTime Changed;        // when the drawing was last changed
   TLockedFile Lock;
 };
+
+// A name in `folder` that no other window, process or earlier boot picks:
+// `prefix`, the process, a random part and ".mrl".
+std::filesystem::path UniqueFilePath(const std::filesystem::path& folder, std::string_view prefix);
 
 // The journals no running window holds, newest first. Journals without a
 // single record hold no drawing and are removed.
@@ -31,6 +41,12 @@ std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder);
 // its folder, never over an existing file, and drops its name file. Returns
 // the new path, or none when the rename failed (the journal then stays).
 std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLocalTime& now);
+
+// Writes `history` as recovered-YYYYMMDD-HHMMSS.mrl in `folder` (made if
+// missing), never over an existing file: a drawing about to be replaced is
+// kept there. The new path, or the failure.
+std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
+                                                 const TLocalTime& now, TResult& failure);
 
 // Removes a journal whose drawing lives on in another.
 void RemoveLeftJournal(TLeftJournal& journal);

@@ -1,7 +1,6 @@
 #include "editor/recovery_journal.h"
 
 #include <cerrno>
-#include <random>
 #include <cstring>
 #include <system_error>
 
@@ -10,6 +9,7 @@
 #include "datafile/data_output.h"
 #include "datafile/data_writer.h"
 #include "datafile/format_names.h"
+#include "editor/recovery_folder.h"
 
 namespace mirel {
 namespace {
@@ -20,13 +20,6 @@ constexpr std::chrono::milliseconds kSyncInterval{250};
 // After a failed write (a full disk), the journal is written whole again at
 // the next record, but not more often than this: each try writes it all.
 constexpr std::chrono::seconds kRetryInterval{5};
-
-std::filesystem::path UniqueJournalPath(const std::filesystem::path& folder, std::string_view prefix) {
-  // The process and a random part: several windows of one process, and a
-  // process number used again after a reboot, never meet.
-  std::random_device random;
-  return folder / (std::string(prefix) + std::to_string(::getpid()) + "-" + std::to_string(random()) + ".mrl");
-}
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temp = path;
@@ -66,24 +59,27 @@ std::unique_ptr<TRecoveryJournal> TRecoveryJournal::Create(const std::filesystem
                                                            const THistoryList& history,
                                                            const std::string& dataFileName,
                                                            std::string& detail) {
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec) {
-    detail = "cannot make " + folder.string() + ": " + ec.message();
-    return nullptr;
-  }
   std::unique_ptr<TRecoveryJournal> journal(
-      new TRecoveryJournal(folder, UniqueJournalPath(folder, "journal-")));
-  if (!journal->WriteWhole(history, detail)) return nullptr;
-  journal->SetDataFileName(dataFileName);
+      new TRecoveryJournal(folder, UniqueFilePath(folder, "journal-")));
+  journal->dataFileName_ = dataFileName;
+  journal->lastTry_ = std::chrono::steady_clock::now();
+  // Not written yet: tried again like a failed write.
+  if (!journal->WriteWhole(history, detail)) journal->failed_ = true;
   return journal;
 }
 
 bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& detail) {
   // A new file, locked before it takes the journal's name, so that no other
   // window ever sees an unlocked journal of a running one, and a crash
-  // halfway leaves the previous journal whole.
-  const std::filesystem::path temp = UniqueJournalPath(folder_, ".writing-");
+  // halfway leaves the previous journal whole. The folder may have gone, or
+  // never have been made.
+  std::error_code ec;
+  std::filesystem::create_directories(folder_, ec);
+  if (ec) {
+    detail = "cannot make " + folder_.string() + ": " + ec.message();
+    return false;
+  }
+  const std::filesystem::path temp = UniqueFilePath(folder_, ".writing-");
   std::optional<TLockedFile> file = TLockedFile::CreateNew(temp, detail);
   if (!file) return false;
   TDataOutput out([&](std::string_view bytes) { return file->WriteAll(bytes); });
@@ -96,7 +92,6 @@ bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& deta
     WriteActionData(out, item->Data, index);
     ++written;
   }
-  std::error_code ec;
   if (!out.Flush() || ::fdatasync(file->Descriptor()) != 0) {
     detail = "cannot write " + temp.string() + ": " + std::strerror(errno);
     std::filesystem::remove(temp, ec);
@@ -117,10 +112,15 @@ bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& deta
   failed_ = false;
   unsynced_ = false;
   lastSync_ = std::chrono::steady_clock::now();
+  if (!created_) {
+    created_ = true;
+    SetDataFileName(dataFileName_);
+  }
   return true;
 }
 
 void TRecoveryJournal::Rewrite(const THistoryList& history) {
+  if (removed_) return;
   std::string detail;
   lastTry_ = std::chrono::steady_clock::now();
   if (!WriteWhole(history, detail)) {
@@ -131,7 +131,7 @@ void TRecoveryJournal::Rewrite(const THistoryList& history) {
 }
 
 void TRecoveryJournal::CatchUp(const THistoryList& history) {
-  if (!file_.IsOpen()) return;
+  if (removed_) return;
   if (failed_) {
     if (std::chrono::steady_clock::now() - lastTry_ >= kRetryInterval) Rewrite(history);
     return;
@@ -181,6 +181,8 @@ void TRecoveryJournal::Sync() {
 }
 
 void TRecoveryJournal::SetDataFileName(const std::string& path) {
+  dataFileName_ = path;
+  if (!created_ || removed_) return;  // written with the journal
   const std::filesystem::path nameFile = NameFileOf(path_);
   std::error_code ec;
   if (path.empty()) {
@@ -194,6 +196,7 @@ void TRecoveryJournal::SetDataFileName(const std::string& path) {
 }
 
 void TRecoveryJournal::Remove() {
+  removed_ = true;
   file_.Close();
   std::error_code ec;
   std::filesystem::remove(NameFileOf(path_), ec);

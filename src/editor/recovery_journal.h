@@ -21,7 +21,8 @@ namespace mirel {
 class TRecoveryJournal {
  public:
   // A new journal in `folder` (made if missing), holding `history` as it
-  // stands. None, with the reason in `detail`, when it cannot be written.
+  // stands. When it cannot be written (the reason in `detail`) it starts
+  // Failed and is tried again as a failed write is.
   static std::unique_ptr<TRecoveryJournal> Create(const std::filesystem::path& folder,
                                                   const THistoryList& history,
                                                   const std::string& dataFileName, std::string& detail);
@@ -43,8 +44,9 @@ class TRecoveryJournal {
   void Remove();
 
   const std::filesystem::path& Path() const { return path_; }
-  // A write failed (a full disk, say): appends stop until a rewrite works;
-  // CatchUp tries one every few seconds.
+  // A write failed (a full disk, say), or the journal could not be made at
+  // all: appends stop until a rewrite works; CatchUp tries one every few
+  // seconds, and every Rewrite tries.
   bool Failed() const { return failed_; }
   std::int32_t WrittenSteps() const { return written_; }
 
@@ -65,6 +67,9 @@ class TRecoveryJournal {
   std::uint64_t generation_ = 0;  // the history's, when index_ was built
   std::int32_t written_ = 0;      // steps in the file
   off_t size_ = 0;                // bytes of whole records in the file
+  std::string dataFileName_;  // for the name file, once the journal exists
+  bool created_ = false;      // written whole at least once
+  bool removed_ = false;      // the clean exit: nothing more is written
   bool failed_ = false;
   bool unsynced_ = false;
   std::chrono::steady_clock::time_point lastSync_{};

@@ -41,6 +41,12 @@ class IUserPrompts : public IReaderPrompts {
  public:
   // A notice with one OK button, captioned with the application title.
   virtual void Notice(std::string_view message) = 0;
+  // A notice of a failure: the message and, on a line of its own under it,
+  // the reason in simple words (left out when empty).
+  virtual void NoticeFailure(std::string_view message, std::string_view reason) = 0;
+  // Lists `folder` beside the places the open dialogs offer, so that what
+  // is kept there can be found.
+  virtual void ListFolderInOpenDialogs(const std::string& folder) = 0;
   // A question with a question-mark icon and Yes, No and Cancel.
   virtual TAnswer AskYesNoCancel(std::string_view caption, std::string_view question) = 0;
   // Runs a file dialog; the chosen native path, or none when cancelled. A

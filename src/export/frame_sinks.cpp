@@ -7,11 +7,12 @@ namespace mirel {
 namespace {
 
 // The caller words the message for the user, naming the file.
-TFramesResult FailedAt(const std::string& file, std::string detail) {
+TFramesResult FailedAt(const std::string& file, const TResult& why) {
   TFramesResult result;
   result.Ok = false;
   result.File = file;
-  result.Detail = std::move(detail);
+  result.Detail = why.Detail;
+  result.Reason = why.Reason;
   return result;
 }
 
@@ -22,7 +23,7 @@ class TSeriesSink final : public IFrameSink {
   bool AddFrame(int step, int) override { return writer_.Add(canvas_(), frameFile_(step)); }
   TFramesResult Finish() override {
     const TSeriesResult written = writer_.Finish();
-    if (!written.Ok) return FailedAt(written.FailedFile, written.Detail);
+    if (!written.Ok) return FailedAt(written.FailedFile, written);
     return {};
   }
 
@@ -43,7 +44,7 @@ class TVideoSink final : public IFrameSink {
   }
   TFramesResult Finish() override {
     if (state_.Ok) state_ = video_.Finish();
-    if (!state_.Ok) return FailedAt(path_, state_.Detail);
+    if (!state_.Ok) return FailedAt(path_, state_);
     return {};
   }
 

@@ -4,16 +4,20 @@
 #include <QByteArray>
 
 #include "export/bmp_encoder.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
 
-TPictureFileResult Failure(const std::string& path, const std::string& reason, std::string detail) {
-  return TResult::Failed("ファイルにかきだせませんでした: " + path + " (" + reason + ")", std::move(detail));
+TPictureFileResult Failure(const std::string& path, const std::string& reason, std::string detail, int error) {
+  TPictureFileResult result =
+      TResult::Failed("ファイルにかきだせませんでした: " + path + " (" + reason + ")", std::move(detail));
+  result.Reason = UserReason(error, TFileUse::Writing);
+  return result;
 }
 
 TPictureFileResult EncodingFailure(const std::string& path, const std::string& why) {
-  return Failure(path, why, "cannot encode " + path + ": " + why);
+  return Failure(path, why, "cannot encode " + path + ": " + why, 0);
 }
 
 }  // namespace
@@ -23,7 +27,7 @@ TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const 
   const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   const TReplaceResult replaced =
       ReplaceFile(path, backupName, [contents](TFileSink& sink) { return sink.Write(contents); }, durability);
-  if (!replaced.Ok) return Failure(path, replaced.Reason, replaced.Detail);
+  if (!replaced.Ok) return Failure(path, replaced.Reason, replaced.Detail, replaced.Error);
   return TResult::Done();
 }
 

@@ -12,6 +12,7 @@
 #include "export/jpeg_encoder.h"
 #include "export/picture_file.h"
 #include "fileio/system_reason.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -98,6 +99,7 @@ struct TPictureSeriesWriter::TState {
     Failure.Ok = false;
     Failure.Message = std::move(why.Message);
     Failure.Detail = std::move(why.Detail);
+    Failure.Reason = std::move(why.Reason);
     Failure.FailedFile = path;
   }
 
@@ -169,6 +171,7 @@ TSeriesResult TPictureSeriesWriter::Finish() {
       result.Ok = false;
       result.Message = "ファイルにかきだせませんでした: " + folder.string() + " (" + SystemReason(error) + ")";
       result.Detail = "cannot sync the frames in " + folder.string() + ": " + SystemReason(error);
+      result.Reason = UserReason(error, TFileUse::Writing);
       result.FailedFile = folder.string();
       break;
     }

@@ -9,14 +9,18 @@
 #include "export/video_module_loader.h"
 #include "fileio/system_reason.h"
 #include "fileio/temp_file.h"
+#include "fileio/user_reason.h"
 #include "model/geometry.h"
 #include "text/path_utils.h"
 
 namespace mirel {
 namespace {
 
-TResult Failure(const std::string& path, const std::string& why) {
-  return TResult::Failed("どうがを かきだせませんでした：" + path, path + ": " + why);
+// `error`: the errno value behind it, 0 when the encoder failed.
+TResult Failure(const std::string& path, const std::string& why, int error = 0) {
+  TResult result = TResult::Failed("どうがを かきだせませんでした：" + path, path + ": " + why);
+  result.Reason = UserReason(error, TFileUse::Writing);
+  return result;
 }
 
 struct TVideoCloser {
@@ -58,7 +62,7 @@ TResult TTimelapseWriter::Open(const std::string& path, int fps) {
   if (folder.empty()) folder = ".";
   RemoveStaleTempFiles(folder);
   if (const int error = s.Temporary.Create(folder, TTempFile::TKind::Named); error != 0) {
-    return Failure(path, SystemReason(error));
+    return Failure(path, SystemReason(error), error);
   }
   MirelVideo* video = s.Module->Open(s.Temporary.Path().c_str(), webm ? 1 : 0, CanvasWidth, CanvasHeight, fps,
                                      s.Error.data(), s.Error.size());
@@ -86,9 +90,12 @@ TResult TTimelapseWriter::Finish() {
   TState& s = *state_;
   if (s.Module->Finish(s.Video.get(), s.Error.data(), s.Error.size()) != 0) return s.Failed();
   // On the disk before it takes the name, as every file Mirel writes.
-  if (::fsync(s.Temporary.Fd()) != 0) return Failure(s.Path, SystemReason(errno));
-  if (const int error = s.Temporary.MoveTo(s.Path); error != 0) return Failure(s.Path, SystemReason(error));
-  if (const int error = s.Temporary.Close(); error != 0) return Failure(s.Path, SystemReason(error));
+  if (::fsync(s.Temporary.Fd()) != 0) {
+    const int error = errno;
+    return Failure(s.Path, SystemReason(error), error);
+  }
+  if (const int error = s.Temporary.MoveTo(s.Path); error != 0) return Failure(s.Path, SystemReason(error), error);
+  if (const int error = s.Temporary.Close(); error != 0) return Failure(s.Path, SystemReason(error), error);
   return TResult::Done();
 }
 

@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 TReplaceResult Failed(std::string_view step, const fs::path& path, int error) {
   TReplaceResult result;
   result.Reason = SystemReason(error);
+  result.Error = error;
   result.Detail = std::string(step) + " " + path.string() + ": " + result.Reason;
   return result;
 }
@@ -98,6 +99,7 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
   if (exists && !S_ISREG(existing.st_mode)) {
     TReplaceResult result;
     result.Reason = S_ISDIR(existing.st_mode) ? SystemReason(EISDIR) : "not a regular file";
+    result.Error = S_ISDIR(existing.st_mode) ? EISDIR : 0;
     result.Detail = "cannot replace " + real.string() + ": " + result.Reason;
     return result;
   }

@@ -32,6 +32,7 @@ using TContentWriter = std::function<bool(TFileSink& sink)>;
 struct TReplaceResult {
   bool Ok = false;
   std::string Reason;  // the system's reason for the failure
+  int Error = 0;       // its errno value (0 when the system gave none)
   std::string Detail;  // for developers: the step that failed, the file and the reason
   std::filesystem::path Backup;  // the backup made of the old file, empty if none
 };

@@ -23,6 +23,7 @@ const char* KindOf(mode_t mode) {
 TOpenedFile Refused(const std::filesystem::path& path, mode_t mode) {
   TOpenedFile result;
   result.Failure = S_ISDIR(mode) ? TOpenFailure::Folder : TOpenFailure::NotRegular;
+  result.Error = S_ISDIR(mode) ? EISDIR : 0;
   result.Detail = path.string() + " is " + KindOf(mode) + ", not a regular file";
   return result;
 }
@@ -30,6 +31,7 @@ TOpenedFile Refused(const std::filesystem::path& path, mode_t mode) {
 TOpenedFile SystemFailure(const std::filesystem::path& path, int error) {
   TOpenedFile result;
   result.Failure = error == ENOENT || error == ENOTDIR ? TOpenFailure::Missing : TOpenFailure::System;
+  result.Error = error;
   result.Detail = "cannot open " + path.string() + ": " + SystemReason(error);
   return result;
 }

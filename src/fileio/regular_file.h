@@ -27,6 +27,7 @@ struct TOpenedFile {
   TFilePtr File;  // open for reading in binary mode; null on failure
   TOpenFailure Failure = TOpenFailure::None;
   std::string Detail;  // for developers: the file and why it was not opened
+  int Error = 0;       // the errno value behind the failure (EISDIR for a folder), 0 if none
 };
 
 TOpenedFile OpenRegularFile(const std::filesystem::path& path);

@@ -5,9 +5,10 @@
 
 namespace mirel {
 
-TLocalTime ReadLocalClock() {
+TLocalTime ReadLocalClock() { return LocalTimeOf(std::chrono::system_clock::now()); }
+
+TLocalTime LocalTimeOf(std::chrono::system_clock::time_point now) {
   using namespace std::chrono;
-  const auto now = system_clock::now();
   const std::time_t seconds = system_clock::to_time_t(now);
   std::tm local{};
   localtime_r(&seconds, &local);

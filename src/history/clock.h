@@ -1,5 +1,6 @@
 #pragma once
 // The local clock, injectable so that tests can fix the time.
+#include <chrono>
 #include <functional>
 
 namespace mirel {
@@ -18,5 +19,7 @@ using TClock = std::function<TLocalTime()>;
 
 // One reading of the system's local clock.
 TLocalTime ReadLocalClock();
+// A moment of the system clock in local time.
+TLocalTime LocalTimeOf(std::chrono::system_clock::time_point moment);
 
 }  // namespace mirel

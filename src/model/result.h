@@ -11,10 +11,13 @@ struct TResult {
   bool Ok = true;
   std::string Message;  // for the user; empty on success and for silent failures
   std::string Detail;   // for developers; may be empty
+  // For the user too: why, in simple words ("ディスクが いっぱいです"), shown
+  // under the message; empty when there is nothing to say.
+  std::string Reason;
 
   static TResult Done() { return {}; }
   static TResult Failed(std::string message, std::string detail = {}) {
-    return TResult{false, std::move(message), std::move(detail)};
+    return TResult{false, std::move(message), std::move(detail), {}};
   }
   explicit operator bool() const { return Ok; }
 };

@@ -124,7 +124,9 @@ TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
   const TPictureFileResult written = mirel::SavePicture(kind, backBuffer_.Image(), path, backupName, jpeg_);
   if (written.Ok) return TResult::Done();
   // The editor words the message for the user, naming the file.
-  return TResult::Failed({}, written.Detail);
+  TResult failed = TResult::Failed({}, written.Detail);
+  failed.Reason = written.Reason;
+  return failed;
 }
 
 void TFormView::CopyToClipboard() { QApplication::clipboard()->setImage(backBuffer_.Image()); }

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "text/native_arguments.h"
 #include "ui/form_view.h"
 #include "ui/log_pane.h"
 #include "ui/paint_box.h"
@@ -80,7 +81,7 @@ TMirelForm::~TMirelForm() {
 void TMirelForm::FormCreate(const QString& commandLineFile, const QString& recoveryFolder) {
   Run([&] {
     if (!recoveryFolder.isEmpty()) editor_->StartRecovery(recoveryFolder.toStdString());
-    editor_->FormCreate(commandLineFile.toStdString());
+    editor_->FormCreate(BytesFromArgument(commandLineFile));
   });
 }
 

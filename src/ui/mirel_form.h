@@ -24,9 +24,10 @@ class TMirelForm final : public QMainWindow {
   explicit TMirelForm(std::unique_ptr<IUserPrompts> prompts = {}, TClock clock = ReadLocalClock);
   ~TMirelForm() override;
 
-  // Start-up's last step: offers a drawing an earlier run left in
+  // Start-up's last step: offers the drawings earlier runs left in
   // `recoveryFolder` and keeps this window's crash journal there (none when
-  // empty), then opens the first command-line argument, if any.
+  // empty), then opens the first command-line argument, if any (bytes that
+  // are not UTF-8 as the surrogate escapes of ArgumentFromBytes).
   void FormCreate(const QString& commandLineFile, const QString& recoveryFolder = {});
 
   TEditor& Editor() { return *editor_; }

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "text/path_utils.h"
 #include "ui/dialog_filters.h"
@@ -54,6 +55,14 @@ TQtUserPrompts::TQtUserPrompts(QWidget& window) : window_(window) {}
 void TQtUserPrompts::Notice(std::string_view message) {
   RunMessageBox(window_, QMessageBox::NoIcon, QString::fromUtf8(kApplicationTitle), Text(message),
                 QMessageBox::Ok);
+}
+
+void TQtUserPrompts::NoticeFailure(std::string_view message, std::string_view reason) {
+  Notice(reason.empty() ? std::string(message) : std::string(message) + "\n" + std::string(reason));
+}
+
+void TQtUserPrompts::ListFolderInOpenDialogs(const std::string& folder) {
+  listedFolder_ = QString::fromStdString(folder);
 }
 
 TAnswer TQtUserPrompts::AskYesNoCancel(std::string_view caption, std::string_view question) {
@@ -108,6 +117,11 @@ std::optional<std::string> TQtUserPrompts::RunFileDialog(TFileDialog kind, int f
       const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
       if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
     });
+  }
+  // Qt's dialogs remember their places between uses: listed once.
+  const QUrl listed = QUrl::fromLocalFile(listedFolder_);
+  if (!settings.Save && !listedFolder_.isEmpty() && !dialog.sidebarUrls().contains(listed)) {
+    dialog.setSidebarUrls(dialog.sidebarUrls() << listed);
   }
   if (const auto preset = fileNames_.find(kind); preset != fileNames_.end()) {
     dialog.selectFile(preset->second);

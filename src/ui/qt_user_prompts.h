@@ -18,6 +18,8 @@ class TQtUserPrompts final : public IUserPrompts {
   explicit TQtUserPrompts(QWidget& window);
 
   void Notice(std::string_view message) override;
+  void NoticeFailure(std::string_view message, std::string_view reason) override;
+  void ListFolderInOpenDialogs(const std::string& folder) override;
   TAnswer AskYesNoCancel(std::string_view caption, std::string_view question) override;
   bool AskYesNo(std::string_view caption, std::string_view question) override;
   std::optional<std::string> ChooseFile(TFileDialog dialog) override;
@@ -33,6 +35,7 @@ class TQtUserPrompts final : public IUserPrompts {
   // Each dialog keeps the file name it was last given or completed with, as a
   // dialog component of the window would between uses.
   std::map<TFileDialog, QString> fileNames_;
+  QString listedFolder_;  // beside the open dialogs' places; empty for none
 };
 
 }  // namespace mirel

@@ -1,4 +1,4 @@
-#include "batch/native_arguments.h"
+#include "text/native_arguments.h"
 
 #include <gtest/gtest.h>
 

@@ -25,8 +25,15 @@ class TScriptedUser final : public IUserPrompts {
   std::vector<std::string> Notices;
   std::vector<std::string> Questions;  // "caption: question"
   std::vector<TFileDialog> Dialogs;
+  std::vector<std::string> Reasons;  // the reason line of each failure notice
+  std::string ListedFolder;
 
   void Notice(std::string_view message) override { Notices.emplace_back(message); }
+  void NoticeFailure(std::string_view message, std::string_view reason) override {
+    Notices.emplace_back(message);
+    if (!reason.empty()) Reasons.emplace_back(reason);
+  }
+  void ListFolderInOpenDialogs(const std::string& folder) override { ListedFolder = folder; }
   bool AskYesNo(std::string_view caption, std::string_view question) override {
     Questions.push_back(std::string(caption) + ": " + std::string(question));
     return Take(YesNo, false);

@@ -28,14 +28,15 @@ enum class TFault { ReadOnlyFolder, FullDisk, VanishedFile, RemovedFolder };
 struct TDrill {
   const char* Name;
   TFault Fault;
-  bool SaveWorks;  // a vanished file is simply written again
+  bool SaveWorks;      // a vanished file is simply written again
+  const char* Reason;  // told under the failure's message
 };
 
 constexpr TDrill kDrills[] = {
-    {"read-only folder", TFault::ReadOnlyFolder, false},
-    {"full disk", TFault::FullDisk, false},
-    {"vanished file", TFault::VanishedFile, true},
-    {"removed folder", TFault::RemovedFolder, false},
+    {"read-only folder", TFault::ReadOnlyFolder, false, "かきこむ けんりが ありません"},
+    {"full disk", TFault::FullDisk, false, "ファイルが おおきすぎます"},  // the size limit's EFBIG
+    {"vanished file", TFault::VanishedFile, true, ""},
+    {"removed folder", TFault::RemovedFolder, false, "ほぞんする フォルダが みつかりません"},
 };
 
 void ApplyFault(TFault fault, const fs::path& folder, const fs::path& file) {
@@ -58,7 +59,7 @@ void ApplyFault(TFault fault, const fs::path& folder, const fs::path& file) {
 }
 
 // What went wrong in the child, one bit each (0: the drill passed).
-enum : int { kWrongSaveResult = 1, kWrongNotice = 2, kEnded = 4, kWrongSaveAs = 8 };
+enum : int { kWrongSaveResult = 1, kWrongNotice = 2, kEnded = 4, kWrongSaveAs = 8, kWrongReason = 16 };
 
 int RunDrill(const TDrill& drill, const fs::path& folder, const fs::path& file) {
   TScriptedUser user;
@@ -73,6 +74,7 @@ int RunDrill(const TDrill& drill, const fs::path& folder, const fs::path& file) 
   const std::string_view told = drill.SaveWorks ? msg::kOverwritten : msg::kOverwriteFailed;
   if (user.Notices != std::vector<std::string>{std::string(told)}) failed |= kWrongNotice;
   if (drill.SaveWorks) return failed;
+  if (user.Reasons != std::vector<std::string>{drill.Reason}) failed |= kWrongReason;
 
   // Yes to saving at the exit: the save fails, so the program stays.
   user.YesNoCancel = {TAnswer::Yes};
@@ -81,6 +83,7 @@ int RunDrill(const TDrill& drill, const fs::path& folder, const fs::path& file) 
   // Save-as into the same folder fails the same way.
   user.Files = {(folder / "other.mrl").string()};
   if (editor.WriteDataMenuClick().Ok || user.Notices.back() != msg::kSaveAsFailed) failed |= kWrongSaveAs;
+  if (user.Reasons.back() != drill.Reason) failed |= kWrongReason;
   return failed;
 }
 
@@ -146,7 +149,13 @@ TEST(FailureDrillTest, ReadingWhatIsNoDrawingIsToldAndNeverHangs) {
   const struct {
     fs::path Path;
     bool KeepsDrawing;  // refused before the drawing was replaced
-  } cases[] = {{truncated, false}, {binary, false}, {directory, true}, {fifo, true}, {large, true}};
+    std::vector<std::string> Reasons;  // under the message, for a file that could not be opened
+  } cases[] = {{truncated, false, {}},
+               {binary, false, {}},
+               {directory, true, {"ファイルでは なく フォルダです"}},
+               {fifo, true, {"コンピュータが ファイルを つかわせて くれませんでした"}},
+               {large, true, {}},
+               {folder / "missing.mrl", true, {"ファイルが みつかりません"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Path.filename().string());
     TScriptedUser user;
@@ -158,6 +167,7 @@ TEST(FailureDrillTest, ReadingWhatIsNoDrawingIsToldAndNeverHangs) {
     editor.OpenFileByName(c.Path.string());
     ASSERT_EQ(user.Notices.size(), 1u);
     EXPECT_FALSE(user.Notices[0].empty());
+    EXPECT_EQ(user.Reasons, c.Reasons);
     EXPECT_TRUE(editor.Document().DataFileName.empty());
     if (c.KeepsDrawing) {
       EXPECT_EQ(editor.Document().History.GetStepCount(), 1);

@@ -1,7 +1,11 @@
 // The crash journal follows the history record by record and rebuilds the
 // drawing as it stood; the next start offers it back or sets it aside.
 #include <filesystem>
+#include <chrono>
+#include <ctime>
 #include <fstream>
+#include <functional>
+#include <set>
 
 #include <sys/resource.h>
 
@@ -34,6 +38,26 @@ std::vector<fs::path> FilesIn(const fs::path& folder, std::string_view prefix) {
 }
 
 const std::string kRecoverQuestion = "かくにん: " + std::string(msg::kRecoverDrawing);
+
+// The first line of each question.
+std::vector<std::string> FirstLines(const std::vector<std::string>& questions) {
+  std::vector<std::string> lines;
+  for (const std::string& question : questions) lines.push_back(question.substr(0, question.find('\n')));
+  return lines;
+}
+
+// Marks `file` as last changed at 2004-11-22 hour:minute, local time.
+void SetChanged(const fs::path& file, int hour, int minute) {
+  std::tm local{};
+  local.tm_year = 104;
+  local.tm_mon = 10;
+  local.tm_mday = 22;
+  local.tm_hour = hour;
+  local.tm_min = minute;
+  local.tm_isdst = -1;
+  const auto moment = std::chrono::system_clock::from_time_t(std::mktime(&local));
+  fs::last_write_time(file, std::chrono::file_clock::from_sys(moment));
+}
 
 // One window with its journal in a scratch folder.
 struct TWindow {
@@ -181,7 +205,7 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
     first.Editor.ExitByForceClick();
   }
   TWindow second(folder.Path(), {true});
-  EXPECT_EQ(second.User.Questions, std::vector<std::string>{kRecoverQuestion});
+  EXPECT_EQ(FirstLines(second.User.Questions), std::vector<std::string>{kRecoverQuestion});
   EXPECT_TRUE(second.User.Notices.empty());
   const TDocument& doc = second.Editor.Document();
   EXPECT_EQ(Written(doc.History), before);
@@ -266,6 +290,155 @@ TEST(RecoveryStartTest, NoJournalFolderIsToldAndDrawingGoesOn) {
   EXPECT_EQ(window.User.Notices, std::vector<std::string>{std::string(msg::kNoJournal)});
   window.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
   EXPECT_EQ(window.Editor.Document().History.GetStepCount(), 1);
+}
+
+TEST(RecoveryStartTest, EachLeftDrawingIsOfferedInTurnNewestFirstByNameAndTime) {
+  const std::string hana = "かくにん: " + std::string(msg::kRecoverDrawing) +
+                           "\nえ： hana.mrl\nさいごに かいた とき： 2004/11/22 09:05"
+                           "\n（のこっている え 2まいの うち 2まいめ）";
+  const std::string unnamed = "かくにん: " + std::string(msg::kRecoverDrawing) +
+                              "\nえ： なまえのない え\nさいごに かいた とき： 2004/11/22 14:30"
+                              "\n（のこっている え 2まいの うち 1まいめ）";
+  const struct {
+    std::deque<bool> Answers;
+    std::vector<std::string> Asked;
+    int Taken;  // figures of the drawing taken back (hana has 2, the unnamed one 1)
+  } cases[] = {{{false, false}, {unnamed, hana}, 0}, {{true}, {unnamed}, 1}, {{false, true}, {unnamed, hana}, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Asked.size() * 10 + c.Taken);
+    TTempFolder folder;
+    fs::path older;
+    fs::path newer;
+    {
+      TWindow first(folder.Path());
+      first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+      first.User.Files = {(folder.Path() / "hana.mrl").string()};
+      ASSERT_TRUE(first.Editor.WriteDataMenuClick().Ok);
+      first.Editor.FinishBoxFigure(dtEllipse, {100, 10}, {150, 50});
+      TWindow second(folder.Path());
+      second.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+      older = first.Journal();
+      newer = second.Journal();
+    }
+    SetChanged(older, 9, 5);
+    SetChanged(newer, 14, 30);
+    TWindow third(folder.Path(), c.Answers);
+    EXPECT_EQ(third.User.Questions, c.Asked);
+    EXPECT_EQ(third.Editor.Document().FigList.Count(), c.Taken);
+    // Whatever was not taken back is kept for later.
+    EXPECT_EQ(FilesIn(folder.Path(), "recovered-").size(), c.Taken ? 1u : 2u);
+    EXPECT_EQ(FilesIn(folder.Path(), "journal-").size(), 1u);
+  }
+}
+
+TEST(RecoveryStartTest, AJournalThatCannotBeMadeAtStartIsTriedAgainAndToldOnce) {
+  TTempFolder folder;
+  const fs::path blocker = folder.Path() / "file";
+  std::ofstream(blocker) << "not a folder";
+  TWindow window(blocker / "recovery");
+  window.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+  window.Editor.TellJournalTrouble();
+  EXPECT_EQ(window.User.Notices, std::vector<std::string>{std::string(msg::kNoJournal)});
+  // Room again: the next reset, read or retry makes it, and it follows the drawing.
+  fs::remove(blocker);
+  const fs::path saved = folder.Path() / "hana.mrl";
+  window.User.Files = {saved.string()};
+  ASSERT_TRUE(window.Editor.WriteDataMenuClick().Ok);
+  window.User.YesNo = {true};
+  window.Editor.OpenFileByName(saved.string());
+  window.Editor.FinishBoxFigure(dtEllipse, {100, 10}, {150, 50});
+  window.Editor.TellJournalTrouble();
+  ASSERT_TRUE(fs::exists(window.Journal()));
+  EXPECT_EQ(ReadAll(window.Journal()), Written(window.Editor.Document().History));
+  EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(window.Journal())), saved.string());
+  EXPECT_EQ(window.User.Notices.size(), 1u);
+}
+
+// A drawing a read replaces stays in the recovery folder unless it is saved.
+struct TReplacedDrawingTest : TRecoveryTest {
+  fs::path Other() {
+    const fs::path other = Folder.Path() / "other.mrl";
+    if (!fs::exists(other)) std::ofstream(other, std::ios::binary) << "MIREL FILE FORMAT 1.3\r\n";
+    return other;
+  }
+  void Save(const std::string& name) {
+    User.Files = {(Folder.Path() / name).string()};
+    ASSERT_TRUE(Editor.WriteDataMenuClick().Ok);
+  }
+  void OpenByName() {
+    User.YesNo = {true};
+    Editor.OpenFileByName(Other().string());
+  }
+  void ReadFromMenu() {
+    User.Files = {Other().string()};
+    User.YesNo = {true};
+    Editor.ReadDataMenuClick();
+  }
+};
+
+TEST_F(TReplacedDrawingTest, UnsavedDrawingsAreKeptWhenAReadReplacesThem) {
+  EXPECT_EQ(User.ListedFolder, Recovery().string());  // the open dialogs list it
+  const struct {
+    const char* Name;
+    std::function<void()> Before;
+    std::function<void()> Read;
+    bool Kept;
+  } cases[] = {
+      {"drawn, opened by name", [&] { DrawRect({10, 10}, {60, 40}); }, [&] { OpenByName(); }, true},
+      {"drawn, read from the menu", [&] { DrawRect({10, 10}, {60, 40}); }, [&] { ReadFromMenu(); }, true},
+      {"saved", [&] { DrawRect({10, 10}, {60, 40}); Save("a.mrl"); }, [&] { OpenByName(); }, false},
+      {"drawn after saving", [&] { DrawRect({10, 10}, {60, 40}); Save("b.mrl"); DrawRect({1, 1}, {9, 9}); },
+       [&] { OpenByName(); }, true},
+      {"a read, unchanged", [&] { Editor.OpenFileByName((Folder.Path() / "a.mrl").string()); },
+       [&] { ReadFromMenu(); }, false},
+      {"a read, then moved",
+       [&] {
+         Editor.OpenFileByName((Folder.Path() / "a.mrl").string());
+         SelectAt({10, 10}, {5, 5});
+       },
+       [&] { OpenByName(); }, true},
+      {"the read refused", [&] { DrawRect({10, 10}, {60, 40}); },
+       [&] {
+         User.YesNo = {false};
+         Editor.OpenFileByName(Other().string());
+       },
+       false},
+      {"nothing drawn", [] {}, [&] { OpenByName(); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Editor.ResetEditor();
+    for (const fs::path& kept : FilesIn(Recovery(), "recovered-")) fs::remove(kept);
+    c.Before();
+    const std::string before = Written(History());
+    c.Read();
+    const std::vector<fs::path> kept = FilesIn(Recovery(), "recovered-");
+    ASSERT_EQ(kept.size(), c.Kept ? 1u : 0u);
+    if (c.Kept) {
+      EXPECT_EQ(ReadAll(kept[0]), before);
+    }
+  }
+}
+
+TEST_F(TReplacedDrawingTest, TheNewestTwentyAreKeptUnderNamesOfTheirOwn) {
+  // Drawing n has n rectangles; several are kept within one second.
+  for (int n = 1; n <= 25; ++n) {
+    for (int i = 0; i < n; ++i) DrawRect({i, 0}, {i + 5, 5});
+    OpenByName();
+  }
+  std::set<std::size_t> figures;
+  for (const fs::path& kept : FilesIn(Recovery(), "recovered-")) {
+    const std::string text = ReadAll(kept);
+    std::size_t count = 0;
+    for (std::size_t at = text.find("begin ActionData"); at != std::string::npos;
+         at = text.find("begin ActionData", at + 1)) {
+      ++count;
+    }
+    figures.insert(count);
+  }
+  std::set<std::size_t> newest;
+  for (std::size_t n = 6; n <= 25; ++n) newest.insert(n);
+  EXPECT_EQ(figures, newest);
 }
 
 }  // namespace

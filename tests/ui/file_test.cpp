@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "datafile/temp_folder.h"
+#include "text/native_arguments.h"
 #include "ui/form_fixture.h"
 
 namespace mirel::test {
@@ -63,6 +64,43 @@ TEST_F(TFileTest, OpensTheFileNamedOnTheCommandLine) {
   EXPECT_GT(History().GetStepCount(), 0);
   EXPECT_TRUE(User().Questions.empty());
   EXPECT_NE(CanvasShot().pixel(12, 22), qRgb(255, 255, 255));  // the line from (10, 20)
+}
+
+TEST_F(TFileTest, OpensAFileWhoseNameIsNotUtf8) {
+  const std::string file = Drawing("\x82\xa6.mrl");  // "え" in code page 932
+  Form().FormCreate(ArgumentFromBytes(file));
+  EXPECT_TRUE(User().Notices.empty());
+  EXPECT_EQ(Editor().Document().DataFileName, file);
+  EXPECT_GT(History().GetStepCount(), 0);
+  EXPECT_EQ(Form().windowTitle(), QString::fromUtf8("Mirel Ver.1.31 - " + file));
+}
+
+TEST_F(TFileTest, FailuresSayWhyUnderTheMessage) {
+  DrawRectangles(2);
+  const fs::path gone = folder_ / "gone";
+  const char* const noFolder = "ほぞんする フォルダが みつかりません";
+  const struct {
+    const char* Item;
+    fs::path Chosen;
+    std::string Message;
+    const char* Reason;
+  } cases[] = {
+      {"Save2BMPMenu", gone / "e.bmp", "えを かきだせませんでした：" + (gone / "e.bmp").string(), noFolder},
+      {"Save2JPEGMenu", gone / "e.jpg", "えを かきだせませんでした：" + (gone / "e.jpg").string(), noFolder},
+      {"SaveMovieMenu", gone / "e.mp4", "どうがを かきだせませんでした：" + (gone / "e.mp4").string(), noFolder},
+      {"WriteDataMenu", gone / "e.mrl", "データ保存に失敗しました", noFolder},
+      {"ReadDataMenu", folder_ / "none.mrl", "データ読み込みに失敗しました", "ファイルが みつかりません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Item);
+    User().Notices.clear();
+    User().Reasons.clear();
+    User().Files = {c.Chosen.string()};
+    User().YesNo = {true};
+    Choose(c.Item);
+    EXPECT_EQ(User().Notices, std::vector<std::string>{c.Message});
+    EXPECT_EQ(User().Reasons, std::vector<std::string>{c.Reason});
+  }
 }
 
 TEST_F(TFileTest, ADropOpensItsFirstFileOnly) {

@@ -2,7 +2,9 @@
 # Kills the real program at random moments of a drawing session and starts it
 # again: each start accepts the recovery question, the recovered drawing is
 # exactly the journal's complete records, and at most the action under way
-# when the program was killed is missing. Runs on a virtual display.
+# when the program was killed is missing. Then: a drawing taken back and at
+# once replaced by the file named on the command line (not UTF-8) is kept,
+# and two windows' drawings are offered in turn. Runs on a virtual display.
 # usage: kill_recover_test.sh MIREL [ROUNDS]
 set -euo pipefail
 for tool in xvfb-run xdotool; do
@@ -105,4 +107,67 @@ for round in $(seq "$rounds"); do
   drawn=$expected
   echo "round $round: $expected records journaled"
 done
+# Answers the modal question whose first line is `first` with `key`.
+answer() {
+  local first=$1 key=$2 dialog=
+  wait_for 'dialog=$(xdotool search --name "^かくにん$" | head -n 1); [ -n "$dialog" ]'
+  sleep 0.5
+  [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/question-$first.png"
+  xdotool windowfocus --sync "$dialog" key "$key"
+  wait_for '! xdotool getwindowname "$dialog" >/dev/null 2>&1'
+}
+kill_window() { kill -9 "$1"; wait "$1" 2>/dev/null || true; }
+
+# The last round's drawing is taken back and replaced by a file whose name is
+# not UTF-8: it stays as a recovered file, and the file opens by its bytes.
+other="$scratch/$(printf '\x82\xa6').mrl"
+complete "$scratch/killed.mrl" >"$other"
+"$mirel" "$other" >"$scratch/out.txt" 2>&1 &
+pid=$!
+answer recover Return
+answer read Return
+wait_for 'ls "$journals"/recovered-*.mrl >/dev/null 2>&1'
+cmp <(complete "$scratch/killed.mrl") "$journals"/recovered-*.mrl || { echo "the replaced drawing was not kept"; exit 1; }
+wait_for '[ -f "${journals}/$(basename "$(journal)" .mrl).name" ]'
+cmp <(printf '%s' "$other") "$journals/$(basename "$(journal)" .mrl).name" || { echo "the file was not opened by its bytes"; exit 1; }
+kill_window "$pid"
+pid=
+rm -f "$journals"/*
+
+# Two windows, each with a drawing, both killed: the next start offers the
+# newer one first, then the other; いいえ keeps it aside, はい takes it back.
+draw_rectangle() {
+  step mousemove 746 166
+  step click 1
+  step mousemove "$1" 200
+  step mousedown 1
+  step mousemove $(($1 + 40)) 240
+  step mouseup 1
+}
+"$mirel" >/dev/null 2>&1 &
+first=$!
+wait_for 'xdotool search --onlyvisible --name "^Mirel Ver" >/dev/null'
+sleep 1
+draw_rectangle 100
+wait_for '[ "$(records "$(journal)")" -eq 1 ]'
+firstjournal=$(journal)
+"$mirel" >/dev/null 2>&1 &
+second=$!
+wait_for '[ "$(ls "$journals"/journal-*.mrl | wc -l)" -eq 2 ]'
+sleep 1
+draw_rectangle 200  # the newer window lies on top
+draw_rectangle 300
+secondjournal=$(ls "$journals"/journal-*.mrl | grep -v "$firstjournal")
+wait_for '[ "$(records "$secondjournal")" -eq 2 ]'
+kill_window "$first"
+kill_window "$second"
+touch -d '1 minute ago' "$firstjournal"
+"$mirel" >/dev/null 2>&1 &
+pid=$!
+answer newer Escape
+answer older Return
+wait_for '[ "$(ls "$journals"/journal-*.mrl | wc -l)" -eq 1 ]'
+wait_for '[ "$(records "$(journal)")" -eq 1 ]'
+kept=$(ls "$journals"/recovered-*.mrl)
+[ "$(records "$kept")" -eq 2 ] || { echo "the newer drawing was not set aside"; exit 1; }
 echo "kill and recover OK"

@@ -105,6 +105,26 @@ TEST_F(TQtPromptsTest, ACancelledDialogChoosesNothingAndStaysPut) {
   EXPECT_EQ(QDir::currentPath(), previous);
 }
 
+TEST_F(TQtPromptsTest, FailuresShowTheirReasonAndOpenDialogsListTheRecoveryFolder) {
+  QString seen;
+  Answer("OK", &seen);
+  prompts_.NoticeFailure("データ保存に失敗しました", "ディスクが いっぱいです");
+  EXPECT_EQ(seen, "Mirel|データ保存に失敗しました\nディスクが いっぱいです|0|OK|parented");
+
+  TTempFolder folder;
+  const QUrl recovery = QUrl::fromLocalFile(QString::fromStdString(folder.Path().string()));
+  prompts_.ListFolderInOpenDialogs(folder.Path().string());
+  for (const TFileDialog kind : {TFileDialog::OpenData, TFileDialog::OpenBG, TFileDialog::OpenData}) {
+    QList<QUrl> places;
+    WhenOpen<QFileDialog>([&places](QFileDialog& dialog) {
+      places = dialog.sidebarUrls();
+      dialog.reject();
+    });
+    prompts_.ChooseFile(kind);
+    EXPECT_EQ(places.count(recovery), 1) << static_cast<int>(kind);
+  }
+}
+
 TEST_F(TQtPromptsTest, LocatingAPictureOffersItsNameAndKind) {
   TTempFolder folder;
   const QString previous = QDir::currentPath();

@@ -6,6 +6,7 @@
 #include "datafile/safe_save.h"
 #include "datafile/temp_folder.h"
 #include "editor/messages.h"
+#include "support/file_helpers.h"
 #include "ui/form_fixture.h"
 
 namespace mirel::test {
@@ -59,8 +60,9 @@ TEST(WindowRecoveryTest, YesShowsTheDrawingWithItsFileName) {
   LeaveADrawing(folder.Path(), saved, copy);
 
   TWindow second(folder.Path(), {true});
-  EXPECT_EQ(second.User->Questions,
-            std::vector<std::string>{"かくにん: " + std::string(msg::kRecoverDrawing)});
+  ASSERT_EQ(second.User->Questions.size(), 1u);
+  EXPECT_EQ(second.User->Questions[0].substr(0, second.User->Questions[0].find('\n')),
+            "かくにん: " + std::string(msg::kRecoverDrawing));
   EXPECT_EQ(second.Form->windowTitle(), QString::fromStdString("Mirel Ver.1.31 - " + saved));
   EXPECT_EQ(second.Editor().Document().History.GetStepCount(), 2);
   TWindow reader(folder.Path() / "elsewhere", {}, QString::fromStdString(copy.string()));
@@ -85,6 +87,23 @@ TEST(WindowRecoveryTest, NoSetsItAsideAndTheCommandLineFileOpens) {
   second.Form->close();
   EXPECT_TRUE(Files(folder.Path(), "journal-").empty());
   EXPECT_EQ(Files(folder.Path(), "recovered-").size(), 1u);
+}
+
+// Taken back, then replaced by the file the window was started with: the
+// drawing taken back is kept in the recovery folder.
+TEST(WindowRecoveryTest, ADrawingTakenBackAndReplacedAtOnceIsKept) {
+  TTempFolder folder;
+  const fs::path copy = folder.Path() / "copy.mrl";
+  LeaveADrawing(folder.Path(), (folder.Path() / "hana.mrl").string(), copy);
+  const fs::path other = folder.Path() / "other.mrl";
+  fs::copy_file(fs::path(MIREL_TEST_DATA) / "good_example.mrl", other);
+
+  TWindow second(folder.Path(), {true, true}, QString::fromStdString(other.string()));
+  EXPECT_EQ(second.User->Questions.size(), 2u);
+  EXPECT_EQ(second.Editor().Document().DataFileName, other.string());
+  const std::vector<fs::path> kept = Files(folder.Path(), "recovered-");
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(ReadAll(kept[0]), ReadAll(copy));
 }
 
 }  // namespace
