@@ -118,17 +118,21 @@ std::optional<std::string> TQtUserPrompts::RunFileDialog(TFileDialog kind, int f
       if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
     });
   }
-  // Qt's dialogs remember their places between uses: listed once.
+  // Qt's dialogs keep their places in the user's settings: the folder is
+  // listed only while this dialog runs, so another run (or another folder)
+  // never finds it there.
+  const QList<QUrl> places = dialog.sidebarUrls();
   const QUrl listed = QUrl::fromLocalFile(listedFolder_);
-  if (!settings.Save && !listedFolder_.isEmpty() && !dialog.sidebarUrls().contains(listed)) {
-    dialog.setSidebarUrls(dialog.sidebarUrls() << listed);
+  if (!settings.Save && !listedFolder_.isEmpty() && !places.contains(listed)) {
+    dialog.setSidebarUrls(QList<QUrl>(places) << listed);
   }
   if (const auto preset = fileNames_.find(kind); preset != fileNames_.end()) {
     dialog.selectFile(preset->second);
   }
 
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList chosen = dialog.selectedFiles();
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  const QStringList chosen = accepted ? dialog.selectedFiles() : QStringList();
+  dialog.setSidebarUrls(places);
   if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
   const QString path = chosen.front();
   fileNames_[kind] = path;

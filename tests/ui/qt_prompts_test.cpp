@@ -123,6 +123,15 @@ TEST_F(TQtPromptsTest, FailuresShowTheirReasonAndOpenDialogsListTheRecoveryFolde
     prompts_.ChooseFile(kind);
     EXPECT_EQ(places.count(recovery), 1) << static_cast<int>(kind);
   }
+  // Not kept among the places Qt remembers for every later dialog.
+  TQtUserPrompts unlisted(window_);
+  QList<QUrl> places;
+  WhenOpen<QFileDialog>([&places](QFileDialog& dialog) {
+    places = dialog.sidebarUrls();
+    dialog.reject();
+  });
+  unlisted.ChooseFile(TFileDialog::OpenData);
+  EXPECT_FALSE(places.contains(recovery));
 }
 
 TEST_F(TQtPromptsTest, LocatingAPictureOffersItsNameAndKind) {
