@@ -155,18 +155,15 @@ int main(int argc, char* argv[]) {
   e.Create(FlowerStamp({500, 335}));
 
   // The sun moves a little to the left and turns orange.
-  e.recorder.SelectedFig = sun;
   OffsetFig(sun->Data, -40, 10);
-  e.recorder.RecordEdit(TActionKind::Move);
+  e.recorder.RecordEdit(TActionKind::Move, sun);
   sun->Data.BrushColor = 0x00A5FF;
-  e.recorder.RecordChange(TActionKind::Change, TParameter::BodyColor);
+  e.recorder.RecordChange(TActionKind::Change, TParameter::BodyColor, sun);
 
   // The first flower is deleted, then brought back.
-  e.recorder.SelectedFig = flower1;
   AddCopy(e.deleted, flower1->Data);
-  e.recorder.RecordEdit(TActionKind::Delete);
+  e.recorder.RecordEdit(TActionKind::Delete, flower1);
   DeleteFig(e.figs, flower1);
-  e.recorder.SelectedFig = nullptr;
   TFigItem* restored = AddCopy(e.figs, e.deleted.GetTail()->Data);
   DeleteFig(e.deleted, e.deleted.GetTail());
   e.recorder.RecordCreation(TActionKind::Undo, restored);

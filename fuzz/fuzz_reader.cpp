@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   mirel::THistoryList history;
   mirel::TLineReader lines(bytes);
   mirel::ReadDataFile(lines, history, log, prompts);
-  if (history.NextFigureID < 1) std::abort();
+  if (history.NextFigureID() < 1) std::abort();
 
   const std::string written = Write(history);
   mirel::THistoryList again;

@@ -65,8 +65,7 @@ void BM_MoveAfterLongHistory(benchmark::State& state) {
   for (std::int64_t i = 0; i < state.range(0); ++i) {
     recorder.RecordCreation(TActionKind::Create, AddCopy(figures, SmallRect()));
   }
-  recorder.SelectedFig = figures.GetTail();
-  TActionItem* record = recorder.RecordEdit(TActionKind::Front);
+  TActionItem* record = recorder.RecordEdit(TActionKind::Front, figures.GetTail());
   for (auto _ : state) {
     record->Data.TargetID = 0;
     recorder.FindFigureID(*record, &first->Data);

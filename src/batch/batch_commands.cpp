@@ -104,7 +104,7 @@ int RunDumpCommand(const TBatchOptions& options) {
   json.Member("DateYMD", QString::fromStdString(rebuilt.Dates.DateYMD));
   StreamFigureList(json, "Deleted", drawing.DeletedFigList);
   StreamFigureList(json, "Figures", drawing.FigList);
-  json.Member("NextFigureID", drawing.History.NextFigureID);
+  json.Member("NextFigureID", drawing.History.NextFigureID());
   json.Member("Step", *step);
   json.Member("StepCount", drawing.History.GetStepCount());
   json.End();

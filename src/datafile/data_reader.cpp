@@ -30,7 +30,7 @@ std::string Excerpt(std::string_view line) { return Quoted(PrintableLine(line, 6
 // One above the largest ID read, so new figures never reuse one.
 void StepPastReadIDs(THistoryList& history) {
   if (history.IsEmpty()) return;
-  if (history.NextFigureID < std::numeric_limits<std::int32_t>::max()) ++history.NextFigureID;
+  history.TakeFigureID();
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ TDataFileReader::TDataFileReader(TLineReader& lines, THistoryList& history, TInt
 
 TReadResult TDataFileReader::ReadDataFile() {
   TReadResult result;
-  history_.NextFigureID = 1;
+  history_.SetNextFigureID(1);
   const std::optional<std::string_view> header = ReadLine();
   if (!header || !IsKnownHeader(*header)) {
     if (header) {
@@ -100,7 +100,7 @@ int TDataFileReader::ReadActionBody(TActionData& record) {
 
   if (CarriesTargetID(record.TargetType)) {
     if (ReadInt("TargetID", record.TargetID) != 0) return 1;
-    if (record.TargetID > history_.NextFigureID) history_.NextFigureID = record.TargetID;
+    if (record.TargetID > history_.NextFigureID()) history_.SetNextFigureID(record.TargetID);
   }
   index_.Note(record);
 

@@ -15,7 +15,7 @@ TDocument::TDocument(TClock clock)
 
 void TDocument::Reset() {
   Recorder.ResetPending();
-  Recorder.SelectedFig = nullptr;
+  selected_ = nullptr;
   History.ClearHistory();
   ClearFigures();
   if (journal_) journal_->Rewrite(History);
@@ -48,7 +48,7 @@ void TDocument::EndJournal() {
 void TDocument::ClearFigures() {
   History.Links.UnlinkAll();
   Replay.Invalidate();
-  Recorder.SelectedFig = nullptr;
+  selected_ = nullptr;
   EmptyDrawing(FigList, DeletedFigList);
 }
 
@@ -102,17 +102,17 @@ TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, co
 
 TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& background) {
   // The rebuild releases every figure; nothing may stay selected.
-  Recorder.SelectedFig = nullptr;
+  selected_ = nullptr;
   return Replay.RebuildDrawing(cursor, background);
 }
 
 TRebuiltStep TDocument::RebuildStep(std::int32_t step, IBackgroundSurface& background) {
-  Recorder.SelectedFig = nullptr;
+  selected_ = nullptr;
   return Replay.RebuildStep(step, background);
 }
 
 void TDocument::CommitPendingResize() {
-  if (Recorder.SizeChangePending) Recorder.CommitSizeChange();
+  Recorder.CommitPendingResize();
 }
 
 TSaveResult TDocument::Save(const std::string& path, TBackupRule rule) const {

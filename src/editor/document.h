@@ -80,11 +80,17 @@ class TDocument {
   // Commits a pending track-bar resize, if any.
   void CommitPendingResize();
 
+  // The figure the editing commands act on: an item of FigList, or none.
+  // Emptying or rebuilding the figures lets it go.
+  TFigItem* Selected() const { return selected_; }
+  void Select(TFigItem* item) { selected_ = item; }
+
   // Saves the history to `path` (native) through the safe save.
   TSaveResult Save(const std::string& path, TBackupRule rule) const;
 
  private:
   std::unique_ptr<TRecoveryJournal> journal_;
+  TFigItem* selected_ = nullptr;
 };
 
 }  // namespace mirel

@@ -166,13 +166,13 @@ TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) 
   } else if (!text.empty() && mode_ == mdEdit) {
     // The selection may have moved on while the box was open: only a text
     // figure takes the text.
-    TFigItem* selected = doc_.Recorder.SelectedFig;
+    TFigItem* selected = doc_.Selected();
     if (selected && selected->Data.DrawingTool == dtText) {
       TFigData& figure = selected->Data;
       SetText(figure, text, figure.Start,
               TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, figure.TextSize)),
                      WrapAdd(boxTopLeft.Y, figure.TextSize)});
-      doc_.Recorder.RecordTextChange();
+      doc_.Recorder.RecordTextChange(selected);
     }
   }
   view_.Repaint();

@@ -13,7 +13,7 @@ namespace mirel {
 
 void TEditor::DupBtnClick() {
   HideTextBox();
-  TFigItem* selected = doc_.Recorder.SelectedFig;
+  TFigItem* selected = doc_.Selected();
   if (!selected) return;
   TFigItem* copy = DuplicateFig(doc_.FigList, selected);
   OffsetFig(copy->Data, 20, 20);
@@ -25,11 +25,11 @@ void TEditor::DupBtnClick() {
 
 void TEditor::DeleteBtnClick() {
   HideTextBox();
-  if (TFigItem* selected = doc_.Recorder.SelectedFig) {
+  if (TFigItem* selected = doc_.Selected()) {
     doc_.CommitPendingResize();
     // The record names the figure while it is still in the drawing; only
     // then does it leave.
-    doc_.Recorder.RecordEdit(TActionKind::Delete);
+    doc_.Recorder.RecordEdit(TActionKind::Delete, selected);
     DeleteFigure(doc_.FigList, doc_.DeletedFigList, selected);
   }
   ClearSelection();
@@ -46,25 +46,25 @@ void TEditor::UndoBtnClick() {
 
 void TEditor::FrontBackBtnClick(bool front) {
   HideTextBox();
-  TFigItem* selected = doc_.Recorder.SelectedFig;
+  TFigItem* selected = doc_.Selected();
   if (!selected) return;
   if (front) {
     if (MoveFront(doc_.FigList, selected) != 0) {
       prompts_.Notice(msg::kNoFurtherFront);
     } else {
-      doc_.Recorder.RecordEdit(TActionKind::Front);
+      doc_.Recorder.RecordEdit(TActionKind::Front, selected);
     }
   } else if (MoveBack(doc_.FigList, selected) != 0) {
     prompts_.Notice(msg::kNoFurtherBack);
   } else {
-    doc_.Recorder.RecordEdit(TActionKind::Back);
+    doc_.Recorder.RecordEdit(TActionKind::Back, selected);
   }
   view_.Repaint();
 }
 
 void TEditor::AttrChangeBtnClick(TAttrButton button) {
   HideTextBox();
-  TFigItem* selected = doc_.Recorder.SelectedFig;
+  TFigItem* selected = doc_.Selected();
   if (!selected) return;
   TFigData& f = selected->Data;
   if (f.DrawingTool == dtStamp) {
@@ -116,12 +116,12 @@ void TEditor::AttrChangeBtnClick(TAttrButton button) {
   }
   if (AttributeOf(f, parameter) == value) return;
   SetAttribute(f, parameter, value);
-  doc_.Recorder.RecordChange(TActionKind::Change, parameter);
+  doc_.Recorder.RecordChange(TActionKind::Change, parameter, selected);
   view_.Repaint();
 }
 
 void TEditor::ChangeTextBtnClick() {
-  const TFigItem* selected = doc_.Recorder.SelectedFig;
+  const TFigItem* selected = doc_.Selected();
   if (!selected || selected->Data.DrawingTool != dtText) return;
   const TFigData& f = selected->Data;
   textBoxWidth_ = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{f.End.X} - f.Start.X + 30, 1, 4096));
@@ -131,11 +131,11 @@ void TEditor::ChangeTextBtnClick() {
 
 void TEditor::TrackBarChange(bool horizontal, std::int32_t position) {
   (horizontal ? hTrack_ : vTrack_) = position;
-  TFigItem* selected = doc_.Recorder.SelectedFig;
+  TFigItem* selected = doc_.Selected();
   if (!selected) return;
   ResizeFigure(selected->Data, resizeBase_, horizontal ? TAxis::X : TAxis::Y, position,
                [this](const std::string& text, int points) { return view_.TextWidth(text, points); });
-  doc_.Recorder.MarkPendingResize();
+  doc_.Recorder.MarkPendingResize(selected);
   view_.Repaint();
 }
 

@@ -43,7 +43,7 @@ void TEditor::SetDataFileName(std::string path) {
 // ---- The selection and what moves with it ----
 
 void TEditor::Select(TFigItem* item) {
-  doc_.Recorder.SelectedFig = item;
+  doc_.Select(item);
   markedFig_ = item;
   CaptureResizeBase();
 }
@@ -53,7 +53,7 @@ void TEditor::ClearSelection() { Select(nullptr); }
 void TEditor::CaptureResizeBase() {
   resizeBase_ = TResizeBase{};
   hTrack_ = vTrack_ = 0;
-  const TFigItem* item = doc_.Recorder.SelectedFig;
+  const TFigItem* item = doc_.Selected();
   if (!item) return;
   const TFigData& figure = item->Data;
   resizeBase_.Start = figure.Start;

@@ -40,7 +40,7 @@ class TEditor {
   TEditorMode EditorMode() const { return mode_; }
   std::uint8_t CurrentTool() const { return tool_; }
   bool PolylineActive() const { return polylineActive_; }
-  TFigItem* SelectedFig() const { return doc_.Recorder.SelectedFig; }
+  TFigItem* SelectedFig() const { return doc_.Selected(); }
   TFigItem* MarkedFig() const { return markedFig_; }
   // ConfirmPanel: the palette colour (clBtnFace for no fill) and its hint.
   TColor PaletteColor() const { return paletteColor_; }

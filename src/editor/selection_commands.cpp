@@ -17,13 +17,14 @@ void TEditor::EditPress(TPoint p) {
   TFigItem* hit = HitTest(p);
   if (!hit) {
     markedFig_ = nullptr;
-    doc_.Recorder.SelectedFig = nullptr;
+    doc_.Select(nullptr);
     view_.Repaint();
     return;
   }
   dragAnchor_ = dragStart_ = p;
   dragging_ = true;
-  doc_.Recorder.SelectedFig = markedFig_ = hit;
+  doc_.Select(hit);
+  markedFig_ = hit;
   view_.Repaint();
 }
 
@@ -31,7 +32,7 @@ void TEditor::EditMove(TPoint q) {
   if (mode_ != mdEdit) return;
   // A track-bar resize is recorded as soon as the pointer moves over the canvas.
   doc_.CommitPendingResize();
-  TFigItem* selected = doc_.Recorder.SelectedFig;
+  TFigItem* selected = doc_.Selected();
   if (!dragging_ || !selected) return;
   OffsetFig(selected->Data, WrapSub(q.X, dragAnchor_.X), WrapSub(q.Y, dragAnchor_.Y));
   dragAnchor_ = q;
@@ -43,7 +44,7 @@ void TEditor::EditRelease(TPoint r) {
   dragging_ = false;
   // The release renews the resize base and sets both bars to 0 in any case.
   CaptureResizeBase();
-  if (doc_.Recorder.SelectedFig && r != dragStart_) doc_.Recorder.RecordEdit(TActionKind::Move);
+  if (doc_.Selected() && r != dragStart_) doc_.Recorder.RecordEdit(TActionKind::Move, doc_.Selected());
 }
 
 }  // namespace mirel

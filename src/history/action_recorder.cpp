@@ -41,10 +41,6 @@ bool Resized(const TFigData& figure, const TFigData& snapshot) {
 TActionRecorder::TActionRecorder(THistoryList& history, TInternalLog& log, TClock clock)
     : history_(history), log_(log), clock_(std::move(clock)) {}
 
-const TFigData* TActionRecorder::SelectedData() const {
-  return SelectedFig ? &SelectedFig->Data : nullptr;
-}
-
 void TActionRecorder::Finish(TActionItem& record) {
   log_.LogAction(record.Data);
   if (OnRecorded) OnRecorded();
@@ -53,12 +49,9 @@ void TActionRecorder::Finish(TActionItem& record) {
 TActionItem* TActionRecorder::RecordCreation(TActionKind kind, TFigItem* item) {
   if (!item) return nullptr;
   TActionItem* record = history_.AddAction(item->Data);
-  if (SizeChangePending) CommitSizeChange();
+  CommitPendingResize();
   record->Data.TargetType = kind;
-  record->Data.TargetID = history_.NextFigureID;
-  // A file may have set the counter to the top of the range; stay there
-  // rather than overflow.
-  if (history_.NextFigureID < std::numeric_limits<std::int32_t>::max()) ++history_.NextFigureID;
+  record->Data.TargetID = history_.TakeFigureID();
   history_.Links.Link(record->Data, &item->Data);
   history_.Links.SetSizeRecord(&item->Data, record->Data);
   StampTime(record->Data);
@@ -66,19 +59,19 @@ TActionItem* TActionRecorder::RecordCreation(TActionKind kind, TFigItem* item) {
   return record;
 }
 
-TActionItem* TActionRecorder::RecordEdit(TActionKind kind) {
+TActionItem* TActionRecorder::RecordEdit(TActionKind kind, const TFigItem* item) {
   const bool aboutFigure = kind == TActionKind::Move || kind == TActionKind::Delete ||
                            kind == TActionKind::Front || kind == TActionKind::Back;
-  if (aboutFigure && !SelectedFig) return nullptr;
-  const TFigData* figure = SelectedData();
+  if (aboutFigure && !item) return nullptr;
+  const TFigData* figure = item ? &item->Data : nullptr;
   TActionItem* record =
-      kind == TActionKind::Move ? history_.AddAction(SelectedFig->Data) : history_.AddBlankAction();
+      kind == TActionKind::Move ? history_.AddAction(item->Data) : history_.AddBlankAction();
   // The delete command and the clear menus commit before figures leave the
   // drawing; a figure already gone cannot be measured, so its resize is dropped.
   const bool pendingGone = kind == TActionKind::ClearDrawing || kind == TActionKind::ClearAll ||
-                           (kind == TActionKind::Delete && PendingFig == figure);
-  if (SizeChangePending && pendingGone) ResetPending();
-  if (SizeChangePending) CommitSizeChange();
+                           (kind == TActionKind::Delete && pendingFig_ == figure);
+  if (pendingFig_ && pendingGone) ResetPending();
+  CommitPendingResize();
   record->Data.TargetType = kind;
   StampTime(record->Data);
   if (aboutFigure) FindFigureID(*record, figure);
@@ -94,34 +87,34 @@ TActionItem* TActionRecorder::RecordEdit(TActionKind kind) {
   return record;
 }
 
-TActionItem* TActionRecorder::RecordChange(TActionKind kind, TParameter parameter) {
-  if (!SelectedFig) return nullptr;
-  TActionItem* record = history_.AddAction(SelectedFig->Data);
-  if (SizeChangePending) CommitSizeChange();
+TActionItem* TActionRecorder::RecordChange(TActionKind kind, TParameter parameter, const TFigItem* item) {
+  if (!item) return nullptr;
+  TActionItem* record = history_.AddAction(item->Data);
+  CommitPendingResize();
   record->Data.TargetType = kind;
   record->Data.Parameter = parameter;
   StampTime(record->Data);
-  FindFigureID(*record, SelectedData());
-  history_.Links.Link(record->Data, SelectedData());
+  FindFigureID(*record, &item->Data);
+  history_.Links.Link(record->Data, &item->Data);
   Finish(*record);
   return record;
 }
 
-TActionItem* TActionRecorder::RecordTextChange() {
-  if (!SelectedFig) return nullptr;
-  TActionItem* record = history_.AddAction(SelectedFig->Data);
+TActionItem* TActionRecorder::RecordTextChange(const TFigItem* item) {
+  if (!item) return nullptr;
+  TActionItem* record = history_.AddAction(item->Data);
   record->Data.TargetType = TActionKind::Change;
   record->Data.Parameter = TParameter::Text;
   StampTime(record->Data);
-  FindFigureID(*record, SelectedData());
-  history_.Links.Link(record->Data, SelectedData());
+  FindFigureID(*record, &item->Data);
+  history_.Links.Link(record->Data, &item->Data);
   Finish(*record);
   return record;
 }
 
 TActionItem* TActionRecorder::RecordFileAction(TActionKind kind, const std::string& fileName) {
   TActionItem* record = history_.AddBlankAction();
-  if (SizeChangePending) CommitSizeChange();
+  CommitPendingResize();
   record->Data.TargetType = kind;
   record->Data.FileName = fileName;
   StampTime(record->Data);
@@ -139,7 +132,7 @@ TActionItem* TActionRecorder::RecordBranch(std::int32_t step) {
 }
 
 void TActionRecorder::CommitSizeChange() {
-  const TFigData* figure = PendingFig;
+  const TFigData* figure = pendingFig_;
   ResetPending();
   // A figure in the drawing is always linked from at least its creating
   // record; without one there is no ID to record the change under.
@@ -159,17 +152,18 @@ void TActionRecorder::CommitSizeChange() {
   Finish(*record);
 }
 
-void TActionRecorder::MarkPendingResize() {
-  const TFigData* figure = SelectedData();
-  if (!figure) return;
-  if (SizeChangePending && PendingFig != figure) CommitSizeChange();
-  PendingFig = figure;
-  SizeChangePending = true;
+void TActionRecorder::CommitPendingResize() {
+  if (pendingFig_) CommitSizeChange();
+}
+
+void TActionRecorder::MarkPendingResize(const TFigItem* item) {
+  if (!item) return;
+  if (pendingFig_ && pendingFig_ != &item->Data) CommitSizeChange();
+  pendingFig_ = &item->Data;
 }
 
 void TActionRecorder::ResetPending() {
-  SizeChangePending = false;
-  PendingFig = nullptr;
+  pendingFig_ = nullptr;
   StampResizeBase = nullptr;
 }
 

@@ -18,13 +18,15 @@ class TActionRecorder {
  public:
   TActionRecorder(THistoryList& history, TInternalLog& log, TClock clock = ReadLocalClock);
 
-  // Editor state kept here. SelectedFig is an item of the drawing's figure
-  // list. A Delete is recorded while the figure is still in the list; the
-  // caller takes it out right after.
-  TFigItem* SelectedFig = nullptr;
-  bool SizeChangePending = false;
-  const TFigData* PendingFig = nullptr;        // a figure of the drawing resized with the track bars
-  const TFigData* StampResizeBase = nullptr;   // reference geometry of a stamp being resized
+  // The figure a record is about is an item of the drawing's figure list. A
+  // Delete is recorded while the figure is still in the list; the caller
+  // takes it out right after.
+  const TFigData* StampResizeBase = nullptr;  // reference geometry of a stamp being resized
+
+  // A figure of the drawing resized with the track bars whose size record
+  // is not written yet; none when no resize is pending.
+  bool SizeChangePending() const { return pendingFig_ != nullptr; }
+  const TFigData* PendingFig() const { return pendingFig_; }
 
   // Called after each record is complete (the crash journal follows the
   // history with it). A record may complete after a later one: a creation
@@ -36,14 +38,14 @@ class TActionRecorder {
 
   // Create, Duplicate or Undo for the item that has just entered the drawing.
   TActionItem* RecordCreation(TActionKind kind, TFigItem* item);
-  // Move, Delete, Front, Back (about SelectedFig), CleareBG, ClearDrawing,
-  // ClearAll. Delete unlinks the figure and the clear menus every figure:
-  // the caller takes them out of the drawing next.
-  TActionItem* RecordEdit(TActionKind kind);
-  // A changed attribute of SelectedFig.
-  TActionItem* RecordChange(TActionKind kind, TParameter parameter);
-  // A changed text of SelectedFig; never commits a pending resize.
-  TActionItem* RecordTextChange();
+  // Move, Delete, Front, Back (about `figure`), CleareBG, ClearDrawing,
+  // ClearAll (about none). Delete unlinks the figure and the clear menus
+  // every figure: the caller takes them out of the drawing next.
+  TActionItem* RecordEdit(TActionKind kind, const TFigItem* figure = nullptr);
+  // A changed attribute of `figure`.
+  TActionItem* RecordChange(TActionKind kind, TParameter parameter, const TFigItem* figure);
+  // A changed text of `figure`; never commits a pending resize.
+  TActionItem* RecordTextChange(const TFigItem* figure);
   // ReadBG with the picture's path as the loading received it.
   TActionItem* RecordFileAction(TActionKind kind, const std::string& fileName);
   // Drawing resumes from an earlier step. The caller has cleared the links of
@@ -53,9 +55,11 @@ class TActionRecorder {
   // Writes the pending resize as a Change/Size record if the figure's width
   // or height really changed, and clears the pending state in every case.
   void CommitSizeChange();
-  // A track bar has resized SelectedFig: a pending resize of another figure
-  // is committed first, then SelectedFig becomes the pending one.
-  void MarkPendingResize();
+  // The same, when a resize is pending.
+  void CommitPendingResize();
+  // A track bar has resized `figure`: a pending resize of another figure
+  // is committed first, then `figure` becomes the pending one.
+  void MarkPendingResize(const TFigItem* figure);
   // The editor reset: forgets a pending resize without recording it.
   void ResetPending();
 
@@ -66,8 +70,9 @@ class TActionRecorder {
   void StampTime(TActionData& record) const;
 
  private:
-  const TFigData* SelectedData() const;
   void Finish(TActionItem& record);
+
+  const TFigData* pendingFig_ = nullptr;
 
   THistoryList& history_;
   TInternalLog& log_;

@@ -1,5 +1,7 @@
 #include "history/history_list.h"
 
+#include <limits>
+
 namespace mirel {
 
 THistoryList::THistoryList() { steps_.push_back(GetHead()); }
@@ -23,7 +25,13 @@ void THistoryList::ClearHistory() {
   Clear();
   steps_.resize(1);
   ++generation_;
-  NextFigureID = 1;
+  nextFigureID_ = 1;
+}
+
+std::int32_t THistoryList::TakeFigureID() {
+  const std::int32_t id = nextFigureID_;
+  if (nextFigureID_ < std::numeric_limits<std::int32_t>::max()) ++nextFigureID_;
+  return id;
 }
 
 TActionItem* THistoryList::StepItem(std::int32_t step) const {

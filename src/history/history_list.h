@@ -50,10 +50,17 @@ class THistoryList : private THeadList<TActionData> {
   TLiveLinks Links;
 
   // The ID that the next creating record takes.
-  std::int32_t NextFigureID = 1;
+  std::int32_t NextFigureID() const { return nextFigureID_; }
+  // The reader sets it past the IDs it read.
+  void SetNextFigureID(std::int32_t id) { nextFigureID_ = id; }
+  // Hands out the next ID. A file may have set the counter to the top of the
+  // range; it stays there rather than overflow.
+  std::int32_t TakeFigureID();
 
  private:
   TActionItem* Added(TActionItem* item);
+
+  std::int32_t nextFigureID_ = 1;
 
   std::vector<TActionItem*> steps_;  // steps_[n] = item of step n
   std::uint64_t generation_ = 0;

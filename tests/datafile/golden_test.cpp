@@ -58,14 +58,14 @@ TEST(GoldenFiles, WriterOutputReadsBackEqualAndWritesTheSameBytes) {
 
 TEST(GoldenFiles, EveryKindFileSetsNextFigureIDAboveItsIDs) {
   const auto read = ReadGolden("good_every_kind.mrl");
-  EXPECT_EQ(read->History.NextFigureID, 11);
+  EXPECT_EQ(read->History.NextFigureID(), 11);
 }
 
 TEST(GoldenFiles, OlderVersionsRead) {
   const auto empty = ReadGolden("old_v10_header_only.mrl");
   EXPECT_TRUE(empty->Result.Ok);
   EXPECT_EQ(empty->History.GetStepCount(), 0);
-  EXPECT_EQ(empty->History.NextFigureID, 1);
+  EXPECT_EQ(empty->History.NextFigureID(), 1);
 
   const auto timeOnly = ReadGolden("old_v11_time_only.mrl");
   ASSERT_TRUE(timeOnly->Result.Ok) << timeOnly->Result.Detail;
@@ -75,7 +75,7 @@ TEST(GoldenFiles, OlderVersionsRead) {
   EXPECT_EQ(create.ActionTime.Hour, 10);
   EXPECT_EQ(create.FigData.Start, (TPoint{-10, -20}));
   EXPECT_EQ(create.FigData.BrushColor, clBtnFace);
-  EXPECT_EQ(timeOnly->History.NextFigureID, 4);
+  EXPECT_EQ(timeOnly->History.NextFigureID(), 4);
 
   const auto colours = ReadGolden("old_v12_colours.mrl");
   ASSERT_TRUE(colours->Result.Ok) << colours->Result.Detail;

@@ -77,7 +77,7 @@ TEST(Reader, ExampleReadsBackToItsRecords) {
   EXPECT_EQ(change.Parameter, TParameter::LineColor);
   EXPECT_EQ(change.FigData.PenColor, 0x000000FFu);
   EXPECT_EQ(change.FigData.DrawingTool, dtNone);
-  EXPECT_EQ(r.History.NextFigureID, 2);
+  EXPECT_EQ(r.History.NextFigureID(), 2);
   // Written again, byte for byte.
   EXPECT_EQ(test::WriteToString(r.History), kExample);
 }
@@ -87,7 +87,7 @@ TEST(Reader, HeadersOfEveryVersionAndNothingElse) {
     Reading r;
     EXPECT_TRUE(r.Read(std::string("MIREL FILE FORMAT ") + version + "\r\n").Ok) << version;
     EXPECT_EQ(r.History.GetStepCount(), 0);
-    EXPECT_EQ(r.History.NextFigureID, 1);
+    EXPECT_EQ(r.History.NextFigureID(), 1);
   }
   for (const char* text : {"MIREL FILE FORMAT 1.4\r\n", "MIREL FILE FORMAT 1.3 \r\n", "",
                            "\r\n", "mirel file format 1.3\r\n", "\xEF\xBB\xBFMIREL FILE FORMAT 1.3\r\n"}) {
@@ -104,15 +104,15 @@ TEST(Reader, NextFigureIDIsOneAboveTheLargestIDRead) {
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", LineFigure("1")) +
                      Block(kTime, "Front", "7\r\n") + Block(kTime, "Delete", "3\r\n"))
                   .Ok);
-  EXPECT_EQ(r.History.NextFigureID, 8);
+  EXPECT_EQ(r.History.NextFigureID(), 8);
 
   Reading zero;
   ASSERT_TRUE(zero.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Delete", "0\r\n")).Ok);
-  EXPECT_EQ(zero.History.NextFigureID, 2);
+  EXPECT_EQ(zero.History.NextFigureID(), 2);
 
   Reading largest;
   ASSERT_TRUE(largest.Read(Header() + Block(kTime, "Delete", "2147483647\r\n")).Ok);
-  EXPECT_EQ(largest.History.NextFigureID, 2147483647);
+  EXPECT_EQ(largest.History.NextFigureID(), 2147483647);
 }
 
 TEST(Reader, TimeOnlyLineLeavesTheRecordWithoutDate) {
@@ -318,7 +318,7 @@ TEST(Reader, FailuresKeepOnlyTheCompleteRecordsBefore) {
     ASSERT_EQ(r.History.GetStepCount(), 1) << bad;
     EXPECT_EQ(r.Step(1).TargetID, 5);
     // Drawing may go on from the records kept without reusing an ID.
-    EXPECT_GE(r.History.NextFigureID, 6) << bad;
+    EXPECT_GE(r.History.NextFigureID(), 6) << bad;
   }
 }
 

@@ -57,7 +57,7 @@ TEST_F(TFileTest, OpenFileByNameTellsKindsApart) {
   User.YesNo = {true};
   Editor.OpenFileByName(drawing);
   EXPECT_EQ(History().GetStepCount(), 7);
-  EXPECT_EQ(History().NextFigureID, 8);
+  EXPECT_EQ(History().NextFigureID(), 8);
   EXPECT_EQ(Figures().Count(), 7);
   EXPECT_EQ(View.Caption, "Mirel Ver.1.31 - " + drawing);
   EXPECT_EQ(View.Background, "");
@@ -75,7 +75,7 @@ TEST_F(TFileTest, ReadingAFileWithoutRecordsAndAFailedRead) {
   User.Files = {empty};
   Editor.ReadDataMenuClick();
   EXPECT_EQ(History().GetStepCount(), 0);
-  EXPECT_EQ(History().NextFigureID, 1);
+  EXPECT_EQ(History().NextFigureID(), 1);
   EXPECT_EQ(Doc().DataFileName, empty);
   // A broken file: the message, and no file name to overwrite.
   const std::string broken = Path("broken.mrl");

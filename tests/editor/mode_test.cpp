@@ -14,7 +14,7 @@ TEST_F(TEditorTest, StartsInDrawingModeWithTheSelectionToolAndNoStamp) {
   EXPECT_EQ(Editor.CurrentTool(), kSelectionTool);
   EXPECT_FALSE(Editor.StampAvailable());
   EXPECT_EQ(Editor.PaletteColor(), clBlack);
-  EXPECT_EQ(History().NextFigureID, 1);
+  EXPECT_EQ(History().NextFigureID(), 1);
   const TMenuState menus = Editor.Menus();
   EXPECT_TRUE(menus.FileMenu && menus.DataItems && menus.DrawMenu && menus.ToolMenu);
 }

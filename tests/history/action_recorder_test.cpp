@@ -40,17 +40,17 @@ class Recorder : public ::testing::Test {
   }
   // Widens the selected figure by `dx` as a track bar does.
   void Widen(int dx) {
-    recorder.SelectedFig->Data.End.X += dx;
-    recorder.MarkPendingResize();
+    selected->Data.End.X += dx;
+    recorder.MarkPendingResize(selected);
   }
   // The delete command: commit, store, release, record.
   void Delete(TFigItem* item) {
-    recorder.SelectedFig = item;
-    if (recorder.SizeChangePending) recorder.CommitSizeChange();
+    selected = item;
+    if (recorder.SizeChangePending()) recorder.CommitSizeChange();
     AddCopy(deleted, item->Data);
     DeleteFig(figures, item);
-    recorder.RecordEdit(TActionKind::Delete);
-    recorder.SelectedFig = nullptr;
+    recorder.RecordEdit(TActionKind::Delete, selected);
+    selected = nullptr;
   }
   // The undo command.
   TFigItem* Undo() {
@@ -62,8 +62,8 @@ class Recorder : public ::testing::Test {
   }
   void Move(TFigItem* item, int dx, int dy) {
     OffsetFig(item->Data, dx, dy);
-    recorder.SelectedFig = item;
-    recorder.RecordEdit(TActionKind::Move);
+    selected = item;
+    recorder.RecordEdit(TActionKind::Move, selected);
   }
   const TActionData& Step(int n) { return history.StepItem(n)->Data; }
   std::vector<TActionKind> Kinds() {
@@ -78,6 +78,8 @@ class Recorder : public ::testing::Test {
   TFigList figures;
   TFigList deleted;
   TActionRecorder recorder;
+  // The figure the editor has selected.
+  TFigItem* selected = nullptr;
 };
 
 TEST_F(Recorder, CreationsTakeConsecutiveIds) {
@@ -88,7 +90,7 @@ TEST_F(Recorder, CreationsTakeConsecutiveIds) {
   EXPECT_EQ(Step(1).TargetID, 1);
   EXPECT_EQ(Step(2).TargetID, 2);
   EXPECT_EQ(Step(3).TargetID, 3);
-  EXPECT_EQ(history.NextFigureID, 4);
+  EXPECT_EQ(history.NextFigureID(), 4);
   EXPECT_EQ(Step(1).LiveFig, &a->Data);
   EXPECT_EQ(Step(3).LiveFig, &c->Data);
   EXPECT_EQ(Step(3).TargetType, TActionKind::Create);
@@ -105,7 +107,7 @@ TEST_F(Recorder, FigureKeepsItsIdThroughEditsAndGetsANewOneBack) {
   TFigItem* b = Draw(50, 0);
   Draw(100, 0);
 
-  recorder.SelectedFig = b;
+  selected = b;
   TFigItem* copy = DuplicateFig(figures, b);
   OffsetFig(copy->Data, 20, 20);
   recorder.RecordCreation(TActionKind::Duplicate, copy);
@@ -115,7 +117,7 @@ TEST_F(Recorder, FigureKeepsItsIdThroughEditsAndGetsANewOneBack) {
 
   Move(b, 7, 9);
   b->Data.PenColor = 0x00FF00;
-  recorder.RecordChange(TActionKind::Change, TParameter::LineColor);
+  recorder.RecordChange(TActionKind::Change, TParameter::LineColor, selected);
   EXPECT_EQ(Step(5).TargetType, TActionKind::Move);
   EXPECT_EQ(Step(5).TargetID, 2);
   EXPECT_EQ(Step(5).FigData.Start, (TPoint{57, 9}));
@@ -136,26 +138,26 @@ TEST_F(Recorder, FigureKeepsItsIdThroughEditsAndGetsANewOneBack) {
   EXPECT_EQ(Step(8).TargetID, 5);
   Move(restored, 1, 1);
   EXPECT_EQ(Step(9).TargetID, 5);
-  EXPECT_EQ(history.NextFigureID, 6);
+  EXPECT_EQ(history.NextFigureID(), 6);
   ExpectListInvariants(figures);
 }
 
 TEST_F(Recorder, ResizeBackToTheStartRecordsNothing) {
-  recorder.SelectedFig = Draw(0, 0);
+  selected = Draw(0, 0);
   Widen(10);
   Widen(5);
   Widen(-15);
-  EXPECT_TRUE(recorder.SizeChangePending);
+  EXPECT_TRUE(recorder.SizeChangePending());
   recorder.CommitSizeChange();  // a mode change
   EXPECT_EQ(history.GetStepCount(), 1);
-  EXPECT_FALSE(recorder.SizeChangePending);
-  EXPECT_EQ(recorder.PendingFig, nullptr);
+  EXPECT_FALSE(recorder.SizeChangePending());
+  EXPECT_EQ(recorder.PendingFig(), nullptr);
 }
 
 TEST_F(Recorder, MovedButNotResizedRecordsNoSize) {
   TFigItem* a = Draw(0, 0);
-  recorder.SelectedFig = a;
-  recorder.MarkPendingResize();
+  selected = a;
+  recorder.MarkPendingResize(selected);
   Move(a, 30, 40);  // the move commits; the size is unchanged
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Move}));
 }
@@ -166,13 +168,13 @@ TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
   // negative of its record's; turning it back gives the record's width again.
   TFigItem* line = AddCopy(figures, testing::MakePointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}));
   recorder.RecordCreation(TActionKind::Create, line);
-  recorder.SelectedFig = line;
+  selected = line;
   TFigData& f = line->Data;
   const auto setX = [&](std::int32_t start, std::int32_t end, std::vector<std::int32_t> xs) {
     f.Start.X = start;
     f.End.X = end;
     for (std::int32_t i = 0; i < 3; ++i) f.PointData->Point(i).X = xs[static_cast<std::size_t>(i)];
-    recorder.MarkPendingResize();
+    recorder.MarkPendingResize(selected);
     recorder.CommitSizeChange();
   };
   setX(200, 100, {200, 180, 100});  // over
@@ -180,7 +182,7 @@ TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
   ASSERT_EQ(history.GetStepCount(), 3);
   EXPECT_EQ(Step(3).FigData.PointData->Point(1).X, 120);
   // Moving changes no shape.
-  recorder.MarkPendingResize();
+  recorder.MarkPendingResize(selected);
   Move(line, 7, 3);
   EXPECT_EQ(history.GetStepCount(), 4);
 }
@@ -188,10 +190,10 @@ TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
 TEST_F(Recorder, ResizeThenFrontRecordsFrontThenEarlierSizeChange) {
   TFigItem* a = Draw(0, 0);
   Draw(50, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   Widen(12);
   ASSERT_EQ(MoveFront(figures, a), 0);
-  recorder.RecordEdit(TActionKind::Front);
+  recorder.RecordEdit(TActionKind::Front, selected);
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Front,
                                                TActionKind::Change}));
   const TActionData& front = Step(3);
@@ -211,7 +213,7 @@ TEST_F(Recorder, ResizeThenFrontRecordsFrontThenEarlierSizeChange) {
 TEST_F(Recorder, ResizeThenDeleteRecordsChangeThenDelete) {
   Draw(0, 0);
   TFigItem* b = Draw(50, 0);
-  recorder.SelectedFig = b;
+  selected = b;
   Widen(-8);
   Delete(b);
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Change,
@@ -227,36 +229,36 @@ TEST_F(Recorder, ResizeThenDeleteRecordsChangeThenDelete) {
 TEST_F(Recorder, UncommittedResizeOfARemovedFigureIsDropped) {
   Draw(0, 0);
   TFigItem* b = Draw(50, 0);
-  recorder.SelectedFig = b;
+  selected = b;
   Widen(-8);
   DeleteFig(figures, b);
-  recorder.RecordEdit(TActionKind::Delete);
+  recorder.RecordEdit(TActionKind::Delete, selected);
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Create, TActionKind::Delete}));
   EXPECT_EQ(Step(3).TargetID, 2);
-  EXPECT_FALSE(recorder.SizeChangePending);
+  EXPECT_FALSE(recorder.SizeChangePending());
 
   TFigItem* c = Draw(0, 50);
-  recorder.SelectedFig = c;
+  selected = c;
   Widen(5);
   ClearFigList(figures);
-  recorder.SelectedFig = nullptr;
-  recorder.RecordEdit(TActionKind::ClearDrawing);
+  selected = nullptr;
+  recorder.RecordEdit(TActionKind::ClearDrawing, selected);
   EXPECT_EQ(Kinds().back(), TActionKind::ClearDrawing);
   EXPECT_EQ(history.GetStepCount(), 5);
-  EXPECT_EQ(recorder.PendingFig, nullptr);
+  EXPECT_EQ(recorder.PendingFig(), nullptr);
 }
 
 TEST_F(Recorder, ResizingAnotherFigureCommitsTheFirst) {
   TFigItem* a = Draw(0, 0);
   TFigItem* b = Draw(50, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   Widen(3);
-  recorder.SelectedFig = b;
+  selected = b;
   b->Data.End.Y += 4;
-  recorder.MarkPendingResize();
+  recorder.MarkPendingResize(selected);
   ASSERT_EQ(history.GetStepCount(), 3);
   EXPECT_EQ(Step(3).TargetID, 1);
-  EXPECT_EQ(recorder.PendingFig, &b->Data);
+  EXPECT_EQ(recorder.PendingFig(), &b->Data);
   recorder.CommitSizeChange();
   EXPECT_EQ(Step(4).TargetID, 2);
   EXPECT_EQ(Step(4).FigData.End.Y, 24);
@@ -270,7 +272,7 @@ TEST_F(Recorder, ResizingAnotherFigureCommitsTheFirst) {
 // is still the one the figure was last recorded with.
 TEST_F(Recorder, ResizeBackAfterARebuildIsRecorded) {
   TFigItem* a = Draw(0, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   Widen(12);
   recorder.CommitSizeChange();
   ASSERT_EQ(history.GetStepCount(), 2);
@@ -291,7 +293,7 @@ TEST_F(Recorder, ResizeBackAfterARebuildIsRecorded) {
 // Records that a Branch left behind do not give the figure's size.
 TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
   TFigItem* a = Draw(0, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   Widen(12);
   recorder.CommitSizeChange();
   // Resume from step 1: the figure is as drawn again.
@@ -313,11 +315,11 @@ TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
 TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
   TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
   recorder.RecordCreation(TActionKind::Create, text);
-  recorder.SelectedFig = text;
+  selected = text;
   text->Data.TextSize = 24;
   Widen(40);
   text->Data.Text = "ab";
-  recorder.RecordTextChange();
+  recorder.RecordTextChange(selected);
   recorder.CommitSizeChange();
   ASSERT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::Change, TActionKind::Change}));
   EXPECT_EQ(Step(3).Parameter, TParameter::Size);
@@ -327,10 +329,10 @@ TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
 TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
   TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
   recorder.RecordCreation(TActionKind::Create, text);
-  recorder.SelectedFig = text;
+  selected = text;
   Widen(6);
   text->Data.Text = "ab";
-  recorder.RecordTextChange();
+  recorder.RecordTextChange(selected);
   EXPECT_EQ(Step(2).Parameter, TParameter::Text);
   EXPECT_EQ(Step(2).TargetID, 1);
   EXPECT_EQ(Step(2).FigData.Text, "ab");
@@ -338,22 +340,22 @@ TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
   EXPECT_EQ(Step(3).TargetType, TActionKind::Branch);
   EXPECT_EQ(Step(3).TargetID, 1);
   EXPECT_EQ(history.GetStepCount(), 3);
-  EXPECT_TRUE(recorder.SizeChangePending);
+  EXPECT_TRUE(recorder.SizeChangePending());
   recorder.ResetPending();  // the editor reset drops it unrecorded
-  EXPECT_FALSE(recorder.SizeChangePending);
+  EXPECT_FALSE(recorder.SizeChangePending());
   EXPECT_EQ(history.GetStepCount(), 3);
 }
 
 TEST_F(Recorder, FileAndClearRecordsCarryNoFigure) {
   TFigItem* a = Draw(0, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   Widen(1);
   recorder.RecordFileAction(TActionKind::ReadBG, "C:\\\x95\x5C\\hana.bmp");
   EXPECT_EQ(Kinds(), (std::vector<TActionKind>{TActionKind::Create, TActionKind::ReadBG, TActionKind::Change}));
   EXPECT_EQ(Step(2).FileName, "C:\\\x95\x5C\\hana.bmp");
   EXPECT_EQ(Step(2).TargetID, 0);
   EXPECT_EQ(Step(2).LiveFig, nullptr);
-  recorder.RecordEdit(TActionKind::ClearAll);  // with a figure still selected
+  recorder.RecordEdit(TActionKind::ClearAll, selected);  // with a figure still selected
   EXPECT_EQ(Step(4).TargetID, 0);
   EXPECT_EQ(Step(4).LiveFig, nullptr);
   EXPECT_EQ(Step(4).FigData.DrawingTool, dtNone);
@@ -361,9 +363,9 @@ TEST_F(Recorder, FileAndClearRecordsCarryNoFigure) {
 
 TEST_F(Recorder, StampResizeBaseIsClearedByEveryCommit) {
   TFigItem* a = Draw(0, 0);
-  recorder.SelectedFig = a;
+  selected = a;
   recorder.StampResizeBase = &Step(1).FigData;
-  recorder.MarkPendingResize();
+  recorder.MarkPendingResize(selected);
   recorder.CommitSizeChange();
   EXPECT_EQ(recorder.StampResizeBase, nullptr);
 }
@@ -371,26 +373,26 @@ TEST_F(Recorder, StampResizeBaseIsClearedByEveryCommit) {
 TEST_F(Recorder, UnknownFigureGetsIdZeroAndNothingCrashes) {
   Draw(0, 0);
   TFigItem* stranger = AddCopy(figures, MakeRect(1, 1, 2, 2));  // never recorded
-  recorder.SelectedFig = stranger;
-  recorder.RecordEdit(TActionKind::Back);
+  selected = stranger;
+  recorder.RecordEdit(TActionKind::Back, selected);
   EXPECT_EQ(Step(2).TargetID, 0);
   stranger->Data.End.X = 90;
-  recorder.MarkPendingResize();
+  recorder.MarkPendingResize(selected);
   recorder.CommitSizeChange();  // no record to compare with: nothing recorded
   EXPECT_EQ(history.GetStepCount(), 2);
-  recorder.SelectedFig = nullptr;
-  EXPECT_EQ(recorder.RecordEdit(TActionKind::Move), nullptr);
-  EXPECT_EQ(recorder.RecordChange(TActionKind::Change, TParameter::BodyColor), nullptr);
+  selected = nullptr;
+  EXPECT_EQ(recorder.RecordEdit(TActionKind::Move, selected), nullptr);
+  EXPECT_EQ(recorder.RecordChange(TActionKind::Change, TParameter::BodyColor, selected), nullptr);
   EXPECT_EQ(recorder.RecordCreation(TActionKind::Create, nullptr), nullptr);
   EXPECT_EQ(history.GetStepCount(), 2);
 }
 
 TEST_F(Recorder, IdCounterStopsAtTheTopOfItsRange) {
-  history.NextFigureID = std::numeric_limits<std::int32_t>::max();
+  history.SetNextFigureID(std::numeric_limits<std::int32_t>::max());
   Draw(0, 0);
   Draw(0, 0);
   EXPECT_EQ(Step(2).TargetID, std::numeric_limits<std::int32_t>::max());
-  EXPECT_EQ(history.NextFigureID, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(history.NextFigureID(), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(RecorderTime, OneReadingGivesDateAndTime) {

@@ -22,7 +22,7 @@ TEST(HistoryList, FreshHistory) {
   EXPECT_EQ(head.TargetID, 0);
   EXPECT_TRUE(head.FileName.empty());
   EXPECT_EQ(head.ActionTime, TActionTime{});
-  EXPECT_EQ(history.NextFigureID, 1);
+  EXPECT_EQ(history.NextFigureID(), 1);
   ExpectListInvariants(history);
 }
 
@@ -70,15 +70,15 @@ TEST(HistoryList, StampInStampSnapshotKeepsItsLevelsWhateverBecomesOfTheFigure) 
 
 TEST(HistoryList, ClearHistoryResetsIdsOnlyWhenThereWereRecords) {
   THistoryList history;
-  history.NextFigureID = 9;
+  history.SetNextFigureID(9);
   history.ClearHistory();
-  EXPECT_EQ(history.NextFigureID, 9);
+  EXPECT_EQ(history.NextFigureID(), 9);
 
   for (int i = 0; i < 3; ++i) history.AddAction(MakeRect(0, 0, i, i));
   TActionItem* head = history.GetHead();
   history.ClearHistory();
   EXPECT_EQ(history.GetStepCount(), 0);
-  EXPECT_EQ(history.NextFigureID, 1);
+  EXPECT_EQ(history.NextFigureID(), 1);
   EXPECT_EQ(history.GetHead(), head);
   ExpectListInvariants(history);
   history.AddBlankAction();

@@ -25,7 +25,7 @@ std::string CompareRebuild(THistoryList& history, const TActionItem* target,
   TReplayEngine engine(history, figures, deleted);
   const TRebuiltStep step = engine.RebuildDrawing(target);
   const TFigData* unsettled =
-      editor.Recorder.SizeChangePending ? editor.Recorder.PendingFig : nullptr;
+      editor.Recorder.SizeChangePending() ? editor.Recorder.PendingFig() : nullptr;
   std::string difference;
   if (step.SkippedRecords != 0) {
     difference = std::to_string(step.SkippedRecords) + " records skipped as inconsistent";
@@ -48,7 +48,7 @@ void CopyHistory(const THistoryList& from, THistoryList& to) {
     record.LiveFig = nullptr;
     record.LiveItem = nullptr;
   }
-  to.NextFigureID = from.NextFigureID;
+  to.SetNextFigureID(from.NextFigureID());
 }
 
 std::string CheckLasting(const TEditorSession& editor) {

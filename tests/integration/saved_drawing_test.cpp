@@ -117,7 +117,7 @@ TEST(SavedDrawing, UndoneFigureComesBackInFrontWithANewID) {
   TReadBack back(editor.Save());
   ASSERT_TRUE(back.result.Ok) << back.result.Detail;
   EXPECT_EQ(DescribeListDifference(editor.FigList, back.figures), "");
-  EXPECT_EQ(back.history.NextFigureID, 4);
+  EXPECT_EQ(back.history.NextFigureID(), 4);
 }
 
 }  // namespace
