@@ -14,12 +14,12 @@ class TNullView final : public IEditorView {
   int LoadBackground(const std::string&) override { return kBackgroundMissing; }
   void ClearBackground() override {}
   std::string TakeBackgroundError() override { return {}; }
-  void Repaint() override {}
+  void Repaint(const TCanvasScene&) override {}
   int TextWidth(const std::string& text, int points) override { return static_cast<int>(text.size()) * points / 2; }
   void ShowTextBox(TPoint, int, const std::string*) override { box_ = true; }
   void HideTextBox() override { box_ = false; }
   bool TextBoxVisible() const override { return box_; }
-  void ShowStampPreview() override {}
+  void ShowStampPreview(const TStampPreview&) override {}
   void ClearStampPreview() override {}
   void ShowDates(const TStepDateTexts&) override {}
   void SetCaption(const std::string&) override {}

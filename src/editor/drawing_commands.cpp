@@ -38,7 +38,7 @@ void TEditor::ResetPenForRelease() {
   canvas_.BrushStyle = TBrushStyle::Solid;
 }
 
-void TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points) {
+const TFigItem* TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points) {
   // Fields this path does not set keep what the last finished figure left.
   scratch_.DrawingTool = tool;
   scratch_.PenWidth = canvas_.PenWidth;
@@ -55,6 +55,7 @@ void TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, con
   }
   TFigItem* item = AddCopy(doc_.FigList, scratch_);
   doc_.Recorder.RecordCreation(TActionKind::Create, item);
+  return item;
 }
 
 void TEditor::PressWithSelectionTool(TPoint p) {
@@ -69,16 +70,16 @@ void TEditor::PressWithTextTool(TPoint p) {
   view_.ShowTextBox(p, textBoxWidth_, nullptr);
 }
 
-void TEditor::FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release) {
+const TFigItem* TEditor::FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release) {
   ResetPenForRelease();
-  if (mode_ != mdDraw || !IsBoxTool(tool) || release == anchor) return;
-  FinishFigure(tool, anchor, release, nullptr);
+  if (mode_ != mdDraw || !IsBoxTool(tool) || release == anchor) return nullptr;
+  return FinishFigure(tool, anchor, release, nullptr);
 }
 
-void TEditor::FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points) {
+const TFigItem* TEditor::FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points) {
   ResetPenForRelease();
-  if (mode_ != mdDraw || release == anchor) return;
-  FinishFigure(dtFreeLine, anchor, release, &points);
+  if (mode_ != mdDraw || release == anchor) return nullptr;
+  return FinishFigure(dtFreeLine, anchor, release, &points);
 }
 
 void TEditor::BeginPolyline() {
@@ -87,21 +88,21 @@ void TEditor::BeginPolyline() {
   polylineActive_ = true;
 }
 
-void TEditor::EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points) {
+const TFigItem* TEditor::EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points) {
   ResetPenForRelease();
   const bool wasActive = polylineActive_;
   polylineActive_ = false;
-  if (!wasActive || (tool != dtPolyline && tool != dtPolygon) || points.GetCount() < 2) return;
-  FinishFigure(tool, lastVertex, lastVertex, &points);
+  if (!wasActive || (tool != dtPolyline && tool != dtPolygon) || points.GetCount() < 2) return nullptr;
+  return FinishFigure(tool, lastVertex, lastVertex, &points);
 }
 
-void TEditor::PlaceStamp(TPoint at) {
+const TFigItem* TEditor::PlaceStamp(TPoint at) {
   ResetPenForRelease();
-  if (mode_ != mdDraw || !stampFigList_) return;
+  if (mode_ != mdDraw || !stampFigList_) return nullptr;
   // Drawing the stamp leaves its last figure's pen and brush on the canvas,
   // and the stamp figure takes them.
   if (const TFigData* last = LastDrawnFigure(*stampFigList_)) ApplyFigureAttributes(*last, canvas_);
-  FinishFigure(dtStamp, at, at, nullptr);
+  return FinishFigure(dtStamp, at, at, nullptr);
 }
 
 void TEditor::StampSetupReleased(TPoint anchor, TPoint release) {
@@ -138,7 +139,7 @@ void TEditor::CollectStamp(TPoint c1, TPoint c2) {
   stampFigList_ = std::move(gathered);
   stampMin_ = least;
   stampMax_ = greatest;
-  view_.ShowStampPreview();
+  view_.ShowStampPreview({*stampFigList_, stampMin_, StampPreviewMin(), StampPreviewMax()});
 }
 
 TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) {
@@ -175,14 +176,14 @@ TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) 
       doc_.Recorder.RecordTextChange(selected);
     }
   }
-  view_.Repaint();
+  Repaint();
   return TResult::Done();
 }
 
 void TEditor::InputEditEscape() {
   view_.HideTextBox();
   if (mode_ == mdDraw) tool_ = kSelectionTool;
-  view_.Repaint();
+  Repaint();
 }
 
 }  // namespace mirel

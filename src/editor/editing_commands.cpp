@@ -20,7 +20,7 @@ void TEditor::DupBtnClick() {
   // The selection moves to the copy, with a base of its own.
   Select(copy);
   doc_.Recorder.RecordCreation(TActionKind::Duplicate, copy);
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::DeleteBtnClick() {
@@ -33,7 +33,7 @@ void TEditor::DeleteBtnClick() {
     DeleteFigure(doc_.FigList, doc_.DeletedFigList, selected);
   }
   ClearSelection();
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::UndoBtnClick() {
@@ -41,7 +41,7 @@ void TEditor::UndoBtnClick() {
   if (TFigItem* restored = RestoreNewestDeleted(doc_.FigList, doc_.DeletedFigList)) {
     doc_.Recorder.RecordCreation(TActionKind::Undo, restored);
   }
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::FrontBackBtnClick(bool front) {
@@ -59,7 +59,7 @@ void TEditor::FrontBackBtnClick(bool front) {
   } else {
     doc_.Recorder.RecordEdit(TActionKind::Back, selected);
   }
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::AttrChangeBtnClick(TAttrButton button) {
@@ -117,7 +117,7 @@ void TEditor::AttrChangeBtnClick(TAttrButton button) {
   if (AttributeOf(f, parameter) == value) return;
   SetAttribute(f, parameter, value);
   doc_.Recorder.RecordChange(TActionKind::Change, parameter, selected);
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::ChangeTextBtnClick() {
@@ -136,7 +136,7 @@ void TEditor::TrackBarChange(bool horizontal, std::int32_t position) {
   ResizeFigure(selected->Data, resizeBase_, horizontal ? TAxis::X : TAxis::Y, position,
                [this](const std::string& text, int points) { return view_.TextWidth(text, points); });
   doc_.Recorder.MarkPendingResize(selected);
-  view_.Repaint();
+  Repaint();
 }
 
 }  // namespace mirel

@@ -99,7 +99,7 @@ void TEditor::ResetEditor() {
   view_.ClearBackground();
   doc_.Replay.ForgetShownBackground();
   ForgetStamp();
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::RebuildAtCursor() {

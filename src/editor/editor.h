@@ -66,6 +66,8 @@ class TEditor {
   std::int32_t PlayStep() const { return playStep_; }
   const TActionItem* PlayCursor() const { return doc_.History.StepItem(playStep_); }
   TMenuState Menus() const;
+  // What the canvas shows now.
+  TCanvasScene Scene() const { return {doc_.FigList, doc_.Selected()}; }
   bool ShowInternal() const { return doc_.Log.ShowInternal; }
   // The window caption: the version, then " - " and the data file once one
   // was read or saved.
@@ -99,17 +101,18 @@ class TEditor {
   // A press with the text tool: the box at `p`, keeping its text and width.
   void PressWithTextTool(TPoint p);
   // A line, ellipse or rectangle released at `release`; nothing at the anchor.
-  void FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release);
+  // Each gesture's end returns the figure it made, or none.
+  const TFigItem* FinishBoxFigure(TDrawingTool tool, TPoint anchor, TPoint release);
   // A free line whose points (release included) the tool collected; nothing
   // when released at its press point.
-  void FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points);
+  const TFigItem* FinishFreeLine(TPoint anchor, TPoint release, const TPointData& points);
   // The first vertex of a polyline or polygon was added: tools, modes and
   // the three menus are refused until it ends.
   void BeginPolyline();
   // Released at the last vertex: the figure is made when it has 2 points.
-  void EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points);
+  const TFigItem* EndPolyline(TDrawingTool tool, TPoint lastVertex, const TPointData& points);
   // Every release with the stamp tool places the stamp at `at`.
-  void PlaceStamp(TPoint at);
+  const TFigItem* PlaceStamp(TPoint at);
   // The stamp set-up released: the selection tool is current again and a
   // rectangle with extent on both axes gathers the stamp.
   void StampSetupReleased(TPoint anchor, TPoint release);
@@ -191,7 +194,9 @@ class TEditor {
   void CaptureResizeBase();
   void SetDrawDefaults();
   void ForgetStamp();
-  void FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points);
+  // Hands the view the scene to show.
+  void Repaint() { view_.Repaint(Scene()); }
+  const TFigItem* FinishFigure(TDrawingTool tool, TPoint anchor, TPoint release, const TPointData* points);
   // Every release in drawing mode: solid pen 4 pixels wide, solid brush.
   void ResetPenForRelease();
   void SetDataFileName(std::string path);

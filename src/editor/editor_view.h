@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/frame_sink.h"
+#include "model/fig_data.h"
 #include "model/geometry.h"
 #include "model/result.h"
 #include "replay/background_surface.h"
@@ -14,6 +15,24 @@
 #include "text/picture_names.h"
 
 namespace mirel {
+
+// What the canvas shows: the figures, back to front, and the one that
+// carries the selection mark (none for no mark). The view draws it when
+// handed it and keeps no pointer into it.
+struct TCanvasScene {
+  const TFigList& Figures;
+  const TFigItem* Marked = nullptr;
+};
+
+// The stamp for its preview: its figures, relative to the least corner `Min`
+// of the figures it was gathered from, and the rectangle of the drawing the
+// preview shows (stretched over the whole preview).
+struct TStampPreview {
+  const TFigList& Figures;
+  TPoint Min;
+  TPoint PreviewMin;
+  TPoint PreviewMax;
+};
 
 class IEditorView : public IBackgroundSurface {
  public:
@@ -24,9 +43,9 @@ class IEditorView : public IBackgroundSurface {
   // file was simply not there.
   virtual std::string TakeBackgroundError() = 0;
 
-  // PaintBoxPaint: compose background, figures and the selection mark in
-  // BackBuffer and show it on the canvas.
-  virtual void Repaint() = 0;
+  // PaintBoxPaint: compose background, the scene's figures and its
+  // selection mark in BackBuffer and show it on the canvas.
+  virtual void Repaint(const TCanvasScene& scene) = 0;
 
   // Width in pixels of a code page 932 text drawn at `points` in the canvas
   // font (where the pen stands after drawing it, less its left edge).
@@ -40,9 +59,9 @@ class IEditorView : public IBackgroundSurface {
   virtual void HideTextBox() = 0;
   virtual bool TextBoxVisible() const = 0;
 
-  // The stamp preview: the editor's stamp as CollectStamp gathered it, or
-  // white when there is no stamp.
-  virtual void ShowStampPreview() = 0;
+  // The stamp preview: the stamp as CollectStamp gathered it, or white when
+  // there is no stamp.
+  virtual void ShowStampPreview(const TStampPreview& stamp) = 0;
   virtual void ClearStampPreview() = 0;
 
   // The date panel.
@@ -50,7 +69,7 @@ class IEditorView : public IBackgroundSurface {
   // The window caption.
   virtual void SetCaption(const std::string& utf8Caption) = 0;
 
-  // Exports: BackBuffer composed as Repaint does. A picture file replaces
+  // Exports: BackBuffer as the last Repaint composed it. A picture file replaces
   // `path`, the old one backed up under `backupName` (relative to the current
   // folder) when that is not empty.
   virtual TResult SavePicture(TPictureKind kind, const std::string& path,

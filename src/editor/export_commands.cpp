@@ -16,7 +16,7 @@ TResult WriteFailure(TResult written, const std::string& path) {
 }  // namespace
 
 void TEditor::CaptureMenuClick() {
-  view_.Repaint();
+  Repaint();
   view_.CopyToClipboard();
 }
 
@@ -27,7 +27,7 @@ std::optional<std::string> TEditor::ChooseExportFile(TFileDialog dialog) {
   if (!path) return std::nullopt;
   // Exported pictures never show selection marks.
   ClearSelection();
-  view_.Repaint();
+  Repaint();
   return path;
 }
 
@@ -70,7 +70,7 @@ TResult TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std
       [this](std::int32_t step) {
         playStep_ = step;
         RebuildAtCursor();
-        view_.Repaint();
+        Repaint();
       },
       [this](int done, int total) { return view_.ShowProgress(done, total); });
   view_.ShowProgress(0, 0);
@@ -83,14 +83,14 @@ TResult TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std
     // The playback controls show the track bar's step again.
     playStep_ = play_.Position;
     RebuildAtCursor();
-    view_.Repaint();
+    Repaint();
   } else {
     // Drawing goes on from the whole drawing, also when the export stopped early.
     const bool atTail = playStep_ == last;
     playStep_ = last;
     if (!atTail) {
       RebuildAtCursor();
-      view_.Repaint();
+      Repaint();
     }
   }
   return result;

@@ -108,7 +108,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   RebuildAtCursor();
   if (fromMenu) view_.ShowDates({});
   if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::LoadPicture(const std::string& path) {
@@ -128,7 +128,7 @@ void TEditor::LoadPicture(const std::string& path) {
   }
   doc_.Replay.SetShownBackground(recorded.Text);
   doc_.Recorder.RecordFileAction(TActionKind::ReadBG, recorded.Text);
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::ReadBGMenuClick() {
@@ -160,7 +160,7 @@ TResult TEditor::WriteDataMenuClick() {
 TResult TEditor::OverwriteSave() {
   doc_.CommitPendingResize();
   ClearSelection();
-  view_.Repaint();
+  Repaint();
   if (doc_.DataFileName.empty()) return SaveAs();
   TResult result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
   if (result.Ok) {
@@ -177,7 +177,7 @@ TResult TEditor::SaveAs() {
   const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveData);
   if (!path) return TResult::Failed({}, "the save dialog was cancelled");
   ClearSelection();
-  view_.Repaint();
+  Repaint();
   if (Exists(*path) && !prompts_.AskYesNo(kCaptionConfirm, msg::kOverwriteExisting)) {
     prompts_.Notice(msg::kSaveCancelled);
     return TResult::Failed(std::string(msg::kSaveCancelled), "the user kept the existing file");
@@ -204,7 +204,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
     doc_.ClearFigures();
     ForgetStamp();
   }
-  view_.Repaint();
+  Repaint();
   doc_.Recorder.RecordEdit(menu == TClearMenu::ClearAllMenu  ? TActionKind::ClearAll
                            : menu == TClearMenu::ClearBGMenu ? TActionKind::CleareBG
                                                              : TActionKind::ClearDrawing);

@@ -41,7 +41,7 @@ void TEditor::SellectDrawBtnClick() {
   }
   mode_ = mdDraw;
   tool_ = kSelectionTool;
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::SellectEditBtnClick() {
@@ -57,7 +57,7 @@ void TEditor::SellectEditBtnClick() {
   }
   tool_ = kSelectionTool;
   mode_ = mdEdit;
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::SellectPlayBtnClick() {
@@ -89,7 +89,7 @@ void TEditor::EnterPlayMode() {
   // Step 0 shows no date, also when the track bar already stood at 0.
   view_.ShowDates({});
   SetTimeTrackBar(0);
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::DrawingBtnClick(std::uint8_t tool) {

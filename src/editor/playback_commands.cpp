@@ -20,7 +20,7 @@ void TEditor::ForwardBtnClick() {
     SetTimeTrackBar(position);  // rebuilds and shows the step
   } else {
     RebuildAtCursor();
-    view_.Repaint();
+    Repaint();
   }
   if (playStep_ == last) play_.ForwardEnabled = false;
 }
@@ -34,7 +34,7 @@ void TEditor::ReverseBtnClick() {
     SetTimeTrackBar(position);
   } else {
     RebuildAtCursor();
-    view_.Repaint();
+    Repaint();
   }
   if (playStep_ == 0) play_.ReverseEnabled = false;
 }
@@ -49,7 +49,7 @@ void TEditor::StopBtnClick() {
     SetTimeTrackBar(0);
   } else {
     RebuildAtCursor();
-    view_.Repaint();
+    Repaint();
   }
 }
 
@@ -67,7 +67,7 @@ void TEditor::TimeTrackBarChange(std::int32_t position) {
   playStep_ = p;
   doc_.Log.LogAction(doc_.History.StepItem(p)->Data);
   RebuildAtCursor();
-  view_.Repaint();
+  Repaint();
 }
 
 }  // namespace mirel

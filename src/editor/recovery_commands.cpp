@@ -24,7 +24,7 @@ bool TEditor::RecoverJournal(const std::string& journal, const std::string& data
   playStep_ = doc_.History.GetStepCount();
   RebuildAtCursor();
   if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
-  view_.Repaint();
+  Repaint();
   return true;
 }
 

@@ -18,14 +18,14 @@ void TEditor::EditPress(TPoint p) {
   if (!hit) {
     markedFig_ = nullptr;
     doc_.Select(nullptr);
-    view_.Repaint();
+    Repaint();
     return;
   }
   dragAnchor_ = dragStart_ = p;
   dragging_ = true;
   doc_.Select(hit);
   markedFig_ = hit;
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::EditMove(TPoint q) {
@@ -36,7 +36,7 @@ void TEditor::EditMove(TPoint q) {
   if (!dragging_ || !selected) return;
   OffsetFig(selected->Data, WrapSub(q.X, dragAnchor_.X), WrapSub(q.Y, dragAnchor_.Y));
   dragAnchor_ = q;
-  view_.Repaint();
+  Repaint();
 }
 
 void TEditor::EditRelease(TPoint r) {

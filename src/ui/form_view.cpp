@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "editor/editor.h"
 #include "export/frame_sinks.h"
 #include "export/picture_file.h"
 #include "render/canvas_font.h"
@@ -42,14 +41,8 @@ void TFormView::ClearBackground() { background_.ClearBackground(); }
 
 std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
 
-void TFormView::Compose() {
-  if (!editor_) return;
-  composer_.Compose(backBuffer_, background_.Picture(), editor_->Document().FigList,
-                    editor_->SelectedFig());
-}
-
-void TFormView::Repaint() {
-  Compose();
+void TFormView::Repaint(const TCanvasScene& scene) {
+  composer_.Compose(backBuffer_, background_.Picture(), scene.Figures, scene.Marked);
   TPaintBox& box = *controls_.PaintBox;
   box.Canvas().CopyRect(QRect(0, 0, CanvasWidth, CanvasHeight), backBuffer_,
                         QRect(0, 0, CanvasWidth, CanvasHeight));
@@ -83,21 +76,15 @@ void TFormView::HideTextBox() {
 
 bool TFormView::TextBoxVisible() const { return !controls_.InputEdit->isHidden(); }
 
-void TFormView::ShowStampPreview() {
-  const TFigList* stamp = editor_ ? editor_->StampFigList() : nullptr;
-  if (!stamp) {
-    ClearStampPreview();
-    return;
-  }
+void TFormView::ShowStampPreview(const TStampPreview& stamp) {
   // The gathered figures where they were gathered, 3 pixels of white around
   // them, stretched over the whole preview.
-  const TPoint min = editor_->StampPreviewMin();
-  const TPoint max = editor_->StampPreviewMax();
+  const TPoint min = stamp.PreviewMin;
+  const TPoint max = stamp.PreviewMax;
   const int width = std::clamp<std::int64_t>(std::int64_t{max.X} - min.X, 1, kMaxPreviewSource);
   const int height = std::clamp<std::int64_t>(std::int64_t{max.Y} - min.Y, 1, kMaxPreviewSource);
   TSurface source(width, height);
-  DrawStamp(*stamp, source, TPoint{WrapSub(editor_->StampMin().X, min.X),
-                                   WrapSub(editor_->StampMin().Y, min.Y)});
+  DrawStamp(stamp.Figures, source, TPoint{WrapSub(stamp.Min.X, min.X), WrapSub(stamp.Min.Y, min.Y)});
   QLabel& preview = *controls_.StampImage;
   TSurface shown(preview.width(), preview.height());
   shown.CopyRect(QRect(0, 0, shown.Width(), shown.Height()), source, QRect(0, 0, width, height));
@@ -120,7 +107,6 @@ void TFormView::SetCaption(const std::string& utf8Caption) { window_.setWindowTi
 
 TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
                                const std::string& backupName) {
-  Compose();
   const TPictureFileResult written = mirel::SavePicture(kind, backBuffer_.Image(), path, backupName, jpeg_);
   if (written.Ok) return TResult::Done();
   // The editor words the message for the user, naming the file.

@@ -18,8 +18,6 @@ class QWidget;
 
 namespace mirel {
 
-class TEditor;
-
 class TFormView final : public IEditorView {
  public:
   TFormView(QWidget& window, const TFormControls& controls);
@@ -27,18 +25,15 @@ class TFormView final : public IEditorView {
   TFormView(const TFormView&) = delete;
   TFormView& operator=(const TFormView&) = delete;
 
-  // The editor whose drawing is composed; set once it exists.
-  void Attach(const TEditor& editor) { editor_ = &editor; }
-
   int LoadBackground(const std::string& cp932Name) override;
   void ClearBackground() override;
   std::string TakeBackgroundError() override;
-  void Repaint() override;
+  void Repaint(const TCanvasScene& scene) override;
   int TextWidth(const std::string& cp932Text, int points) override;
   void ShowTextBox(TPoint topLeft, int width, const std::string* utf8Text) override;
   void HideTextBox() override;
   bool TextBoxVisible() const override;
-  void ShowStampPreview() override;
+  void ShowStampPreview(const TStampPreview& stamp) override;
   void ClearStampPreview() override;
   void ShowDates(const TStepDateTexts& dates) override;
   void SetCaption(const std::string& utf8Caption) override;
@@ -56,12 +51,10 @@ class TFormView final : public IEditorView {
   const QImage& BackBufferImage() const { return backBuffer_.Image(); }
 
  private:
-  void Compose();
   void SetWaitCursor(bool on);
 
   QWidget& window_;
   const TFormControls& controls_;
-  const TEditor* editor_ = nullptr;
   TBackgroundPicture background_;
   TSurface backBuffer_;
   // Redraws only what changed since the last repaint: a drag step redraws

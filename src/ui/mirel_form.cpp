@@ -47,7 +47,6 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
 
   view_ = std::make_unique<TFormView>(*this, controls_);
   editor_ = std::make_unique<TEditor>(*view_, *prompts_, std::move(clock));
-  view_->Attach(*editor_);
   tools_ = std::make_unique<TCanvasTools>(*editor_, *controls_.PaintBox);
   editor_->Document().Log.SetListener(
       [this](const std::string& line) { controls_.Memo->Append(line); });
@@ -68,7 +67,7 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
   move(0, 0);
   logShown_ = editor_->ShowInternal();
   SetOuterSize(logShown_ ? 990 : 800, 580);
-  view_->Repaint();
+  view_->Repaint(editor_->Scene());
   SyncFromEditor();
 }
 

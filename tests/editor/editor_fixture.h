@@ -100,7 +100,7 @@ class TRecordingView final : public IEditorView {
   }
   void ClearBackground() override { Background.clear(); }
   std::string TakeBackgroundError() override { return "broken picture"; }
-  void Repaint() override { ++Repaints; }
+  void Repaint(const TCanvasScene&) override { ++Repaints; }
   int TextWidth(const std::string& text, int points) override {
     return static_cast<int>(text.size()) * points / 2;
   }
@@ -115,7 +115,7 @@ class TRecordingView final : public IEditorView {
     TextBoxText.clear();
   }
   bool TextBoxVisible() const override { return TextBox; }
-  void ShowStampPreview() override { StampPreview = true; }
+  void ShowStampPreview(const TStampPreview&) override { StampPreview = true; }
   void ClearStampPreview() override { StampPreview = false; }
   void ShowDates(const TStepDateTexts& dates) override { Dates = dates; }
   void SetCaption(const std::string& caption) override { Caption = caption; }

@@ -28,10 +28,7 @@ void TRubberBandTool::Drop() {
 }
 
 void TBoxFigureTool::Finish(TPoint anchor, TPoint release) {
-  const TFigList& figures = Editor().Document().FigList;
-  const std::int32_t before = figures.Count();
-  Editor().FinishBoxFigure(tool_, anchor, release);
-  if (figures.Count() > before) ShowNewFigure(Box(), figures.GetTail()->Data);
+  if (const TFigItem* made = Editor().FinishBoxFigure(tool_, anchor, release)) ShowNewFigure(Box(), made->Data);
 }
 
 void TStampSetupTool::Finish(TPoint anchor, TPoint release) { Editor().StampSetupReleased(anchor, release); }

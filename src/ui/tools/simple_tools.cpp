@@ -20,10 +20,7 @@ void TSelectionTool::Release(TPoint r) { Editor().EditRelease(r); }
 void TTextTool::Press(TPoint p) { Editor().PressWithTextTool(p); }
 
 void TStampTool::Release(TPoint r) {
-  const TFigList& figures = Editor().Document().FigList;
-  const std::int32_t before = figures.Count();
-  Editor().PlaceStamp(r);
-  if (figures.Count() > before) ShowNewFigure(Box(), figures.GetTail()->Data);
+  if (const TFigItem* made = Editor().PlaceStamp(r)) ShowNewFigure(Box(), made->Data);
 }
 
 }  // namespace mirel

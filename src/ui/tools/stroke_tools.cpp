@@ -84,11 +84,9 @@ void TPolylineTool::Edge(TPoint to) {
 void TPolylineTool::End() {
   band_.Erase(Box());
   active_ = false;
-  const TFigList& figures = Editor().Document().FigList;
-  const std::int32_t before = figures.Count();
-  Editor().EndPolyline(tool_, anchor_, points_);
+  const TFigItem* made = Editor().EndPolyline(tool_, anchor_, points_);
   // The polyline's edges are on the canvas already; the polygon shows filled.
-  if (tool_ == dtPolygon && figures.Count() > before) ShowNewFigure(Box(), figures.GetTail()->Data);
+  if (tool_ == dtPolygon && made) ShowNewFigure(Box(), made->Data);
 }
 
 void TPolylineTool::Drop() {
