@@ -11,10 +11,10 @@
 namespace mirel {
 
 TDocument::TDocument(TClock clock)
-    : Recorder(History, Log, std::move(clock)), Replay(History, FigList, DeletedFigList) {}
+    : Replay(History, FigList, DeletedFigList), recorder_(History, Log, std::move(clock)) {}
 
 void TDocument::Reset() {
-  Recorder.ResetPending();
+  recorder_.ResetPending();
   selected_ = nullptr;
   History.ClearHistory();
   ClearFigures();
@@ -29,10 +29,10 @@ void TDocument::SetDataFileName(std::string path) {
 void TDocument::StartJournal(std::unique_ptr<TRecoveryJournal> journal) {
   journal_ = std::move(journal);
   if (!journal_) {
-    Recorder.OnRecorded = nullptr;
+    recorder_.OnRecorded = nullptr;
     return;
   }
-  Recorder.OnRecorded = [this] { journal_->CatchUp(History); };
+  recorder_.OnRecorded = [this] { journal_->CatchUp(History); };
 }
 
 void TDocument::JournalWholeHistory() {
@@ -42,7 +42,7 @@ void TDocument::JournalWholeHistory() {
 void TDocument::EndJournal() {
   if (journal_) journal_->Remove();
   journal_.reset();
-  Recorder.OnRecorded = nullptr;
+  recorder_.OnRecorded = nullptr;
 }
 
 void TDocument::ClearFigures() {
@@ -112,7 +112,7 @@ TRebuiltStep TDocument::RebuildStep(std::int32_t step, IBackgroundSurface& backg
 }
 
 void TDocument::CommitPendingResize() {
-  Recorder.CommitPendingResize();
+  recorder_.CommitPendingResize();
 }
 
 TSaveResult TDocument::Save(const std::string& path, TBackupRule rule) const {

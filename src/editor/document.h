@@ -11,7 +11,9 @@
 #include "datafile/read_result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
+#include "editor/editor_types.h"
 #include "editor/recovery_journal.h"
+#include "editor/resize.h"
 #include "fileio/memory_room.h"
 #include "history/action_recorder.h"
 #include "history/clock.h"
@@ -35,7 +37,6 @@ class TDocument {
   TFigList FigList;
   TFigList DeletedFigList;
   TInternalLog Log;
-  TActionRecorder Recorder;
   TReplayEngine Replay;
   // The data file overwrite-save writes (native path); empty until a file is
   // read or saved. Set it through SetDataFileName so the journal follows.
@@ -83,12 +84,56 @@ class TDocument {
   // The figure the editing commands act on: an item of FigList, or none.
   // Emptying or rebuilding the figures lets it go.
   TFigItem* Selected() const { return selected_; }
+  // Every record goes through the commands below; what the recorder holds
+  // (the pending resize) can be looked at.
+  const TActionRecorder& Recorder() const { return recorder_; }
   void Select(TFigItem* item) { selected_ = item; }
+
+  // ---- Editing the drawing. Each command changes the figures first and
+  // then writes its one record; one that does nothing records nothing. ----
+
+  // Create: a copy of `figure` enters the drawing in front of all others.
+  TFigItem* AddFigure(const TFigData& figure);
+  // Duplicate: a copy of the selection, 20 pixels right and down, enters in
+  // front and becomes the selection. None without a selection.
+  TFigItem* DuplicateSelected();
+  // Delete: the selected figure leaves the drawing and waits for Undo; a
+  // pending resize is recorded first. Nothing stays selected.
+  void DeleteSelected();
+  // Undo: the newest deleted figure comes back in front of all others.
+  // None when nothing is deleted.
+  TFigItem* UndoDelete();
+  // Front, Back: the selected figure one place forwards or backwards.
+  TEditOutcome ReorderSelected(bool front);
+  // The line, body or text colour of the selected figure (the no-fill
+  // colour paints no line or text; only texts have a text colour).
+  TEditOutcome ChangeSelectedColor(TParameter which, TColor color);
+  // The selected figure's pen by `by` pixels, kept within 1 to 30.
+  TEditOutcome ChangeSelectedPenWidth(std::int32_t by);
+  // Change of the text: the selected text figure takes `cp932Text`, ending
+  // at `end`. False, changing nothing, when no text figure is selected.
+  bool ChangeSelectedText(const std::string& cp932Text, TPoint end);
+  // Move: the selected figure follows the pointer by (dx, dy); the move is
+  // recorded once, when the drag ends (RecordMoveOfSelected).
+  void DragSelected(std::int32_t dx, std::int32_t dy);
+  void RecordMoveOfSelected();
+  // A size track bar at `position` resizes the selected figure from `base`;
+  // the size is recorded when the next record comes (CommitPendingResize).
+  void ResizeSelected(const TResizeBase& base, TAxis axis, std::int32_t position, const TTextWidth& textWidth);
+  // The background or the drawing emptied (CleareBG, ClearDrawing,
+  // ClearAll): the figures go first (ClearFigures), then this records it.
+  void RecordClear(TActionKind kind);
+  // A background picture read by its name as the loading received it.
+  void RecordBackground(const std::string& cp932Name);
+  // Drawing goes on from `step`: the later records stay in the history and
+  // lose their links; a Branch makes the drawing go on from the step shown.
+  void ResumeFrom(std::int32_t step);
 
   // Saves the history to `path` (native) through the safe save.
   TSaveResult Save(const std::string& path, TBackupRule rule) const;
 
  private:
+  TActionRecorder recorder_;
   std::unique_ptr<TRecoveryJournal> journal_;
   TFigItem* selected_ = nullptr;
 };

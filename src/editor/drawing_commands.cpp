@@ -4,7 +4,6 @@
 #include "editor/editor.h"
 #include "editor/messages.h"
 #include "model/fig_ops.h"
-#include "replay/edit_effects.h"
 #include "text/cp932.h"
 
 namespace mirel {
@@ -53,9 +52,7 @@ const TFigItem* TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint r
                           WrapAdd(release.Y, std::int64_t{stampMax_.Y} - stampMin_.Y)};
     scratch_.StampData = stampFigList_;  // shared until either changes
   }
-  TFigItem* item = AddCopy(doc_.FigList, scratch_);
-  doc_.Recorder.RecordCreation(TActionKind::Create, item);
-  return item;
+  return doc_.AddFigure(scratch_);
 }
 
 void TEditor::PressWithSelectionTool(TPoint p) {
@@ -162,18 +159,15 @@ TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) 
     scratch_.Text = text;
     scratch_.Start = boxTopLeft;
     scratch_.End = TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, 12)), WrapAdd(boxTopLeft.Y, 12)};
-    TFigItem* item = AddCopy(doc_.FigList, scratch_);
-    doc_.Recorder.RecordCreation(TActionKind::Create, item);
+    doc_.AddFigure(scratch_);
   } else if (!text.empty() && mode_ == mdEdit) {
     // The selection may have moved on while the box was open: only a text
     // figure takes the text.
-    TFigItem* selected = doc_.Selected();
+    const TFigItem* selected = doc_.Selected();
     if (selected && selected->Data.DrawingTool == dtText) {
-      TFigData& figure = selected->Data;
-      SetText(figure, text, figure.Start,
-              TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, figure.TextSize)),
-                     WrapAdd(boxTopLeft.Y, figure.TextSize)});
-      doc_.Recorder.RecordTextChange(selected);
+      const std::int32_t size = selected->Data.TextSize;
+      doc_.ChangeSelectedText(text, TPoint{WrapAdd(boxTopLeft.X, view_.TextWidth(text, size)),
+                                           WrapAdd(boxTopLeft.Y, size)});
     }
   }
   Repaint();

@@ -4,120 +4,91 @@
 
 #include "editor/editor.h"
 #include "editor/messages.h"
-#include "editor/resize.h"
-#include "model/fig_ops.h"
-#include "replay/edit_effects.h"
 #include "text/cp932.h"
 
 namespace mirel {
 
+namespace {
+
+// The notice that tells why an editing command changed nothing; none when
+// there is nothing to tell.
+std::string_view RefusalNotice(TEditOutcome outcome) {
+  switch (outcome) {
+    case TEditOutcome::StampUnchangeable:
+      return msg::kStampUnchangeable;
+    case TEditOutcome::NoFillForLine:
+      return msg::kLineNoFill;
+    case TEditOutcome::NoFillForText:
+      return msg::kTextNoFill;
+    case TEditOutcome::NoThicker:
+      return msg::kNoThicker;
+    case TEditOutcome::NoThinner:
+      return msg::kNoThinner;
+    case TEditOutcome::NoFurtherFront:
+      return msg::kNoFurtherFront;
+    case TEditOutcome::NoFurtherBack:
+      return msg::kNoFurtherBack;
+    case TEditOutcome::Done:
+    case TEditOutcome::Unchanged:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
 void TEditor::DupBtnClick() {
   HideTextBox();
-  TFigItem* selected = doc_.Selected();
-  if (!selected) return;
-  TFigItem* copy = DuplicateFig(doc_.FigList, selected);
-  OffsetFig(copy->Data, 20, 20);
+  TFigItem* copy = doc_.DuplicateSelected();
+  if (!copy) return;
   // The selection moves to the copy, with a base of its own.
   Select(copy);
-  doc_.Recorder.RecordCreation(TActionKind::Duplicate, copy);
   Repaint();
 }
 
 void TEditor::DeleteBtnClick() {
   HideTextBox();
-  if (TFigItem* selected = doc_.Selected()) {
-    doc_.CommitPendingResize();
-    // The record names the figure while it is still in the drawing; only
-    // then does it leave.
-    doc_.Recorder.RecordEdit(TActionKind::Delete, selected);
-    DeleteFigure(doc_.FigList, doc_.DeletedFigList, selected);
-  }
+  doc_.DeleteSelected();
   ClearSelection();
   Repaint();
 }
 
 void TEditor::UndoBtnClick() {
   HideTextBox();
-  if (TFigItem* restored = RestoreNewestDeleted(doc_.FigList, doc_.DeletedFigList)) {
-    doc_.Recorder.RecordCreation(TActionKind::Undo, restored);
-  }
+  doc_.UndoDelete();
   Repaint();
 }
 
 void TEditor::FrontBackBtnClick(bool front) {
   HideTextBox();
-  TFigItem* selected = doc_.Selected();
-  if (!selected) return;
-  if (front) {
-    if (MoveFront(doc_.FigList, selected) != 0) {
-      prompts_.Notice(msg::kNoFurtherFront);
-    } else {
-      doc_.Recorder.RecordEdit(TActionKind::Front, selected);
-    }
-  } else if (MoveBack(doc_.FigList, selected) != 0) {
-    prompts_.Notice(msg::kNoFurtherBack);
-  } else {
-    doc_.Recorder.RecordEdit(TActionKind::Back, selected);
-  }
+  const TEditOutcome outcome = doc_.ReorderSelected(front);
+  if (outcome == TEditOutcome::Unchanged) return;
+  if (const std::string_view notice = RefusalNotice(outcome); !notice.empty()) prompts_.Notice(notice);
   Repaint();
 }
 
 void TEditor::AttrChangeBtnClick(TAttrButton button) {
   HideTextBox();
-  TFigItem* selected = doc_.Selected();
-  if (!selected) return;
-  TFigData& f = selected->Data;
-  if (f.DrawingTool == dtStamp) {
-    prompts_.Notice(msg::kStampUnchangeable);
-    return;
-  }
-  const TColor c = paletteColor_;
-  TParameter parameter = TParameter::NoParameter;
-  std::int64_t value = 0;
+  TEditOutcome outcome = TEditOutcome::Unchanged;
   switch (button) {
     case TAttrButton::LineColorBtn:
-      if (c == clBtnFace) {
-        prompts_.Notice(msg::kLineNoFill);
-        return;
-      }
-      parameter = TParameter::LineColor;
-      value = c;
+      outcome = doc_.ChangeSelectedColor(TParameter::LineColor, paletteColor_);
       break;
     case TAttrButton::BodyColorBtn:
-      parameter = TParameter::BodyColor;
-      value = c;
-      break;
-    case TAttrButton::ThickBtn:
-      if (f.PenWidth >= 30) {
-        prompts_.Notice(msg::kNoThicker);
-        return;
-      }
-      parameter = TParameter::LineWidth;
-      value = f.PenWidth + 2;
-      break;
-    case TAttrButton::ThinBtn:
-      if (f.PenWidth <= 1) {
-        prompts_.Notice(msg::kNoThinner);
-        return;
-      }
-      parameter = TParameter::LineWidth;
-      value = f.PenWidth - 2;
+      outcome = doc_.ChangeSelectedColor(TParameter::BodyColor, paletteColor_);
       break;
     case TAttrButton::TextColorBtn:
-      if (c == clBtnFace) {
-        prompts_.Notice(msg::kTextNoFill);
-        return;
-      }
-      // Only a text has a text colour to change.
-      if (f.DrawingTool != dtText) return;
-      parameter = TParameter::TextColor;
-      value = c;
+      outcome = doc_.ChangeSelectedColor(TParameter::TextColor, paletteColor_);
+      break;
+    case TAttrButton::ThickBtn:
+      outcome = doc_.ChangeSelectedPenWidth(2);
+      break;
+    case TAttrButton::ThinBtn:
+      outcome = doc_.ChangeSelectedPenWidth(-2);
       break;
   }
-  if (AttributeOf(f, parameter) == value) return;
-  SetAttribute(f, parameter, value);
-  doc_.Recorder.RecordChange(TActionKind::Change, parameter, selected);
-  Repaint();
+  if (const std::string_view notice = RefusalNotice(outcome); !notice.empty()) prompts_.Notice(notice);
+  if (outcome == TEditOutcome::Done) Repaint();
 }
 
 void TEditor::ChangeTextBtnClick() {
@@ -131,11 +102,9 @@ void TEditor::ChangeTextBtnClick() {
 
 void TEditor::TrackBarChange(bool horizontal, std::int32_t position) {
   (horizontal ? hTrack_ : vTrack_) = position;
-  TFigItem* selected = doc_.Selected();
-  if (!selected) return;
-  ResizeFigure(selected->Data, resizeBase_, horizontal ? TAxis::X : TAxis::Y, position,
-               [this](const std::string& text, int points) { return view_.TextWidth(text, points); });
-  doc_.Recorder.MarkPendingResize(selected);
+  if (!doc_.Selected()) return;
+  doc_.ResizeSelected(resizeBase_, horizontal ? TAxis::X : TAxis::Y, position,
+                      [this](const std::string& text, int points) { return view_.TextWidth(text, points); });
   Repaint();
 }
 

@@ -22,6 +22,19 @@ enum class TClearMenu { ClearBGMenu, ClearImageMenu, ClearAllMenu };
 // The attribute buttons of the editing panel, by component name.
 enum class TAttrButton { LineColorBtn, BodyColorBtn, ThickBtn, ThinBtn, TextColorBtn };
 
+// What an editing command did to the drawing, or why it did nothing.
+enum class TEditOutcome {
+  Done,       // the drawing changed and the change is recorded
+  Unchanged,  // nothing to act on, or the figure has that value already
+  StampUnchangeable,
+  NoFillForLine,
+  NoFillForText,
+  NoThicker,
+  NoThinner,
+  NoFurtherFront,
+  NoFurtherBack,
+};
+
 // The selected figure's geometry when it was selected: what the track bars
 // resize from. A stamp keeps a copy of itself, contents included.
 struct TResizeBase {

@@ -127,7 +127,7 @@ void TEditor::LoadPicture(const std::string& path) {
     return;
   }
   doc_.Replay.SetShownBackground(recorded.Text);
-  doc_.Recorder.RecordFileAction(TActionKind::ReadBG, recorded.Text);
+  doc_.RecordBackground(recorded.Text);
   Repaint();
 }
 
@@ -205,9 +205,9 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
     ForgetStamp();
   }
   Repaint();
-  doc_.Recorder.RecordEdit(menu == TClearMenu::ClearAllMenu  ? TActionKind::ClearAll
-                           : menu == TClearMenu::ClearBGMenu ? TActionKind::CleareBG
-                                                             : TActionKind::ClearDrawing);
+  doc_.RecordClear(menu == TClearMenu::ClearAllMenu  ? TActionKind::ClearAll
+                   : menu == TClearMenu::ClearBGMenu ? TActionKind::CleareBG
+                                                     : TActionKind::ClearDrawing);
 }
 
 void TEditor::ExitMenuClick() {

@@ -12,8 +12,7 @@ bool TEditor::LeavePlay() {
       case TAnswer::Yes: {
         // The later records stay in the history; the Branch after them
         // makes the drawing go on from the step shown.
-        history.ClearLinksAfter(history.StepItem(playStep_));
-        doc_.Recorder.RecordBranch(playStep_);
+        doc_.ResumeFrom(playStep_);
         break;
       }
       case TAnswer::No:

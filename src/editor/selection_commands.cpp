@@ -32,9 +32,8 @@ void TEditor::EditMove(TPoint q) {
   if (mode_ != mdEdit) return;
   // A track-bar resize is recorded as soon as the pointer moves over the canvas.
   doc_.CommitPendingResize();
-  TFigItem* selected = doc_.Selected();
-  if (!dragging_ || !selected) return;
-  OffsetFig(selected->Data, WrapSub(q.X, dragAnchor_.X), WrapSub(q.Y, dragAnchor_.Y));
+  if (!dragging_ || !doc_.Selected()) return;
+  doc_.DragSelected(WrapSub(q.X, dragAnchor_.X), WrapSub(q.Y, dragAnchor_.Y));
   dragAnchor_ = q;
   Repaint();
 }
@@ -44,7 +43,7 @@ void TEditor::EditRelease(TPoint r) {
   dragging_ = false;
   // The release renews the resize base and sets both bars to 0 in any case.
   CaptureResizeBase();
-  if (doc_.Selected() && r != dragStart_) doc_.Recorder.RecordEdit(TActionKind::Move, doc_.Selected());
+  if (r != dragStart_) doc_.RecordMoveOfSelected();
 }
 
 }  // namespace mirel

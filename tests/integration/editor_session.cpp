@@ -12,7 +12,7 @@ TEditorSession::TEditorSession()
       FigList(Editor.Document().FigList),
       DeletedFigList(Editor.Document().DeletedFigList),
       History(Editor.Document().History),
-      Recorder(Editor.Document().Recorder) {
+      Recorder(Editor.Document().Recorder()) {
   static int sessions = 0;
   file_ = std::filesystem::temp_directory_path() /
           ("mirel-session-" + std::to_string(::getpid()) + "-" + std::to_string(++sessions) + ".mrl");
