@@ -4,22 +4,15 @@
 
 #include <filesystem>
 
-#include "datafile/data_output.h"
 #include "datafile/data_reader.h"
-#include "datafile/data_writer.h"
 #include "datafile/line_reader.h"
 #include "datafile/reader_prompts.h"
+#include "integration/history_checks.h"
 #include "replay/replay_engine.h"
 #include "support/file_helpers.h"
 
 namespace mirel::test {
 namespace {
-
-std::string Written(const THistoryList& history) {
-  TDataOutput out;
-  WriteDataFile(out, history);
-  return out.Text();
-}
 
 TEST(GoldenReplay, ReadReplayedAndSavedGivesTheSameBytes) {
   int files = 0;
@@ -34,7 +27,7 @@ TEST(GoldenReplay, ReadReplayedAndSavedGivesTheSameBytes) {
     TInternalLog log;
     TNonInteractivePrompts prompts;
     ASSERT_TRUE(ReadDataFile(lines, history, log, prompts).Ok);
-    const std::string beforeReplay = Written(history);
+    const std::string beforeReplay = WriteToString(history);
     // Files of the current version come back as they were; older ones are
     // written in the current version.
     if (name.starts_with("good_")) {
@@ -47,7 +40,7 @@ TEST(GoldenReplay, ReadReplayedAndSavedGivesTheSameBytes) {
     for (std::int32_t step = 0; step <= last; ++step) replay.RebuildStep(step);
     replay.RebuildStep(last / 2);
     replay.RebuildStep(last);
-    EXPECT_EQ(Written(history), beforeReplay);
+    EXPECT_EQ(WriteToString(history), beforeReplay);
   }
   EXPECT_GE(files, 8);
 }

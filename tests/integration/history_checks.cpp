@@ -9,13 +9,14 @@
 #include "replay/replay_engine.h"
 
 namespace mirel::test {
-namespace {
 
 std::string WriteToString(const THistoryList& history) {
   TDataOutput out;
   WriteDataFile(out, history);
   return out.Text();
 }
+
+namespace {
 
 // Rebuilds `target` of `history` on fresh lists and compares with the editor.
 std::string CompareRebuild(THistoryList& history, const TActionItem* target,

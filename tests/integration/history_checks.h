@@ -9,6 +9,9 @@
 
 namespace mirel::test {
 
+// The bytes a data file of `history` holds.
+std::string WriteToString(const THistoryList& history);
+
 // A copy of every record's fields into `to`, without the runtime links, so
 // that a rebuild can run without touching the editor's own links.
 void CopyHistory(const THistoryList& from, THistoryList& to);
