@@ -127,7 +127,9 @@ int main(int argc, char* argv[]) {
   }
 
   TEditor e;
-  e.recorder.RecordFileAction(TActionKind::ReadBG, "garden-sky.jpg");
+  // Named as opening "./garden-sky.jpg" from the drawing's folder records it:
+  // a name with a folder part that is found is taken without a question.
+  e.recorder.RecordFileAction(TActionKind::ReadBG, "./garden-sky.jpg");
 
   TFigData title = Figure(dtText, {24, 16}, {184, 40}, clBlack, clBtnFace);
   title.Text = Utf8ToCp932("はなばたけ").Text;

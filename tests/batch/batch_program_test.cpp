@@ -30,7 +30,7 @@ TEST(BatchLog, DescribesEveryRecordInHistoryOrder) {
   ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
   const QList<QByteArray> lines = run.Out.split('\n');
   ASSERT_GE(lines.size(), 6);
-  EXPECT_EQ(lines[0], "Read BG file (garden-sky.jpg)");
+  EXPECT_EQ(lines[0], "Read BG file (./garden-sky.jpg)");
   EXPECT_EQ(lines[1], "at 10:05:00.00 2026/12/08.");
   EXPECT_EQ(lines[2], "");
   EXPECT_EQ(lines[3], "Create Text box (ID = 1)");
@@ -47,7 +47,7 @@ TEST(BatchDump, ReplaysToTheRequestedStep) {
   EXPECT_EQ(last["Step"].toInt(), 18);
   EXPECT_EQ(last["NextFigureID"].toInt(), 16);
   EXPECT_EQ(last["DateYMD"].toString(), "2026/12/08");
-  EXPECT_EQ(last["Background"].toString(), "garden-sky.jpg");
+  EXPECT_EQ(last["Background"].toString(), "./garden-sky.jpg");
   const QJsonArray figures = last["Figures"].toArray();
   // Ten figures drawn, the cloud of the abandoned branch gone, the butterfly added.
   ASSERT_EQ(figures.size(), 11);

@@ -19,13 +19,13 @@ TEST_F(TFormTest, TheExampleDrawingLooksAsMirelBatchRendersIt) {
   ASSERT_TRUE(batch.waitForFinished(120000));
   ASSERT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
 
-  // Opened from its own folder, the drawing finds its background by name;
-  // the question about that name is answered No.
+  // Opened from its own folder, the drawing finds its background there
+  // without asking anything.
   const QString previous = QDir::currentPath();
   QDir::setCurrent(MIREL_EXAMPLES);
   Form().FormCreate("garden.mrl");
   QDir::setCurrent(previous);
-  EXPECT_EQ(User().Questions, std::vector<std::string>{"確認: garden-sky.jpgが見つかりません。場所を指定しますか？"});
+  EXPECT_EQ(User().Questions, std::vector<std::string>{});
   EXPECT_TRUE(User().Notices.empty());
 
   const QImage expected = QImage(rendered).convertToFormat(QImage::Format_RGB32);
