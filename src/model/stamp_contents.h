@@ -5,6 +5,11 @@
 // copying, deleting and restoring a stamp costs the same whatever it holds,
 // while every copy still behaves as a copy of its own.
 //
+// A copy holds the contents as copying each figure gives them: a point-list
+// figure inside, at any depth, takes its points' bounds as its corners.
+// Contents that are so already (all that copies made) are shared; others (a
+// data file may hold any corners) are fitted once, and the copies share that.
+//
 // The list is reached read-only; a change goes through MakeUnique, which
 // first copies a list that others share. Figure lists do not protect their
 // items from change through a read-only list, so the rule is the caller's:
@@ -24,24 +29,33 @@ class TStampContents {
   TStampContents(std::unique_ptr<TFigList> list);
   TStampContents& operator=(std::unique_ptr<TFigList> list);
   TStampContents& operator=(std::nullptr_t);
+  TStampContents(const TStampContents& other);
+  TStampContents& operator=(const TStampContents& other);
+  TStampContents(TStampContents&&) noexcept = default;
+  TStampContents& operator=(TStampContents&&) noexcept = default;
+  ~TStampContents();
 
-  explicit operator bool() const { return list_ != nullptr; }
-  const TFigList* get() const { return list_.get(); }
-  const TFigList& operator*() const { return *list_; }
-  const TFigList* operator->() const { return list_.get(); }
-  void reset() { list_.reset(); }
+  explicit operator bool() const { return shared_ != nullptr; }
+  const TFigList* get() const;
+  const TFigList& operator*() const { return *get(); }
+  const TFigList* operator->() const { return get(); }
+  void reset() { shared_.reset(); }
 
   // The contents, for changing: a list that another stamp shares is copied
   // first (its own stamps' contents are shared again, one level down).
   // There must be contents.
   TFigList& MakeUnique();
   // True when another stamp shares the contents.
-  bool IsShared() const { return list_ && list_.use_count() > 1; }
+  bool IsShared() const { return shared_ && shared_.use_count() > 1; }
 
-  friend bool operator==(const TStampContents& contents, std::nullptr_t) { return !contents.list_; }
+  friend bool operator==(const TStampContents& contents, std::nullptr_t) { return !contents.shared_; }
 
  private:
-  std::shared_ptr<TFigList> list_;
+  struct TShared;
+  // What a copy holds: these contents, or their fitted copy.
+  std::shared_ptr<TShared> CopyForm() const;
+
+  std::shared_ptr<TShared> shared_;
 };
 
 }  // namespace mirel

@@ -108,6 +108,19 @@ TEST(StampContents, MakingContentsOwnCopiesOnlyTheLevelThatIsShared) {
   EXPECT_TRUE(middleOfB.StampData.IsShared());
 }
 
+TEST(StampContents, ContentsWithOtherCornersAreFittedOnceForAllCopies) {
+  TFigData source = ThreeLevelStamp();
+  InnerLineToChange(source).Start = {-7, -7};  // as a data file may give them
+  const TFigData a = source;
+  const TFigData b = source;
+  EXPECT_EQ(InnerLine(a).Start, (TPoint{5, 2}));  // the bounds of its points
+  EXPECT_EQ(InnerLine(source).Start, (TPoint{-7, -7}));
+  EXPECT_NE(a.StampData.get(), source.StampData.get());
+  EXPECT_EQ(a.StampData.get(), b.StampData.get());
+  const TFigData c = a;  // fitted contents copy as they are
+  EXPECT_EQ(c.StampData.get(), a.StampData.get());
+}
+
 TEST(FigCopy, PointFigureCornersAreRecomputedFromPoints) {
   TFigData line = MakePointFig(dtPolyline, {{10, 20}, {90, 95}, {50, 50}});
   SetPointCoord(line, 0, 2, 200);  // bounds are now stale

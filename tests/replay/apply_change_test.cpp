@@ -94,6 +94,32 @@ TEST(ApplyChange, SizeOfAStampReplacesItsContents) {
   EXPECT_EQ(item->Data.StampData->GetTail()->Data.StampData->GetTail()->Data.PenWidth, 230);
 }
 
+// A data file may give a polygon inside a stamp any corners; the resized
+// stamp's contents are copies, so the polygon's corners are its points'
+// bounds, one stamp down as well. The record keeps what the file says.
+TEST(ApplyChange, SizeOfAStampGivesCopiedPolygonsTheirPointsBounds) {
+  TFigData polygon = MakeFreeLine(31, {{0, 0}, {30, 40}, {60, 0}});
+  polygon.DrawingTool = dtPolygon;
+  TActionData record = ChangeRecord(
+      TParameter::Size, MakeStamp(2, {0, 0}, {60, 40}, {MakeStamp(32, {0, 0}, {60, 40}, {polygon}), polygon}));
+  TFigList& written = record.FigData.StampData.MakeUnique();
+  written.GetTail()->Data.End = {1, 2};
+  written.GetHead()->Next()->Data.StampData.MakeUnique().GetTail()->Data.Start = {5, 5};
+
+  TFigList list;
+  TFigItem* item = AddCopy(list, MakeStamp(1, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
+  ASSERT_EQ(ApplyChange(record, *item), 0);
+  const TFigData& outerPolygon = item->Data.StampData->GetTail()->Data;
+  const TFigData& innerPolygon = item->Data.StampData->GetHead()->Next()->Data.StampData->GetTail()->Data;
+  for (const TFigData* f : {&outerPolygon, &innerPolygon}) {
+    EXPECT_EQ(f->Start, (TPoint{0, 0}));
+    EXPECT_EQ(f->End, (TPoint{60, 40}));
+  }
+  EXPECT_EQ(record.FigData.StampData->GetTail()->Data.End, (TPoint{1, 2}));
+  EXPECT_EQ(record.FigData.StampData->GetHead()->Next()->Data.StampData->GetTail()->Data.Start,
+            (TPoint{5, 5}));
+}
+
 TEST(ApplyChange, SizeThatCannotComeFromThisFigureChangesNothing) {
   TFigList list;
   TFigItem* line = AddCopy(list, MakeFreeLine(1, {{0, 0}, {10, 10}, {20, 0}}));
