@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Mirel needs to build, test and benchmark, and
-# to try the window on a virtual display (Xvfb, xdotool, ImageMagick).
+# to try the window on a virtual display (Xvfb, xdotool, ImageMagick; jq
+# reads what mirel-batch prints).
 # Idempotent: does nothing when every package is already there.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ packages=(
   libavcodec-dev libavformat-dev libswscale-dev libavutil-dev pkg-config
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick jq
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 

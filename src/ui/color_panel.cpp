@@ -1,5 +1,6 @@
 #include "ui/color_panel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,6 +24,18 @@ void TColorPanel::mousePressEvent(QMouseEvent* event) {
   QFrame::mousePressEvent(event);
 }
 
+void TColorPanel::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit Clicked();
+      return;
+    default:
+      QFrame::keyPressEvent(event);
+  }
+}
+
 void TColorPanel::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
@@ -32,6 +45,14 @@ void TColorPanel::paintEvent(QPaintEvent* event) {
       painter.setRenderHint(QPainter::Antialiasing);
       painter.setPen(QPen(QColor(220, 30, 30), 2));
       painter.drawLine(inside.bottomLeft(), inside.topRight());
+    }
+    if (hasFocus()) {
+      // A dark and a light ring, so the focus shows on every colour.
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+      painter.drawRect(inside.adjusted(0, 0, -1, -1));
+      painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+      painter.drawRect(inside.adjusted(1, 1, -2, -2));
     }
   }
   QFrame::paintEvent(event);  // the bevel

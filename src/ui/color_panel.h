@@ -1,7 +1,8 @@
 #pragma once
 // A palette panel: a bevelled patch of one colour that reports clicks. The
 // no-fill colour (clBtnFace) shows as the button face crossed by a red line,
-// so "nothing" is visible as a choice.
+// so "nothing" is visible as a choice. Space or Return chooses it from the
+// keyboard, as a click does.
 #include <QFrame>
 
 #include "model/geometry.h"
@@ -21,6 +22,7 @@ class TColorPanel final : public QFrame {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

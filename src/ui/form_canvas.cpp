@@ -18,6 +18,13 @@ void TMirelForm::ConnectCanvas() {
 
 void TMirelForm::PaintBoxMouseDown(TPoint p) {
   Run([&] { tools_->Press(p); });
+  // The keyboard goes to an open text box, else to the canvas, never to a
+  // button left focused by Tab, which the next key would press.
+  if (controls_.InputEdit->isVisible()) {
+    controls_.InputEdit->setFocus(Qt::MouseFocusReason);
+  } else {
+    controls_.PaintBox->setFocus(Qt::MouseFocusReason);
+  }
 }
 
 void TMirelForm::PaintBoxMouseMove(TPoint p) {

@@ -65,8 +65,9 @@ void TMirelForm::SyncEditPanel() {
   SetSlider(*controls_.VTrackBar, -99, 100, editor_->VTrackPosition());
   controls_.ConfirmPanel->SetColor(editor_->PaletteColor());
   const std::string_view hint = editor_->PaletteHint();
-  controls_.ConfirmPanel->setToolTip(
-      QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size())));
+  const QString hintText = QString::fromUtf8(hint.data(), static_cast<qsizetype>(hint.size()));
+  controls_.ConfirmPanel->setToolTip(hintText);
+  controls_.ConfirmPanel->setAccessibleName(hintText);
 }
 
 void TMirelForm::SyncPlayback() {

@@ -70,6 +70,8 @@ void TFormView::ShowTextBox(TPoint topLeft, int width, const std::string* utf8Te
 }
 
 void TFormView::HideTextBox() {
+  // The keyboard goes back to the canvas, not to the next control in line.
+  if (controls_.InputEdit->hasFocus()) controls_.PaintBox->setFocus(Qt::OtherFocusReason);
   controls_.InputEdit->clear();
   controls_.InputEdit->hide();
 }

@@ -9,6 +9,7 @@
 
 #include "text/native_arguments.h"
 #include "ui/form_view.h"
+#include "ui/keyboard_access.h"
 #include "ui/log_pane.h"
 #include "ui/paint_box.h"
 #include "ui/qt_user_prompts.h"
@@ -52,10 +53,13 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
       [this](const std::string& line) { controls_.Memo->Append(line); });
 
   // Clicking a control never takes the keyboard from the text box, so an
-  // input method's composition there survives a click beside it.
+  // input method's composition there survives a click beside it; Tab
+  // reaches the controls.
   for (QWidget* control : client->findChildren<QWidget*>()) {
     if (control != controls_.InputEdit) control->setFocusPolicy(Qt::NoFocus);
   }
+  MakeKeyboardUsable(*client, controls_);
+  controls_.PaintBox->setFocus();  // no button holds the keyboard at start
   setAcceptDrops(true);
   ConnectModes();
   ConnectCanvas();

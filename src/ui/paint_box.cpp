@@ -28,14 +28,22 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
 // release. A second button pressed during a gesture neither starts nor ends
 // one, so each gesture is one press and one release.
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
-  if ((event->buttons() & ~event->button()) == Qt::NoButton) emit MouseDown(CanvasPoint(*event));
+  if ((event->buttons() & ~event->button()) != Qt::NoButton) return;
+  pressed_ = true;
+  emit MouseDown(CanvasPoint(*event));
 }
-// A double click is two presses and two releases; the second press has
-// already come as a press of its own.
-void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+// A double click is two presses and two releases. From the window system the
+// second press comes only as the double-click event; a press that did come
+// (as some senders of synthetic events give it) is not counted twice.
+void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!pressed_) mousePressEvent(event);
+  event->accept();
+}
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) { emit MouseMove(CanvasPoint(*event)); }
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->buttons() == Qt::NoButton) emit MouseUp(CanvasPoint(*event));
+  if (event->buttons() != Qt::NoButton) return;
+  pressed_ = false;
+  emit MouseUp(CanvasPoint(*event));
 }
 
 }  // namespace mirel

@@ -31,6 +31,7 @@ class TPaintBox final : public QWidget {
 
  private:
   TSurface canvas_;
+  bool pressed_ = false;  // a press has come whose release has not
 };
 
 }  // namespace mirel

@@ -2,7 +2,9 @@
 // makes one figure and one record (a degenerate one none), rubber bands
 // leave the canvas as it was, polylines follow their click protocol, the
 // free line stops collecting at its cap, the stamp is set up and placed.
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "ui/form_fixture.h"
@@ -115,6 +117,30 @@ TEST_F(TDrawingToolsTest, APolylineOfPointsABCCC) {
   EXPECT_EQ(std::vector<TPoint>(points.begin(), points.end()), expected);
   EXPECT_EQ(figure.Start, (TPoint{100, 80}));
   EXPECT_EQ(figure.End, (TPoint{250, 150}));
+}
+
+// As the window system delivers a double click to the canvas: press,
+// release, then the second press only as the double-click event, release.
+TEST_F(TDrawingToolsTest, ADoubleClickAtANewPointEndsWithThatPointThreeTimes) {
+  for (const char* button : {"PolylineBtn", "PolygonBtn"}) {
+    Click(button);
+    Gesture({{100, 100}, {200, 150}});  // A, dragged to B
+    const QPointF c(250, 80);
+    QWidget* canvas = Find<QWidget>("PaintBox");
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+      const bool down = type != QEvent::MouseButtonRelease;
+      QMouseEvent event(type, c, canvas->mapToGlobal(c), Qt::LeftButton,
+                        down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(canvas, &event);
+    }
+    EXPECT_FALSE(Editor().PolylineActive()) << button;
+    const auto points = LastFigure().PointData->Points();
+    EXPECT_EQ(std::vector<TPoint>(points.begin(), points.end()),
+              (std::vector<TPoint>{{100, 100}, {200, 150}, {250, 80}, {250, 80}, {250, 80}}))
+        << button;
+  }
+  EXPECT_EQ(Steps(), 2);
 }
 
 TEST_F(TDrawingToolsTest, APolygonEndedByADoubleClickShowsFilledAtOnce) {
