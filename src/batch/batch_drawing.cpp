@@ -27,7 +27,9 @@ int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
 std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return std::exchange(attempts_, {}); }
 
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
-    : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}
+    : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {
+  Document.Replay.SetDrawingChanges(&damage_);
+}
 
 TReadResult TBatchDrawing::Read(const std::string& path) {
   TNonInteractivePrompts prompts;
@@ -44,7 +46,7 @@ const QImage& TBatchDrawing::Compose() {
 
 const QImage& TBatchDrawing::RebuildAndCompose(int step) {
   RebuildTo(step);
-  composer_.Compose(BackBuffer, Background.Picture(), FigList, nullptr);
+  composer_.ComposeChanged(BackBuffer, Background.Picture(), FigList, nullptr, damage_);
   return BackBuffer.Image();
 }
 
