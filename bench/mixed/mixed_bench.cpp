@@ -21,7 +21,8 @@
 #include "batch/batch_drawing.h"
 #include "datafile/safe_save.h"
 #include "export/jpeg_encoder.h"
-#include "export/process_series.h"
+#include "editor/process_frames.h"
+#include "export/frame_sinks.h"
 #include "model/fig_ops.h"
 #include "support/mixed_history.h"
 #include "text/picture_names.h"
@@ -89,9 +90,11 @@ void BM_MixedExportAllSteps(benchmark::State& state) {
       std::filesystem::path("/dev/shm") / ("mirel-bench-frames" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   for (auto _ : state) {
-    const TSeriesResult result = ExportAllSteps(
-        steps, [&](int step) -> const QImage& { return drawing.RebuildAndCompose(step); },
-        [&](int step) { return (folder / SeriesFrameName("m.jpg", step)).string(); }, {}, 2);
+    const std::unique_ptr<IFrameSink> frames =
+        MakeSeriesSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); },
+                       [&](int step) { return (folder / SeriesFrameName("m.jpg", step)).string(); }, 2);
+    const TFramesResult result =
+        RunProcess(*frames, SeriesPlan(steps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
     if (!result.Ok) state.SkipWithError("export failed");
   }
   std::filesystem::remove_all(folder);

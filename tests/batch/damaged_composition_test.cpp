@@ -20,7 +20,7 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
   // bg2.bmp is missing: the background before it stays.
   ASSERT_TRUE(PatternImage(640, 480).save(pictures.filePath("bg0.bmp"), "BMP"));
   ASSERT_TRUE(PatternImage(300, 200).mirrored().save(pictures.filePath("bg1.bmp"), "BMP"));
-  constexpr int kSteps = 160;
+  constexpr int kSteps = 120;
   for (const unsigned seed : {1u, 2u, 3u}) {
     TBatchDrawing drawing({pictures.path().toStdString()});
     bench::TMixedHistory(seed, true).Make(drawing.History, kSteps);
