@@ -27,9 +27,7 @@ int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
 std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return std::exchange(attempts_, {}); }
 
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
-    : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {
-  Document.Replay.SetDrawingChanges(&damage_);
-}
+    : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}
 
 TReadResult TBatchDrawing::Read(const std::string& path) {
   TNonInteractivePrompts prompts;
@@ -45,6 +43,9 @@ const QImage& TBatchDrawing::Compose() {
 }
 
 const QImage& TBatchDrawing::RebuildAndCompose(int step) {
+  // Told from the first composition on: finding a text's bounds needs the
+  // fonts, which the commands that only rebuild do not load.
+  Document.Replay.SetDrawingChanges(&damage_);
   RebuildTo(step);
   composer_.ComposeChanged(BackBuffer, Background.Picture(), FigList, nullptr, damage_);
   return BackBuffer.Image();
