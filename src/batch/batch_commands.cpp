@@ -12,6 +12,7 @@
 
 #include "batch/background_warnings.h"
 #include "batch/batch_drawing.h"
+#include "batch/core_commands.h"
 #include "batch/figure_json.h"
 #include "datafile/safe_save.h"
 #include "editor/process_frames.h"
@@ -73,17 +74,7 @@ std::optional<int> TargetStep(const TBatchDrawing& drawing, const TBatchOptions&
 
 }  // namespace
 
-int RunLogCommand(const TBatchOptions& options) {
-  TBatchDrawing drawing;
-  if (!ReadInto(drawing, options)) return kExitFailed;
-  for (const TActionItem* item = drawing.History.GetNext(drawing.History.GetHead()); item;
-       item = item->Next()) {
-    for (const std::string& line : DescribeAction(item->Data)) {
-      std::cout << Cp932ToUtf8(line).Text << '\n';
-    }
-  }
-  return OutputStatus(options, TBackgroundWarnings{});
-}
+int RunLogCommand(const TBatchOptions& options) { return LogDataFile(options.File); }
 
 int RunDumpCommand(const TBatchOptions& options) {
   TBatchDrawing drawing(options.BackgroundFolders);
@@ -179,15 +170,6 @@ int RunTimelapseCommand(const TBatchOptions& options) {
                            VideoPlan(drawing.History.GetStepCount(), options.Fps, options.Hold), false);
 }
 
-int RunResaveCommand(const TBatchOptions& options) {
-  TBatchDrawing drawing;
-  if (!ReadInto(drawing, options)) return kExitFailed;
-  const TSaveResult saved = SaveHistoryToFile(drawing.History, options.Output, TBackupRule::SaveAs);
-  if (!saved.Ok) {
-    PrintError(saved.Detail);
-    return kExitFailed;
-  }
-  return kExitOk;
-}
+int RunResaveCommand(const TBatchOptions& options) { return ResaveDataFile(options.File, options.Output); }
 
 }  // namespace mirel

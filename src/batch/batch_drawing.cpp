@@ -43,8 +43,11 @@ const QImage& TBatchDrawing::Compose() {
 }
 
 const QImage& TBatchDrawing::RebuildAndCompose(int step) {
+  // Told from the first composition on: finding a text's bounds needs the
+  // fonts, which the commands that only rebuild do not load.
+  Document.Replay.SetDrawingChanges(&damage_);
   RebuildTo(step);
-  composer_.Compose(BackBuffer, Background.Picture(), FigList, nullptr);
+  composer_.ComposeChanged(BackBuffer, Background.Picture(), FigList, nullptr, damage_);
   return BackBuffer.Image();
 }
 

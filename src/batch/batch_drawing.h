@@ -8,6 +8,7 @@
 #include "datafile/read_result.h"
 #include "editor/document.h"
 #include "export/background_picture.h"
+#include "render/canvas_damage.h"
 #include "render/frame_composer.h"
 #include "render/surface.h"
 
@@ -51,8 +52,8 @@ class TBatchDrawing {
   TRebuiltStep RebuildTo(int step);
   // Composes the canvas of the last rebuild, without selection marks.
   const QImage& Compose();
-  // Rebuilds `step` and composes it, redrawing only what changed since the
-  // step composed before.
+  // Rebuilds `step` and composes it, redrawing only what the rebuild
+  // changed since the step composed before.
   const QImage& RebuildAndCompose(int step);
 
   TDocument Document;
@@ -63,6 +64,7 @@ class TBatchDrawing {
   TSurface BackBuffer;
 
  private:
+  TCanvasDamage damage_;
   TFrameComposer composer_;
 };
 

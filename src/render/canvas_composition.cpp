@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "render/figure_drawing.h"
+#include "render/visible_figures.h"
 
 namespace mirel {
 
@@ -25,9 +26,7 @@ void CopyBackground(TSurface& backBuffer, const QImage& background) {
 void ComposeCanvas(TSurface& backBuffer, const QImage& background, const TFigList& figures,
                    const TFigItem* selected) {
   CopyBackground(backBuffer, background);
-  for (const TFigItem* item = figures.GetNext(figures.GetHead()); item; item = item->Next()) {
-    DrawFigure(item->Data, backBuffer, TPoint{}, TPenMode::Copy);
-  }
+  DrawVisibleFigures(backBuffer, figures, QRect(0, 0, CanvasWidth, CanvasHeight));
   if (selected) DrawSelectionMark(selected->Data, backBuffer);
 }
 

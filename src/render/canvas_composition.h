@@ -13,7 +13,8 @@ namespace mirel {
 void CopyBackground(TSurface& backBuffer, const QImage& background);
 
 // Composes the canvas into `backBuffer`: the background, every figure of
-// `figures` in list order in copy mode, then the selection mark of `selected`
+// `figures` in list order in copy mode (leaving out those that others paint
+// over, which changes no pixel), then the selection mark of `selected`
 // when there is one. The window copies the result to the visible canvas;
 // the picture exports write it.
 void ComposeCanvas(TSurface& backBuffer, const QImage& background, const TFigList& figures,

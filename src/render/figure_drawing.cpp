@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "model/point_data.h"
@@ -155,6 +156,35 @@ QRect DrawnBounds(const TFigData& figure, TPoint offset) {
   static constexpr std::int64_t Reach = 1 << 20;
   auto clamp = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -Reach, Reach)); };
   return QRect(QPoint(clamp(b.Left), clamp(b.Top)), QPoint(clamp(b.Right), clamp(b.Bottom)));
+}
+
+QRect OpaqueInterior(const TFigData& figure) {
+  if (figure.BrushColor == clBtnFace) return {};
+  if (figure.DrawingTool != dtRectangle && figure.DrawingTool != dtEllipse) return {};
+  // The box's pixels, far edges excluded, as the surface draws it.
+  const std::int64_t left = std::min(figure.Start.X, figure.End.X);
+  const std::int64_t right = std::max(figure.Start.X, figure.End.X);
+  const std::int64_t top = std::min(figure.Start.Y, figure.End.Y);
+  const std::int64_t bottom = std::max(figure.Start.Y, figure.End.Y);
+  std::int64_t x0 = left + 1, y0 = top + 1, x1 = right - 2, y1 = bottom - 2;
+  if (figure.DrawingTool == dtEllipse) {
+    // The largest box inside the ellipse, a pixel and a half short of its
+    // rim on every side: the rasterized rim strays less than that.
+    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    const double hx = (right - left) / 2.0 * M_SQRT1_2 - 1.5, hy = (bottom - top) / 2.0 * M_SQRT1_2 - 1.5;
+    if (hx < 1 || hy < 1) return {};
+    x0 = static_cast<std::int64_t>(std::ceil(cx - hx));
+    y0 = static_cast<std::int64_t>(std::ceil(cy - hy));
+    x1 = static_cast<std::int64_t>(std::floor(cx + hx)) - 1;
+    y1 = static_cast<std::int64_t>(std::floor(cy + hy)) - 1;
+  }
+  // Only the canvas matters; keeps the box within int.
+  x0 = std::max<std::int64_t>(x0, -1);
+  y0 = std::max<std::int64_t>(y0, -1);
+  x1 = std::min<std::int64_t>(x1, CanvasWidth);
+  y1 = std::min<std::int64_t>(y1, CanvasHeight);
+  if (x0 > x1 || y0 > y1) return {};
+  return QRect(QPoint(static_cast<int>(x0), static_cast<int>(y0)), QPoint(static_cast<int>(x1), static_cast<int>(y1)));
 }
 
 void DrawSelectionMark(const TFigData& figure, TSurface& surface) {

@@ -20,6 +20,11 @@ void DrawStamp(const TFigList& contents, TSurface& surface, TPoint offset);
 // (generous, never too small), within a wide margin around the canvas.
 QRect DrawnBounds(const TFigData& figure, TPoint offset = {});
 
+// A rectangle of pixels that DrawFigure(figure) in copy mode surely paints
+// with an opaque colour, whatever lay beneath (the inside of filled
+// rectangles and ellipses); empty for other figures.
+QRect OpaqueInterior(const TFigData& figure);
+
 // A dotted not-xor outline 3 pixels outside the figure's corners; drawing it
 // a second time erases it.
 void DrawSelectionMark(const TFigData& figure, TSurface& surface);

@@ -49,6 +49,17 @@ class TFingerprint {
 // The kept pictures are canvas-sized: copying one is one block copy.
 void Restore(TSurface& target, const QImage& picture) { CopyBackground(target, picture); }
 
+// Copies `composed` into `picture`, reusing its memory: fresh frame-sized
+// memory is slow to touch.
+void Keep(QImage& picture, const QImage& composed) {
+  if (picture.size() == composed.size() && picture.format() == composed.format() &&
+      picture.bytesPerLine() == composed.bytesPerLine()) {
+    std::memcpy(picture.bits(), composed.constBits(), static_cast<std::size_t>(composed.sizeInBytes()));
+  } else {
+    picture = composed.copy();
+  }
+}
+
 }  // namespace
 
 std::uint64_t FigureFingerprint(const TFigData& figure) {
@@ -58,9 +69,31 @@ std::uint64_t FigureFingerprint(const TFigData& figure) {
 }
 
 void TFrameComposer::Forget() {
-  layers_.clear();
   drawn_.clear();
-  top_ = {};
+  composed_ = false;
+  fingerprinted_ = false;
+}
+
+bool TFrameComposer::NewBackground(TSurface& backBuffer, const QImage& background) {
+  if (composed_ && background.cacheKey() == backgroundKey_) return false;
+  backgroundKey_ = background.cacheKey();
+  CopyBackground(backBuffer, background);
+  Keep(base_, backBuffer.Image());
+  return true;
+}
+
+void TFrameComposer::Unmark(TSurface& backBuffer) {
+  if (marked_) Restore(backBuffer, top_);
+  marked_ = false;
+}
+
+void TFrameComposer::Finish(TSurface& backBuffer, const TFigItem* selected) {
+  composed_ = true;
+  if (!selected) return;
+  // The picture without the mark, for the next composition to go on from.
+  Keep(top_, backBuffer.Image());
+  marked_ = true;
+  DrawSelectionMark(selected->Data, backBuffer);
 }
 
 void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, const TFigList& figures,
@@ -77,37 +110,65 @@ void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, con
     current_.push_back(entry);
   }
 
-  const bool fresh = layers_.empty() || background.cacheKey() != backgroundKey_ || top_.Picture.isNull();
-  if (fresh) {
-    Forget();
-    backgroundKey_ = background.cacheKey();
-    CopyBackground(backBuffer, background);
-    layers_.push_back({0, backBuffer.Image().copy()});
-  }
-  // The figures below the first that differs are as they were drawn.
-  const std::size_t common = std::min(current_.size(), drawn_.size());
-  const auto same = static_cast<std::size_t>(
-      std::mismatch(current_.begin(), current_.begin() + static_cast<std::ptrdiff_t>(common), drawn_.begin()).first -
-      current_.begin());
-  while (layers_.size() > 1 && layers_.back().Figures > same) layers_.pop_back();
-
-  if (fresh) {
-    DrawFrom(backBuffer);
-  } else if (same == drawn_.size()) {
+  const bool known = composed_ && fingerprinted_;
+  Unmark(backBuffer);
+  if (NewBackground(backBuffer, background) || !known) {
+    RedrawAll(backBuffer);
+  } else if (const std::size_t same = static_cast<std::size_t>(
+                 std::mismatch(current_.begin(), current_.begin() + static_cast<std::ptrdiff_t>(
+                                                                         std::min(current_.size(), drawn_.size())),
+                               drawn_.begin())
+                     .first -
+                 current_.begin());
+             same == drawn_.size()) {
     // Only new figures in front.
-    Restore(backBuffer, top_.Picture);
     for (std::size_t n = same; n < current_.size(); ++n) {
       DrawFigure(current_[n].Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
     }
   } else if (const QRegion area = ChangedArea(); !area.isEmpty()) {
-    Restore(backBuffer, top_.Picture);
     RedrawArea(backBuffer, area);
   } else {
-    DrawFrom(backBuffer);
+    RedrawAll(backBuffer);
   }
-  KeepTop(backBuffer);
   std::swap(drawn_, current_);
-  if (selected) DrawSelectionMark(selected->Data, backBuffer);
+  fingerprinted_ = true;
+  Finish(backBuffer, selected);
+}
+
+void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& background, const TFigList& figures,
+                                    const TFigItem* selected, TCanvasDamage& damage) {
+  const bool known = composed_ && !damage.All();
+  Unmark(backBuffer);
+  const auto boundsOf = [&](const TFigData& figure) { return damage.BoundsOf(figure); };
+  if (NewBackground(backBuffer, background) || !known) {
+    Restore(backBuffer, base_);
+    DrawVisibleFigures(backBuffer, figures, QRect(0, 0, CanvasWidth, CanvasHeight), boundsOf);
+  } else {
+    // Figures added in front are drawn over the rest, unless the order
+    // changed since; then they are redrawn with their area.
+    const std::vector<const TFigData*>& added = damage.AddedInFront();
+    bool inFront = true;
+    const TFigItem* item = figures.GetTail();
+    for (auto figure = added.rbegin(); inFront && figure != added.rend(); ++figure, item = item->Prev()) {
+      inFront = item != figures.GetHead() && &item->Data == *figure;
+    }
+    QRegion area = damage.Area();
+    if (!inFront) {
+      const QRect canvas(0, 0, CanvasWidth, CanvasHeight);
+      for (const TFigData* figure : added) area |= damage.BoundsOf(*figure).intersected(canvas);
+    }
+    if (!area.isEmpty()) {
+      for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
+      DrawVisibleFigures(backBuffer, figures, area, boundsOf);
+    }
+    if (inFront) {
+      for (const TFigData* figure : added) DrawFigure(*figure, backBuffer, TPoint{}, TPenMode::Copy);
+    }
+  }
+  damage.Composed();
+  drawn_.clear();
+  fingerprinted_ = false;
+  Finish(backBuffer, selected);
 }
 
 QRegion TFrameComposer::ChangedArea() const {
@@ -153,35 +214,22 @@ QRegion TFrameComposer::ChangedArea() const {
   return area.isEmpty() ? QRegion(0, 0, 1, 1) : area;
 }
 
+void TFrameComposer::Placed() {
+  placed_.clear();
+  placed_.reserve(current_.size());
+  for (const TDrawn& d : current_) placed_.push_back({&d.Item->Data, d.Box});
+}
+
 void TFrameComposer::RedrawArea(TSurface& backBuffer, const QRegion& area) {
-  for (const QRect& r : area) backBuffer.CopyRect(r, layers_.front().Picture, r);
-  backBuffer.SetClip(area);
-  for (const TDrawn& d : current_) {
-    if (area.intersects(d.Box)) DrawFigure(d.Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
-  }
-  backBuffer.ClearClip();
+  for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
+  Placed();
+  DrawVisibleFigures(backBuffer, placed_, area);
 }
 
-void TFrameComposer::DrawFrom(TSurface& backBuffer) {
-  Restore(backBuffer, layers_.back().Picture);
-  for (std::size_t n = layers_.back().Figures; n < current_.size(); ++n) {
-    DrawFigure(current_[n].Item->Data, backBuffer, TPoint{}, TPenMode::Copy);
-    if ((n + 1) % kLayerEvery == 0 && layers_.back().Figures < n + 1) {
-      layers_.push_back({n + 1, backBuffer.Image().copy()});
-    }
-  }
-}
-
-void TFrameComposer::KeepTop(TSurface& backBuffer) {
-  top_.Figures = current_.size();
-  const QImage& composed = backBuffer.Image();
-  if (top_.Picture.size() == composed.size() && top_.Picture.format() == composed.format() &&
-      top_.Picture.bytesPerLine() == composed.bytesPerLine()) {
-    // Reuses the picture's memory: fresh frame-sized memory is slow to touch.
-    std::memcpy(top_.Picture.bits(), composed.constBits(), static_cast<std::size_t>(composed.sizeInBytes()));
-  } else {
-    top_.Picture = composed.copy();
-  }
+void TFrameComposer::RedrawAll(TSurface& backBuffer) {
+  Restore(backBuffer, base_);
+  Placed();
+  DrawVisibleFigures(backBuffer, placed_, QRect(0, 0, CanvasWidth, CanvasHeight));
 }
 
 }  // namespace mirel

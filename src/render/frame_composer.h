@@ -3,16 +3,17 @@
 // redrawing only what changed since the last composition: figures added in
 // front are drawn over the last picture; a figure moved, changed, deleted or
 // reordered is redrawn with everything that overlaps it, within the area it
-// covered and covers; larger changes redraw from the first figure changed,
-// over pictures kept after every so many figures. The pixels are those of
-// ComposeCanvas.
+// covered and covers; larger changes redraw the canvas. Figures that others
+// paint over are left out. The pixels are those of ComposeCanvas.
 #include <QImage>
 #include <QRegion>
 #include <cstdint>
 #include <vector>
 
 #include "model/fig_data.h"
+#include "render/canvas_damage.h"
 #include "render/surface.h"
+#include "render/visible_figures.h"
 
 namespace mirel {
 
@@ -21,21 +22,18 @@ std::uint64_t FigureFingerprint(const TFigData& figure);
 
 class TFrameComposer {
  public:
-  // Figures between two kept pictures: a change deep in a large drawing
-  // redraws at most this many figures below the first one changed.
-  static constexpr std::size_t kLayerEvery = 64;
-
   // As ComposeCanvas: background, figures back to front, the selection mark.
   void Compose(TSurface& backBuffer, const QImage& background, const TFigList& figures,
                const TFigItem* selected);
+  // The same after rebuilds that told `damage` all they changed since the
+  // last composition by this composer: only that is redrawn, with no need
+  // to compare the figures. `damage` is then cleared.
+  void ComposeChanged(TSurface& backBuffer, const QImage& background, const TFigList& figures,
+                      const TFigItem* selected, TCanvasDamage& damage);
   // The next composition draws everything.
   void Forget();
 
  private:
-  struct TLayer {
-    std::size_t Figures = 0;  // the picture after the first `Figures` figures
-    QImage Picture;
-  };
   // What a figure shows is all that counts: after a rebuild the figures are
   // new copies, but the same figures draw the same pixels.
   struct TDrawn {
@@ -48,15 +46,27 @@ class TFrameComposer {
   // The area to redraw when only a few figures changed, or an empty one
   // when the change is too large for that.
   QRegion ChangedArea() const;
+  // The background and the figures that show within `area`, over the last
+  // composition.
   void RedrawArea(TSurface& backBuffer, const QRegion& area);
-  // Redraws from the highest kept picture not above the first change.
-  void DrawFrom(TSurface& backBuffer);
-  void KeepTop(TSurface& backBuffer);
+  void RedrawAll(TSurface& backBuffer);
+  void Placed();
+  // A new background is copied in; whether it is one.
+  bool NewBackground(TSurface& backBuffer, const QImage& background);
+  // Brings back the last composition when a selection mark lies over it.
+  void Unmark(TSurface& backBuffer);
+  void Finish(TSurface& backBuffer, const TFigItem* selected);
 
-  std::vector<TLayer> layers_;  // by Figures, layers_[0] the background alone
-  TLayer top_;                  // after all figures drawn last time
+  QImage base_;  // the background alone, canvas-sized
+  QImage top_;   // the last composition, when a mark was drawn over it
+  bool marked_ = false;
+  bool composed_ = false;
+  // drawn_ holds the figures of the last composition (a composition from
+  // damage leaves them unknown).
+  bool fingerprinted_ = false;
   std::vector<TDrawn> drawn_;
   std::vector<TDrawn> current_;
+  std::vector<TPlacedFigure> placed_;
   qint64 backgroundKey_ = 0;
 };
 

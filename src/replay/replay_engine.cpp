@@ -32,6 +32,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   if (ContinuesLastRebuild(target)) {
     ApplyStep(target);
   } else {
+    Everything();
     ClearDrawing();
     replayBGFile_.clear();
     skipped_ = 0;
@@ -181,9 +182,12 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
   TActionData& record = item.Data;
   switch (record.TargetType) {
     case TActionKind::Create:
-    case TActionKind::Duplicate:
-      Link(record, AddCopy(figList_, record.FigData));
+    case TActionKind::Duplicate: {
+      TFigItem* added = AddCopy(figList_, record.FigData);
+      Link(record, added);
+      Added(added->Data);
       return;
+    }
     case TActionKind::Undo: {
       // The newest deleted figure comes back in front of all others; the
       // record's own snapshot is not used.
@@ -193,19 +197,24 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
         return;
       }
       Link(record, restored);
+      Added(restored->Data);
       return;
     }
     case TActionKind::ReadBG:
+      Everything();
       replayBGFile_ = record.FileName;
       return;
     case TActionKind::CleareBG:
+      Everything();
       replayBGFile_.clear();
       return;
     case TActionKind::ClearAll:
+      Everything();
       replayBGFile_.clear();
       ClearDrawing();
       return;
     case TActionKind::ClearDrawing:
+      Everything();
       ClearDrawing();
       return;
     case TActionKind::Move:
@@ -223,6 +232,9 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
     ++skipped_;
     return;
   }
+  // Where the figure showed and, unless it is deleted, where it shows now
+  // (a reordered one shows in the same place over or under others).
+  Leaving(live->Data);
   switch (record.TargetType) {
     case TActionKind::Move: {
       // By offset, so that the points move with the corners.
@@ -255,6 +267,7 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
     default:
       break;
   }
+  if (record.TargetType != TActionKind::Delete) Entered(live->Data);
 }
 
 }  // namespace mirel

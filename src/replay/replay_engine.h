@@ -10,6 +10,7 @@
 #include "replay/background_surface.h"
 #include "replay/checkpoints.h"
 #include "replay/creator_index.h"
+#include "replay/drawing_changes.h"
 #include "replay/step_date_texts.h"
 
 namespace mirel {
@@ -55,6 +56,9 @@ class TReplayEngine {
   // The same for the step of an item of the history (a walk to find it).
   TRebuiltStep RebuildDrawing(const TActionItem* playCursor);
   TRebuiltStep RebuildDrawing(const TActionItem* playCursor, IBackgroundSurface& surface);
+  // Told what every rebuild changes on the canvas from now on; none: nobody
+  // is told.
+  void SetDrawingChanges(IDrawingChanges* changes) { changes_ = changes; }
   // The figure lists were changed outside a rebuild without a record (the
   // editor emptied them): the next rebuild starts afresh.
   void Invalidate() { lastStep_ = -1; }
@@ -98,6 +102,18 @@ class TReplayEngine {
   // is not in the drawing.
   TFigItem* LiveFigureOf(std::int32_t id);
   void Link(TActionData& record, TFigItem* item);
+  void Leaving(const TFigData& figure) {
+    if (changes_) changes_->Leaving(figure);
+  }
+  void Added(const TFigData& figure) {
+    if (changes_) changes_->Added(figure);
+  }
+  void Entered(const TFigData& figure) {
+    if (changes_) changes_->Entered(figure);
+  }
+  void Everything() {
+    if (changes_) changes_->Everything();
+  }
   // Empties both lists; the creating records lose their links first.
   void ClearDrawing();
 
@@ -107,6 +123,7 @@ class TReplayEngine {
   std::string replayBGFile_;
   std::string shownBGFile_;
   std::int32_t skipped_ = 0;
+  IDrawingChanges* changes_ = nullptr;
 
   // The index of the history, extended as records are appended.
   std::uint64_t indexedGeneration_ = ~std::uint64_t{0};

@@ -153,6 +153,48 @@ TEST(BatchResave, WritesTheSameBytes) {
   EXPECT_EQ(a.readAll(), b.readAll());
 }
 
+// log and resave run without the toolkit in their usual forms; every other
+// form of their command line reaches the full program and means what it
+// meant.
+TEST(BatchCoreCommands, EveryFormOfTheCommandLineKeepsItsMeaning) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString out = dir.filePath("o.mrl");
+  QFile garden(kGarden);
+  ASSERT_TRUE(garden.open(QIODevice::ReadOnly));
+  const QByteArray bytes = garden.readAll();
+  for (const QStringList& args : {QStringList{"resave", kGarden, "-o", out}, QStringList{"resave", "-o", out, kGarden},
+                                  QStringList{"resave", kGarden, "--output", out},
+                                  QStringList{"resave", kGarden, "--output=" + out},
+                                  QStringList{"resave", kGarden, "-o" + out}}) {
+    QFile::remove(out);
+    const TRun run = RunBatch(args);
+    ASSERT_EQ(run.ExitCode, 0) << args.join(' ').toStdString() << run.Err.toStdString();
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), bytes) << args.join(' ').toStdString();
+  }
+  struct TWrongUse {
+    QStringList Args;
+    const char* Says;
+  };
+  const TWrongUse wrongUses[] = {
+      {{"resave", kGarden}, "resave needs -o"},
+      {{"resave", kGarden, "-o", ""}, "resave needs -o"},
+      {{"log", kGarden, "-o", out}, "log takes no -o"},
+      {{"log", kGarden, "--step", "1"}, "log takes no --step"},
+      {{"resave", kGarden, "-o", out, "--strict"}, "resave takes no --strict"},
+      {{"log", kGarden, "extra"}, "expected a command and one file"},
+      {{"resave", kGarden, kGarden, "-o", out}, "expected a command and one file"},
+  };
+  for (const TWrongUse& use : wrongUses) {
+    const TRun run = RunBatch(use.Args);
+    EXPECT_EQ(run.ExitCode, 2) << use.Args.join(' ').toStdString();
+    EXPECT_TRUE(run.Err.contains(use.Says)) << use.Args.join(' ').toStdString() << ": " << run.Err.toStdString();
+  }
+  EXPECT_TRUE(RunBatch({"log", "--version"}).Out.startsWith("mirel-batch "));
+}
+
 TEST(BatchErrors, ExitStatusAndMessage) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

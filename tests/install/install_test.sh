@@ -22,7 +22,7 @@ need() {
 
 expect_files() {
   local root=$1
-  for f in usr/bin/mirel usr/bin/mirel-batch usr/lib/mirel/mirel-video.so usr/share/applications/org.mirel.Mirel.desktop \
+  for f in usr/bin/mirel usr/bin/mirel-batch usr/lib/mirel/mirel-batch-qt usr/lib/mirel/mirel-video.so usr/share/applications/org.mirel.Mirel.desktop \
            usr/share/metainfo/org.mirel.Mirel.metainfo.xml usr/share/mime/packages/org.mirel.Mirel.xml \
            usr/share/icons/hicolor/scalable/apps/org.mirel.Mirel.svg \
            usr/share/icons/hicolor/scalable/mimetypes/application-x-mirel.svg \

@@ -1,0 +1,31 @@
+#pragma once
+// Drawing a list of figures without the ones that cannot show: those
+// outside the area redrawn and those that figures in front paint over.
+#include <QRegion>
+#include <functional>
+#include <span>
+
+#include "model/fig_data.h"
+#include "render/surface.h"
+
+namespace mirel {
+
+// A figure with the rectangle it can put pixels in (DrawnBounds).
+struct TPlacedFigure {
+  const TFigData* Figure;
+  QRect Box;
+};
+
+// Draws `figures` in list order in copy mode, clipped to `area`, leaving
+// out every figure that lies outside the area or that filled figures in
+// front of it paint over: the pixels are those of drawing them all. The
+// surface is not clipped when the area holds the whole canvas.
+// `boundsOf` gives a figure's DrawnBounds (perhaps remembered); it is asked
+// only for figures that something in front does not already hide.
+using TBoundsOf = std::function<QRect(const TFigData&)>;
+void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
+                        const TBoundsOf& boundsOf);
+void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area);
+void DrawVisibleFigures(TSurface& surface, std::span<const TPlacedFigure> figures, const QRegion& area);
+
+}  // namespace mirel
