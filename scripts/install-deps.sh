@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick
+  chromium poppler-utils
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 
