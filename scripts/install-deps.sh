@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool imagemagick jq
+  chromium poppler-utils
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 

@@ -16,6 +16,7 @@
 #include "batch/figure_json.h"
 #include "datafile/safe_save.h"
 #include "editor/process_frames.h"
+#include "export/canvas_page.h"
 #include "export/frame_sinks.h"
 #include "export/picture_file.h"
 #include "history/internal_log.h"
@@ -58,6 +59,11 @@ int OutputStatus(const TBatchOptions& options, const TBackgroundWarnings& warnin
     return kExitFailed;
   }
   return Finished(options, warnings);
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
 }
 
 // The step to rebuild, or none (reported) when it is outside the history.
@@ -104,8 +110,9 @@ int RunDumpCommand(const TBatchOptions& options) {
 
 int RunRenderCommand(const TBatchOptions& options) {
   const std::optional<TPictureKind> kind = PictureKindOf(options.Output);
-  if (!kind) {
-    PrintError("the output must end in .bmp, .jpg or .png: " + options.Output);
+  const bool pdf = Lower(ExtensionOf(options.Output)) == ".pdf";
+  if (!kind && !pdf) {
+    PrintError("the output must end in .bmp, .jpg, .png or .pdf: " + options.Output);
     return kExitUsage;
   }
   TBatchDrawing drawing(options.BackgroundFolders);
@@ -116,7 +123,9 @@ int RunRenderCommand(const TBatchOptions& options) {
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);
   TJpegEncoder jpeg;
-  const TPictureFileResult written = SavePicture(*kind, drawing.Compose(), options.Output, "", jpeg);
+  // A PDF is the printed page.
+  const TPictureFileResult written = pdf ? SaveCanvasPdf(drawing.Compose(), options.Output)
+                                         : SavePicture(*kind, drawing.Compose(), options.Output, "", jpeg);
   if (!written.Ok) {
     PrintError(written.Detail);
     return kExitFailed;

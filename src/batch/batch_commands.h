@@ -22,6 +22,8 @@ struct TBatchOptions {
   bool Strict = false;
   int Fps = 10;         // timelapse: frames a second
   double Hold = 2.0;    // timelapse: seconds the last picture stays
+  std::vector<std::string> Inputs;  // gallery: folders of drawings, or drawings
+  bool IndexOnly = false;           // gallery: the index from the outputs in Output
 };
 
 int RunLogCommand(const TBatchOptions& options);
@@ -30,5 +32,8 @@ int RunRenderCommand(const TBatchOptions& options);
 int RunFramesCommand(const TBatchOptions& options);
 int RunResaveCommand(const TBatchOptions& options);
 int RunTimelapseCommand(const TBatchOptions& options);
+// Every drawing gets its outputs in the site Output; exit 1 when a drawing
+// could not be read (its card says so) or a file could not be written.
+int RunGalleryCommand(const TBatchOptions& options);
 
 }  // namespace mirel

@@ -20,10 +20,12 @@ const char* const kUsage =
     "usage:\n"
     "  mirel-batch log FILE\n"
     "  mirel-batch dump FILE [--step N] [--bg-dir DIR] [--strict]\n"
-    "  mirel-batch render FILE [--step N] [--bg-dir DIR] [--strict] -o OUT.bmp|OUT.jpg|OUT.png\n"
+    "  mirel-batch render FILE [--step N] [--bg-dir DIR] [--strict] -o OUT.bmp|OUT.jpg|OUT.png|OUT.pdf\n"
     "  mirel-batch frames FILE [--bg-dir DIR] [--strict] -o DIR/NAME.jpg (writes DIR/NAME001.jpg, ...)\n"
     "  mirel-batch resave FILE -o OUT.mrl\n"
     "  mirel-batch timelapse FILE [--fps N] [--hold SECONDS] [--bg-dir DIR] [--strict] -o OUT.mp4|OUT.webm\n"
+    "  mirel-batch gallery FOLDER... [--bg-dir DIR] -o SITE (one web page over every drawing)\n"
+    "  mirel-batch gallery --index-only SITE (the index from the drawings' outputs in SITE)\n"
     "A background picture that cannot be found or loaded is a warning; with --strict\n"
     "it also makes the exit status 1 (the output is written all the same).\n";
 
@@ -71,7 +73,7 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Replays, describes and exports Mirel data files.");
-  parser.addPositionalArgument("command", "log, dump, render, frames, resave or timelapse");
+  parser.addPositionalArgument("command", "log, dump, render, frames, resave, timelapse or gallery");
   parser.addPositionalArgument("file", "the data file (.mrl)");
   const QCommandLineOption stepOption("step", "replay up to step N (default: the last)", "N");
   const QCommandLineOption outputOption(QStringList{"o", "output"}, "the file to write", "OUT");
@@ -82,10 +84,11 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption strictOption("strict", "exit 1 when a background picture cannot be shown");
   const QCommandLineOption fpsOption("fps", "timelapse: frames a second (default 10)", "N");
   const QCommandLineOption holdOption("hold", "timelapse: seconds the last picture stays (default 2)", "SECONDS");
+  const QCommandLineOption indexOnlyOption("index-only", "gallery: write the index of SITE only", "SITE");
   const QCommandLineOption helpOption(QStringList{"h", "help"}, "show this help");
   const QCommandLineOption versionOption(QStringList{"v", "version"}, "show the version");
-  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, fpsOption, holdOption, helpOption,
-                     versionOption});
+  parser.addOptions({stepOption, outputOption, bgDirOption, strictOption, fpsOption, holdOption, indexOnlyOption,
+                     helpOption, versionOption});
 
   // File names are bytes: QCoreApplication::arguments() would decode them.
   if (!parser.parse(mirel::ArgumentsKeepingBytes(argc, argv))) return UsageError(parser.errorText());
@@ -98,6 +101,29 @@ int main(int argc, char* argv[]) {
     return mirel::kExitOk;
   }
   const QStringList args = parser.positionalArguments();
+  if (!args.isEmpty() && args[0] == "gallery") {
+    mirel::TBatchOptions options;
+    for (const QString& folder : args.mid(1)) options.Inputs.push_back(mirel::BytesFromArgument(folder));
+    for (const QString& dir : parser.values(bgDirOption)) {
+      options.BackgroundFolders.push_back(mirel::BytesFromArgument(dir));
+    }
+    options.IndexOnly = parser.isSet(indexOnlyOption);
+    options.Output = mirel::BytesFromArgument(options.IndexOnly ? parser.value(indexOnlyOption)
+                                                                : parser.value(outputOption));
+    if (parser.isSet(stepOption) || parser.isSet(fpsOption) || parser.isSet(holdOption) ||
+        parser.isSet(strictOption)) {
+      return UsageError("gallery takes no --step, --fps, --hold or --strict");
+    }
+    if (options.IndexOnly && (!options.Inputs.empty() || parser.isSet(outputOption))) {
+      return UsageError("gallery --index-only SITE takes no folders and no -o");
+    }
+    if (!options.IndexOnly && (options.Inputs.empty() || options.Output.empty())) {
+      return UsageError("gallery needs folders of drawings and -o SITE");
+    }
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv, true);
+    return mirel::RunGalleryCommand(options);
+  }
+  if (parser.isSet(indexOnlyOption)) return UsageError("only gallery takes --index-only");
   if (args.size() != 2) return UsageError("expected a command and one file");
   const QString command = args[0];
   const QStringList commands{"log", "dump", "render", "frames", "resave", "timelapse"};

@@ -14,6 +14,8 @@ void TMirelForm::ConnectExport() {
   connect(menus_.SaveAllProcessMenu, &QAction::triggered, this,
           &TMirelForm::SaveAllProcessMenuClick);
   connect(menus_.SaveMovieMenu, &QAction::triggered, this, &TMirelForm::SaveMovieMenuClick);
+  connect(menus_.PrintMenu, &QAction::triggered, this, &TMirelForm::PrintMenuClick);
+  connect(menus_.GalleryMenu, &QAction::triggered, this, &TMirelForm::GalleryMenuClick);
   connect(menus_.ShowDataMenu, &QAction::triggered, this, &TMirelForm::ShowDataMenuClick);
   connect(controls_.ClearMemoBtn, &QPushButton::clicked, this, &TMirelForm::ClearMemoBtnClick);
 }

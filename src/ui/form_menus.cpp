@@ -49,10 +49,13 @@ TFormMenus BuildMenus(QMenuBar& bar) {
   m.Save2BMPMenu = AddItem(*m.ToolMenu, "Save2BMPMenu", "画面をBMPに書き出す");
   m.Save2JPEGMenu = AddItem(*m.ToolMenu, "Save2JPEGMenu", "画面をJPEGに書き出す");
   m.SaveAllProcessMenu = AddItem(*m.ToolMenu, "SaveAllProcessMenu", "全過程をJPEGに書き出す");
+  m.PrintMenu = AddItem(*m.ToolMenu, "PrintMenu", "えをいんさつする");
   m.ToolMenu->addSeparator();
   m.ExitByForce = AddItem(*m.ToolMenu, "ExitByForce", "無理やり終わる");
   m.ToolMenu->addSeparator();
   m.SaveMovieMenu = AddItem(*m.ToolMenu, "SaveMovieMenu", "全過程を動画に書き出す");
+  m.ToolMenu->addSeparator();
+  m.GalleryMenu = AddItem(*m.ToolMenu, "GalleryMenu", "ギャラリーをつくる");
   return m;
 }
 

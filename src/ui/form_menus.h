@@ -28,8 +28,10 @@ struct TFormMenus {
   QAction* Save2BMPMenu = nullptr;
   QAction* Save2JPEGMenu = nullptr;
   QAction* SaveAllProcessMenu = nullptr;
+  QAction* PrintMenu = nullptr;  // the canvas on paper, after the picture exports
   QAction* ExitByForce = nullptr;
-  QAction* SaveMovieMenu = nullptr;  // the making of the drawing as a video: the last item
+  QAction* SaveMovieMenu = nullptr;  // the making of the drawing as a video
+  QAction* GalleryMenu = nullptr;    // a folder of drawings as a web page: the last item
 };
 
 // The log item's captions: at start, while the log is shown, after it is hidden.

@@ -9,6 +9,7 @@
 
 #include "export/frame_sinks.h"
 #include "export/picture_file.h"
+#include "render/canvas_composition.h"
 #include "render/canvas_font.h"
 #include "render/figure_drawing.h"
 #include "text/cp932.h"
@@ -40,6 +41,12 @@ int TFormView::LoadBackground(const std::string& cp932Name) {
 void TFormView::ClearBackground() { background_.ClearBackground(); }
 
 std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
+
+QImage TFormView::CanvasWithoutMarks(const TFigList& figures) const {
+  TSurface canvas(CanvasWidth, CanvasHeight);
+  ComposeCanvas(canvas, background_.Picture(), figures, nullptr);
+  return canvas.Image();
+}
 
 void TFormView::Repaint(const TCanvasScene& scene) {
   composer_.Compose(backBuffer_, background_.Picture(), scene.Figures, scene.Marked);

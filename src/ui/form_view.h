@@ -49,6 +49,8 @@ class TFormView final : public IEditorView {
   void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
   // BackBuffer as last composed.
   const QImage& BackBufferImage() const { return backBuffer_.Image(); }
+  // The canvas as shown, without selection marks (printing).
+  QImage CanvasWithoutMarks(const TFigList& figures) const;
 
  private:
   void SetWaitCursor(bool on);

@@ -39,6 +39,7 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
   setObjectName(QStringLiteral("MirelForm"));
   setFont(QFont(QString::fromLatin1(kWindowFontFamily), kWindowFontPoints));
   if (!prompts_) prompts_ = std::make_unique<TQtUserPrompts>(*this);
+  services_ = TSystemServices::Real(*this);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ClientArea"));

@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "ui/form_controls.h"
 #include "ui/form_menus.h"
+#include "ui/system_services.h"
 
 namespace mirel {
 
@@ -37,6 +38,8 @@ class TMirelForm final : public QMainWindow {
   // How long a long export runs before its progress dialog shows; short
   // ones finish without it.
   void SetProgressDelay(int milliseconds);
+  // The print dialog and the browser the window uses.
+  void SetSystemServices(TSystemServices services) { services_ = std::move(services); }
 
  signals:
   // The editor ended the program with this exit status.
@@ -95,6 +98,8 @@ class TMirelForm final : public QMainWindow {
   void Save2JPEGMenuClick();
   void SaveAllProcessMenuClick();
   void SaveMovieMenuClick();
+  void PrintMenuClick();    // form_print.cpp
+  void GalleryMenuClick();  // form_gallery.cpp
   void ShowDataMenuClick();
   void ClearMemoBtnClick();
 
@@ -127,6 +132,7 @@ class TMirelForm final : public QMainWindow {
   QSize outerSize_;
   bool logShown_ = false;
   bool exitRequested_ = false;
+  TSystemServices services_;
 };
 
 }  // namespace mirel

@@ -69,7 +69,9 @@ TEST(ProcessFrames, ShortVideosKeepTheirFrameBudgetAndEndOnTheLastStep) {
       EXPECT_EQ(frames.back(), std::make_pair(steps, 20));
       for (std::size_t i = 1; i < frames.size(); ++i) EXPECT_LT(frames[i - 1].first, frames[i].first);
       EXPECT_EQ(plan.FrameTimes(), static_cast<int>(frames.size()) - 1 + 20);
-      if (steps + 1 <= budget) EXPECT_EQ(static_cast<int>(frames.size()), steps + 1) << "every step when they fit";
+      if (steps + 1 <= budget) {
+        EXPECT_EQ(static_cast<int>(frames.size()), steps + 1) << "every step when they fit";
+      }
     }
   }
 }
