@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "batch_run.h"
+#include "support/qt_files.h"
 
 namespace mirel {
 namespace {
@@ -21,17 +22,6 @@ using test::RunBatch;
 using test::TRun;
 
 const QString kGarden = MIREL_EXAMPLES "/garden.mrl";
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A data file whose records are `ReadBG` of each name followed by a
 // rectangle: step 2n - 1 asks for the n-th picture.
@@ -58,12 +48,12 @@ TEST(BatchBackgrounds, PicturesThatCannotBeShownAreWarningsAndStrictFails) {
   QImage good(64, 48, QImage::Format_RGB32);
   good.fill(Qt::blue);
   ASSERT_TRUE(good.save(dir.filePath("good.jpg")));
-  WriteFile(dir.filePath("garbage.jpg"), "not a picture");
+  test::WriteBytes(dir.filePath("garbage.jpg"), "not a picture");
   const QString file = dir.filePath("pictures.mrl");
   const QString missing = dir.filePath("missing.jpg");
   const QString garbage = dir.filePath("garbage.jpg");
   // Steps 1, 3, 5, 7 ask for: missing, garbage, good, missing again.
-  WriteFile(file, BackgroundsFile({missing, garbage, dir.filePath("good.jpg"), missing}));
+  test::WriteBytes(file, BackgroundsFile({missing, garbage, dir.filePath("good.jpg"), missing}));
 
   // A warning names the step rebuilt and the picture it asks for.
   const QByteArray notFound = "mirel-batch: warning: step 1: background picture not found: " + missing.toUtf8();
@@ -171,13 +161,13 @@ TEST(BatchWrites, AFileSizeLimitIsAnErrorWithItsReasonAndLeavesNothing) {
 TEST(BatchWrites, ResavingThroughALinkKeepsTheLink) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  WriteFile(dir.filePath("real.mrl"), "old");
+  test::WriteBytes(dir.filePath("real.mrl"), "old");
   ASSERT_TRUE(QFile::link("real.mrl", dir.filePath("link.mrl")));
   const TRun run = RunBatch({"resave", kGarden, "-o", dir.filePath("link.mrl")});
   ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
   EXPECT_TRUE(QFileInfo(dir.filePath("link.mrl")).isSymLink());
-  EXPECT_EQ(ReadFile(dir.filePath("real.mrl")), ReadFile(kGarden));
-  EXPECT_EQ(ReadFile(dir.filePath("link.bak")), "old");
+  EXPECT_EQ(test::ReadBytes(dir.filePath("real.mrl")), test::ReadBytes(kGarden));
+  EXPECT_EQ(test::ReadBytes(dir.filePath("link.bak")), "old");
 }
 
 }  // namespace

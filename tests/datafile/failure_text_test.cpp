@@ -2,7 +2,7 @@
 
 #include "datafile/data_reader.h"
 #include "test_histories.h"
-#include "scripted_prompts.h"
+#include "support/scripted_prompts.h"
 
 namespace mirel {
 namespace {

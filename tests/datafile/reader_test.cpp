@@ -2,7 +2,7 @@
 
 #include "datafile/data_reader.h"
 #include "datafile/data_writer.h"
-#include "scripted_prompts.h"
+#include "support/scripted_prompts.h"
 #include "test_histories.h"
 
 namespace mirel {

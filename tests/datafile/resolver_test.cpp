@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "datafile/file_name_resolver.h"
-#include "scripted_prompts.h"
-#include "temp_folder.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 #include "test_histories.h"
 
 namespace mirel {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "datafile/safe_save.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "test_histories.h"
 
 namespace mirel {

@@ -8,6 +8,7 @@
 #include "datafile/data_writer.h"
 #include "model/fig_ops.h"
 #include "support/figure_builders.h"
+#include "support/figure_compare.h"
 
 namespace mirel::test {
 namespace {
@@ -52,17 +53,7 @@ void ExpectSameStamp(const TFigList* a, const TFigList* b, const std::string& wh
 }
 
 void ExpectSameFigure(const TFigData& a, const TFigData& b, const std::string& where) {
-  EXPECT_EQ(a.DrawingTool, b.DrawingTool) << where;
-  EXPECT_EQ(a.PenWidth, b.PenWidth) << where;
-  EXPECT_EQ(a.PenColor, b.PenColor) << where;
-  EXPECT_EQ(a.BrushColor, b.BrushColor) << where;
-  EXPECT_EQ(a.TextSize, b.TextSize) << where;
-  EXPECT_EQ(a.TextColor, b.TextColor) << where;
-  EXPECT_EQ(a.Text, b.Text) << where;
-  EXPECT_EQ(a.Start, b.Start) << where;
-  EXPECT_EQ(a.End, b.End) << where;
-  if (IsPointListTool(a.DrawingTool)) ExpectSamePoints(a.PointData.get(), b.PointData.get(), where);
-  if (a.DrawingTool == dtStamp) ExpectSameStamp(a.StampData.get(), b.StampData.get(), where);
+  EXPECT_EQ(FigureDifference(a, b, TFields::Stored), "") << where;
 }
 
 void ExpectSameChange(const TActionData& a, const TActionData& b, const std::string& where) {

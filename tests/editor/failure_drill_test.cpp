@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
 #include "support/file_helpers.h"

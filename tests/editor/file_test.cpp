@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
 #include "support/file_helpers.h"

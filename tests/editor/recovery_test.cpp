@@ -10,7 +10,7 @@
 #include <sys/resource.h>
 
 #include "datafile/data_writer.h"
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
 #include "editor/messages.h"
 #include "editor/recovery_folder.h"

@@ -11,6 +11,7 @@
 
 #include "export/bmp_encoder.h"
 #include "export/jpeg_encoder.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 
@@ -32,12 +33,6 @@ inline QImage Quarters(int width, int height) {
 inline bool Near(QRgb a, QRgb b, int tolerance = 24) {
   return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
          std::abs(qBlue(a) - qBlue(b)) <= tolerance;
-}
-
-inline std::string ReadAll(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
 }
 
 // A temporary folder that is also the current folder while the test runs,

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "model/geometry.h"
 
 extern "C" {

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "fileio/temp_file.h"
 #include "support/file_helpers.h"
 
@@ -22,13 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::InChild;
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 void Write(const fs::path& path, std::string_view text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -67,14 +60,14 @@ TEST(FileReplace, SymbolicLinksAreFollowedAndStayLinks) {
 
     const TReplaceResult result = ReplaceWith(folder / c.Chosen, "new", folder / "chosen.bak");
     ASSERT_TRUE(result.Ok) << c.What << ": " << result.Detail;
-    EXPECT_EQ(Read(folder / c.Real), "new") << c.What;
+    EXPECT_EQ(test::ReadAll(folder / c.Real), "new") << c.What;
     for (const auto& [name, target] : c.Links) {
       EXPECT_TRUE(fs::is_symlink(folder / name)) << c.What << ": " << name;
       EXPECT_EQ(fs::read_symlink(folder / name), target) << c.What;
     }
     EXPECT_EQ(fs::exists(folder / "chosen.bak"), c.RealExists) << c.What;
     if (c.RealExists) {
-      EXPECT_EQ(Read(folder / "chosen.bak"), "old") << c.What;
+      EXPECT_EQ(test::ReadAll(folder / "chosen.bak"), "old") << c.What;
     }
 
     // Through an absolute link as well.
@@ -106,7 +99,7 @@ TEST(FileReplace, AFileSizeLimitIsAWriteErrorWithItsReasonNotADeath) {
     return result.Reason == std::strerror(EFBIG) && result.Detail.find("drawing.mrl") != std::string::npos ? 0 : 2;
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(Read(folder / "drawing.mrl"), "old");
+  EXPECT_EQ(test::ReadAll(folder / "drawing.mrl"), "old");
   EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"drawing.mrl"});
 }
 
@@ -124,7 +117,7 @@ TEST(FileReplace, AProcessKilledWhileWritingLeavesTheOldFileAndNothingElse) {
     });
     EXPECT_EQ(status, 128 + SIGKILL);
   }
-  EXPECT_EQ(Read(folder / "drawing.mrl"), "old");
+  EXPECT_EQ(test::ReadAll(folder / "drawing.mrl"), "old");
   EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"drawing.mrl"});
 }
 
@@ -163,7 +156,7 @@ TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessMoved) {
       ASSERT_EQ(::write(temp.Fd(), "new", 3), 3);
       EXPECT_EQ(temp.MoveTo(folder / target), 0);
       EXPECT_EQ(temp.Close(), 0);
-      EXPECT_EQ(Read(folder / target), "new");
+      EXPECT_EQ(test::ReadAll(folder / target), "new");
     }
     EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"free", "taken"}));
     fs::remove(folder / "free");

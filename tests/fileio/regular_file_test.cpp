@@ -8,7 +8,7 @@
 
 #include <fstream>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace mirel {
 namespace {

@@ -17,20 +17,10 @@
 
 #include "gallery/gallery_card.h"
 #include "gallery/gallery_site.h"
+#include "support/qt_files.h"
 
 namespace mirel {
 namespace {
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
 
 // Runs Chromium on `page` with `extra` arguments; its standard output.
 QByteArray Chromium(const QString& page, const QStringList& extra) {
@@ -75,7 +65,7 @@ document.getElementById('page').addEventListener('load', () => Promise.all(media
 
 QJsonObject Probe(const QString& site, const QString& page, int width, const QJsonArray& media = {}) {
   const QString probe = site + "/probe.html";
-  Write(probe, QByteArray(kProbePage)
+  test::WriteBytes(probe, QByteArray(kProbePage)
                    .replace("PAGE", page.toUtf8())
                    .replace("WIDTH", QByteArray::number(width))
                    .replace("MEDIA", QJsonDocument(media).toJson(QJsonDocument::Compact)));
@@ -100,7 +90,7 @@ TEST(GalleryInBrowser, PicturesVideosAndTheIndexAtPhoneAndDesktopWidths) {
   std::map<QString, double> lengths;
   int drawings = 0;
   for (const char* works : {"hana", "_script_", "a_b _1"}) {
-    const std::optional<TGalleryCard> card = CardFromJson(Read(site + "/works/" + works + "/card.json"));
+    const std::optional<TGalleryCard> card = CardFromJson(test::ReadBytes(site + "/works/" + works + "/card.json"));
     ASSERT_TRUE(card) << works;
     const QString base = "works/" + QString::fromLatin1(QUrl::toPercentEncoding(works)) + "/";
     media.append(QJsonObject{{"src", base + "picture.png"}});

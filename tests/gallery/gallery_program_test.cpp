@@ -10,14 +10,10 @@
 
 #include "gallery/gallery_card.h"
 #include "gallery/gallery_site.h"
+#include "support/qt_files.h"
 
 namespace mirel {
 namespace {
-
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::filesystem::file_time_type Written(const QString& path) {
   std::error_code ec;
@@ -31,7 +27,7 @@ TEST(GalleryProgram, BuildsEveryDrawingTellsTheBadOneAndRebuildsOnlyWhatChanged)
   EXPECT_TRUE(first.Err.contains("broken.mrl")) << first.Err.toStdString();
   EXPECT_EQ(first.Err.count("mirel-batch: "), 1) << "one message, for the bad drawing: " << first.Err.toStdString();
 
-  const QString index = QString::fromUtf8(Read(folder.Site() + "/index.html"));
+  const QString index = QString::fromUtf8(test::ReadBytes(folder.Site() + "/index.html"));
   for (const char* name : {"hana", "&lt;script&gt;", "a&amp;b #1", "broken"}) {
     EXPECT_TRUE(index.contains(QString("<h2>") + name + "</h2>")) << name;
   }
@@ -64,15 +60,15 @@ TEST(GalleryProgram, BuildsEveryDrawingTellsTheBadOneAndRebuildsOnlyWhatChanged)
   EXPECT_EQ(changed.ExitCode, 1);
   EXPECT_EQ(Written(hana), hanaBefore);
   EXPECT_NE(Written(other), otherBefore);
-  const std::optional<TGalleryCard> card = CardFromJson(Read(folder.Site() + "/works/a_b _1/card.json"));
+  const std::optional<TGalleryCard> card = CardFromJson(test::ReadBytes(folder.Site() + "/works/a_b _1/card.json"));
   ASSERT_TRUE(card);
   EXPECT_EQ(card->Name, "a&b #1");
 
   // The index again from the outputs alone gives the same page.
-  const QByteArray built = Read(folder.Site() + "/index.html");
+  const QByteArray built = test::ReadBytes(folder.Site() + "/index.html");
   ASSERT_TRUE(QFile::remove(folder.Site() + "/index.html"));
   EXPECT_EQ(test::RunBatch({"gallery", "--index-only", folder.Site()}).ExitCode, 1) << "the bad drawing still counts";
-  EXPECT_EQ(Read(folder.Site() + "/index.html"), built);
+  EXPECT_EQ(test::ReadBytes(folder.Site() + "/index.html"), built);
 }
 
 TEST(GalleryProgram, WrongUsesAreToldWithTheUsage) {

@@ -11,8 +11,8 @@
 namespace mirel {
 namespace {
 
-using testing::ExpectListInvariants;
-using testing::MakeRect;
+using test::ExpectListInvariants;
+using test::MakeRect;
 
 // A clock that advances 10 ms per reading and counts the readings.
 struct TFakeClock {
@@ -166,7 +166,7 @@ TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
   // The record of a point-list figure takes the bounds of its points as its
   // corners, so after being turned over the live figure's width is the
   // negative of its record's; turning it back gives the record's width again.
-  TFigItem* line = AddCopy(figures, testing::MakePointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}));
+  TFigItem* line = AddCopy(figures, test::MakePointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}));
   recorder.RecordCreation(TActionKind::Create, line);
   selected = line;
   TFigData& f = line->Data;
@@ -313,7 +313,7 @@ TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
 // A text change keeps the resized box but not the new text size, so the
 // resize pending over it is still recorded.
 TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
-  TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
+  TFigItem* text = AddCopy(figures, test::MakeText("a", {5, 5}));
   recorder.RecordCreation(TActionKind::Create, text);
   selected = text;
   text->Data.TextSize = 24;
@@ -327,7 +327,7 @@ TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
 }
 
 TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
-  TFigItem* text = AddCopy(figures, testing::MakeText("a", {5, 5}));
+  TFigItem* text = AddCopy(figures, test::MakeText("a", {5, 5}));
   recorder.RecordCreation(TActionKind::Create, text);
   selected = text;
   Widen(6);

@@ -7,10 +7,10 @@
 namespace mirel {
 namespace {
 
-using testing::ExpectListInvariants;
-using testing::MakePointFig;
-using testing::MakeRect;
-using testing::MakeStamp;
+using test::ExpectListInvariants;
+using test::MakePointFig;
+using test::MakeRect;
+using test::MakeStamp;
 
 TEST(HistoryList, FreshHistory) {
   const THistoryList history;
@@ -63,9 +63,9 @@ TEST(HistoryList, StampInStampSnapshotKeepsItsLevelsWhateverBecomesOfTheFigure) 
   innerOfFigure.StampData.MakeUnique().GetHead()->Next()->Data.End = {30, 30};
   outer.reset();
   ASSERT_NE(snapshot.StampData, nullptr);
-  const TFigData& innerCopy = testing::FirstFig(*snapshot.StampData);
+  const TFigData& innerCopy = test::FirstFig(*snapshot.StampData);
   ASSERT_NE(innerCopy.StampData, nullptr);
-  EXPECT_EQ(testing::FirstFig(*innerCopy.StampData).End, (TPoint{3, 3}));
+  EXPECT_EQ(test::FirstFig(*innerCopy.StampData).End, (TPoint{3, 3}));
 }
 
 TEST(HistoryList, ClearHistoryResetsIdsOnlyWhenThereWereRecords) {

@@ -5,7 +5,7 @@
 #include "datafile/data_writer.h"
 #include "datafile/line_reader.h"
 #include "datafile/reader_prompts.h"
-#include "integration/figure_compare.h"
+#include "support/figure_compare.h"
 #include "replay/replay_engine.h"
 
 namespace mirel::test {

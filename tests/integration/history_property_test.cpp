@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "integration/figure_compare.h"
+#include "support/figure_compare.h"
 #include "integration/history_checks.h"
 #include "integration/editor_session.h"
 #include "model/fig_ops.h"

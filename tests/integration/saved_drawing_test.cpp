@@ -7,7 +7,7 @@
 #include "datafile/data_writer.h"
 #include "datafile/line_reader.h"
 #include "datafile/reader_prompts.h"
-#include "integration/figure_compare.h"
+#include "support/figure_compare.h"
 #include "integration/history_checks.h"
 #include "integration/editor_session.h"
 #include "model/fig_ops.h"

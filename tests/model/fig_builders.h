@@ -9,7 +9,7 @@
 #include "model/fig_ops.h"
 #include "support/figure_builders.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 
 // The model tests' look: width 2, red pen, no fill.
 inline constexpr test::TLook kModelLook{2, 0x0000FF, clBtnFace};
@@ -58,4 +58,4 @@ inline std::vector<int> Tags(const TFigList& list) {
   return tags;
 }
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -3,40 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "model/fig_builders.h"
+#include "support/figure_compare.h"
 #include "model/fig_ops.h"
 
 namespace mirel {
 namespace {
 
-using testing::MakePointFig;
-using testing::MakeRect;
-using testing::MakeStamp;
-using testing::MakeText;
+using test::MakePointFig;
+using test::MakeRect;
+using test::MakeStamp;
+using test::MakeText;
 
-void ExpectSameFigure(const TFigData& a, const TFigData& b) {
-  EXPECT_EQ(a.DrawingTool, b.DrawingTool);
-  EXPECT_EQ(a.PenWidth, b.PenWidth);
-  EXPECT_EQ(a.PenColor, b.PenColor);
-  EXPECT_EQ(a.BrushColor, b.BrushColor);
-  EXPECT_EQ(a.BrushStyle, b.BrushStyle);
-  EXPECT_EQ(a.TextSize, b.TextSize);
-  EXPECT_EQ(a.TextColor, b.TextColor);
-  EXPECT_EQ(a.Text, b.Text);
-  EXPECT_EQ(a.Start, b.Start);
-  EXPECT_EQ(a.End, b.End);
-  ASSERT_EQ(a.PointData == nullptr, b.PointData == nullptr);
-  if (a.PointData) {
-    ASSERT_EQ(a.PointData->GetCount(), b.PointData->GetCount());
-    for (int i = 0; i < a.PointData->GetCount(); ++i) EXPECT_EQ(a.PointData->Point(i), b.PointData->Point(i));
-  }
-  ASSERT_EQ(a.StampData == nullptr, b.StampData == nullptr);
-  if (a.StampData) {
-    ASSERT_EQ(a.StampData->Count(), b.StampData->Count());
-    const TFigItem* x = a.StampData->GetNext(a.StampData->GetHead());
-    const TFigItem* y = b.StampData->GetNext(b.StampData->GetHead());
-    for (; x && y; x = x->Next(), y = y->Next()) ExpectSameFigure(x->Data, y->Data);
-  }
-}
+void ExpectSameFigure(const TFigData& a, const TFigData& b) { EXPECT_EQ(test::FigureDifference(a, b), ""); }
 
 // Stamp(outer) > stamp(middle) > stamp(inner) > free line, with a text and
 // a rectangle beside them at the outer levels.

@@ -7,9 +7,9 @@
 namespace mirel {
 namespace {
 
-using testing::ExpectListInvariants;
-using testing::MakeRect;
-using testing::Tags;
+using test::ExpectListInvariants;
+using test::MakeRect;
+using test::Tags;
 
 // A list of figures tagged 1..n (by PenWidth); returns their items.
 std::vector<TFigItem*> Fill(TFigList& list, int n) {

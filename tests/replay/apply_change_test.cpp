@@ -4,7 +4,7 @@
 
 #include "history_fixture.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 TActionData ChangeRecord(TParameter parameter, const TFigData& snapshot) {
@@ -135,4 +135,4 @@ TEST(ApplyChange, SizeThatCannotComeFromThisFigureChangesNothing) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -4,7 +4,7 @@
 
 #include "fake_background.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -68,4 +68,4 @@ TEST(ReplayBackground, MissingPictureKeepsTheOldOneAndIsNotSoughtAgain) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

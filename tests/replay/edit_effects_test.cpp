@@ -4,7 +4,7 @@
 
 #include "history_fixture.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 TEST(EditEffects, DeletedFiguresComeBackNewestFirstInFrontOfAllOthers) {
@@ -56,4 +56,4 @@ TEST(EditEffects, EachAttributeReadsBackAndLeavesTheOthers) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -7,7 +7,7 @@
 
 #include "replay/background_surface.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 
 class TFakeBackground : public IBackgroundSurface {
  public:
@@ -29,4 +29,4 @@ class TFakeBackground : public IBackgroundSurface {
   }
 };
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace mirel::testing {
+namespace mirel::test {
 
 // Figures are told apart by their PenWidth, the "tag".
 constexpr test::TLook Tagged(int tag) { return {tag, 0x0000FF, clBtnFace, clBlack}; }
@@ -25,37 +25,6 @@ std::vector<int> Tags(const TFigList& list) {
   std::vector<int> tags;
   for (const TFigItem* i = list.GetNext(list.GetHead()); i; i = i->Next()) tags.push_back(i->Data.PenWidth);
   return tags;
-}
-
-bool SameFigure(const TFigData& a, const TFigData& b) {
-  if (a.DrawingTool != b.DrawingTool || a.PenWidth != b.PenWidth || a.PenColor != b.PenColor ||
-      a.BrushColor != b.BrushColor || a.BrushStyle != b.BrushStyle || a.TextSize != b.TextSize ||
-      a.TextColor != b.TextColor || a.Text != b.Text || !(a.Start == b.Start) || !(a.End == b.End)) {
-    return false;
-  }
-  if (!a.PointData != !b.PointData || !a.StampData != !b.StampData) return false;
-  if (a.PointData) {
-    const TPointData& p = *a.PointData;
-    const TPointData& q = *b.PointData;
-    if (p.GetCount() != q.GetCount() || p.MinX != q.MinX || p.MinY != q.MinY || p.MaxX != q.MaxX ||
-        p.MaxY != q.MaxY) {
-      return false;
-    }
-    for (std::int32_t i = 0; i < p.GetCount(); ++i) {
-      if (!(p.Point(i) == q.Point(i))) return false;
-    }
-  }
-  return !a.StampData || SameFigures(*a.StampData, *b.StampData);
-}
-
-bool SameFigures(const TFigList& a, const TFigList& b) {
-  if (a.Count() != b.Count()) return false;
-  const TFigItem* i = a.GetNext(a.GetHead());
-  const TFigItem* j = b.GetNext(b.GetHead());
-  for (; i && j; i = i->Next(), j = j->Next()) {
-    if (!SameFigure(i->Data, j->Data)) return false;
-  }
-  return !i && !j;
 }
 
 TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig, TActionKind kind) {
@@ -107,4 +76,4 @@ std::vector<int> TReplayFixture::LinkedSteps() {
   return steps;
 }
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

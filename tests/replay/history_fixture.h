@@ -10,8 +10,9 @@
 #include "history/history_list.h"
 #include "model/fig_ops.h"
 #include "replay/replay_engine.h"
+#include "support/figure_compare.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 
 // Figures are told apart by their PenWidth, the "tag".
 TFigData MakeRect(int tag, TPoint start, TPoint end);
@@ -20,9 +21,6 @@ TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData
 
 // The tags of a list from back to front.
 std::vector<int> Tags(const TFigList& list);
-// Deep comparison of two figures and of two lists, contents included.
-bool SameFigure(const TFigData& a, const TFigData& b);
-bool SameFigures(const TFigList& a, const TFigList& b);
 
 // Appends records of each kind; each returns the new record.
 TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig,
@@ -48,4 +46,4 @@ struct TReplayFixture {
   std::vector<int> LinkedSteps();
 };
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -4,7 +4,7 @@
 
 #include "history_fixture.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 using enum TActionKind;
@@ -163,4 +163,4 @@ TEST(InconsistentHistory, LongBranchChainsNeedNoDeepRecursion) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -9,7 +9,7 @@
 #include "history_fixture.h"
 #include "naive_replay.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 using enum TActionKind;
@@ -243,4 +243,4 @@ TEST(NaiveEquivalence, ArbitraryRecordsIncludingInvalidOnes) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -3,7 +3,7 @@
 #include "model/fig_ops.h"
 #include "replay/apply_change.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 
 std::string TNaiveReplay::Rebuild(std::int32_t step) {
   steps_.clear();
@@ -106,4 +106,4 @@ void TNaiveReplay::Apply(std::int32_t step) {
   }
 }
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

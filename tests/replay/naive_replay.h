@@ -9,7 +9,7 @@
 
 #include "history/history_list.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 
 class TNaiveReplay {
  public:
@@ -32,4 +32,4 @@ class TNaiveReplay {
   std::string background_;
 };
 
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -5,7 +5,7 @@
 #include "fake_background.h"
 #include "history_fixture.h"
 
-namespace mirel::testing {
+namespace mirel::test {
 namespace {
 
 using enum TActionKind;
@@ -202,4 +202,4 @@ TEST(ReplayEngine, ChangeAndFrontBackActOnTheLiveFigure) {
 }
 
 }  // namespace
-}  // namespace mirel::testing
+}  // namespace mirel::test

@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "ui/form_fixture.h"
 #include "support/file_helpers.h"
 

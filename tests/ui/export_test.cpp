@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "ui/form_fixture.h"
 #include "text/picture_names.h"
 #include "ui/paint_box.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/native_arguments.h"
 #include "ui/form_fixture.h"
 

@@ -7,33 +7,14 @@
 # and two windows' drawings are offered in turn. Runs on a virtual display.
 # usage: kill_recover_test.sh MIREL [ROUNDS]
 set -euo pipefail
-for tool in xvfb-run xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-  fi
-done
-if [ -z "${KILL_RECOVER_ON_DISPLAY:-}" ]; then
-  export KILL_RECOVER_ON_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
+script_args=("$@")
+source "$(dirname "$0")/on_display.sh"
 mirel=$1
 rounds=${2:-4}
-scratch=$(mktemp -d)
-export XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb
-journals="$XDG_DATA_HOME/mirel/recovery"
-pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 
 records() { grep -c '^begin ActionData' "$1" || true; }
 # The complete records: everything up to the last record's end.
 complete() { perl -0777 -ne 'print $1 if /\A(.*end ActionData\r\n|MIREL FILE FORMAT 1\.3\r\n)/s' "$1"; }
-wait_for() {  # a condition, tried for up to 60 seconds
-  for _ in $(seq 600); do eval "$1" && return 0; sleep 0.1; done
-  echo "gave up waiting for: $1"; exit 1
-}
-journal() { ls "$journals"/journal-*.mrl 2>/dev/null | head -n 1; }
 
 drawn=0  # figures drawn
 RANDOM=$$

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "ui/dialog_filters.h"
 #include "ui/form_fixture.h"
 #include "ui/qt_user_prompts.h"

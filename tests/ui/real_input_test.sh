@@ -6,29 +6,11 @@
 # happened is read back from the window's journal of records.
 # usage: real_input_test.sh MIREL MIREL_BATCH
 set -euo pipefail
-for tool in xvfb-run xdotool jq; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-    exit 77
-  fi
-done
-if [ -z "${REAL_INPUT_ON_DISPLAY:-}" ]; then
-  export REAL_INPUT_ON_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
-
+script_args=("$@")
+source "$(dirname "$0")/on_display.sh" jq
 mirel=$1 batch=$2
-scratch=$(mktemp -d)
-export XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb
-pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
-
-wait_for() {  # a condition, tried for up to 30 seconds
-  for _ in $(seq 300); do eval "$1" && return 0; sleep 0.1; done
-  fail "gave up waiting for: $1"
-}
 fail() { echo "FAIL: $*"; shot failed; exit 1; }
-journal() { ls "$XDG_DATA_HOME"/mirel/recovery/journal-*.mrl 2>/dev/null | head -n 1; }
+on_give_up() { fail "$1"; }
 records() { grep -c '^begin ActionData' "$(journal)" || true; }
 # The newest record as the log tells it ("Create Rectangle (ID = 3)").
 last_action() { "$batch" log "$(journal)" | grep -v '^at \|^$\|^Parameter' | tail -n 1; }

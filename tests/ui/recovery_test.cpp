@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "datafile/safe_save.h"
-#include "datafile/temp_folder.h"
+#include "support/temp_folder.h"
 #include "editor/messages.h"
 #include "support/file_helpers.h"
 #include "ui/form_fixture.h"
