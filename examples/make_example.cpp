@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
     std::cerr << error << '\n';
     return 1;
   }
-  const TPictureFileResult sky = WritePictureFile(encoder.Data(), (dir / "garden-sky.jpg").string(), "");
+  const TResult<> sky = WritePictureFile(encoder.Data(), (dir / "garden-sky.jpg").string(), "");
   if (!sky.Ok) {
     std::cerr << sky.Detail << '\n';
     return 1;
@@ -183,7 +183,7 @@ int main(int argc, char* argv[]) {
                                    {220, 240}, {230, 210}, {220, 180}},
                        kBlue, 0xFFC0A0));
 
-  const TSaveResult saved = SaveHistoryToFile(e.history, dir / "garden.mrl", TBackupRule::SaveAs);
+  const TResult<std::filesystem::path> saved = SaveHistoryToFile(e.history, dir / "garden.mrl", TBackupRule::SaveAs);
   if (!saved.Ok) {
     std::cerr << saved.Detail << '\n';
     return 1;

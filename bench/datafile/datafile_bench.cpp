@@ -146,7 +146,7 @@ void BM_ReadFromFile(benchmark::State& state) {
   TInternalLog log;
   for (auto _ : state) {
     THistoryList history;
-    std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+    TResult<TLineReader> lines = TLineReader::OpenFile(path);
     if (!lines || !ReadDataFile(*lines, history, log, prompts).Ok) state.SkipWithError("read failed");
     benchmark::DoNotOptimize(history.GetTail());
   }

@@ -23,7 +23,7 @@ class TNullView final : public IEditorView {
   void ClearStampPreview() override {}
   void ShowDates(const TStepDateTexts&) override {}
   void SetCaption(const std::string&) override {}
-  TResult SavePicture(TPictureKind, const std::string&, const std::string&) override { return {}; }
+  TResult<> SavePicture(TPictureKind, const std::string&, const std::string&) override { return {}; }
   void CopyToClipboard() override {}
   std::unique_ptr<IFrameSink> StartSeries(const std::string&) override { return nullptr; }
   std::unique_ptr<IFrameSink> StartVideo(const std::string&, int) override { return nullptr; }

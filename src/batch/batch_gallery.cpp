@@ -11,7 +11,7 @@ namespace mirel {
 int RunGalleryCommand(const TBatchOptions& options) {
   if (options.IndexOnly) {
     const std::vector<TGalleryCard> cards = CardsInSite(options.Output);
-    const TResult written = WriteGalleryIndex(options.Output, cards);
+    const TResult<> written = WriteGalleryIndex(options.Output, cards);
     if (!written.Ok) {
       std::cerr << "mirel-batch: " << written.Detail << '\n';
       return kExitFailed;

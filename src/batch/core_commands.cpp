@@ -42,7 +42,7 @@ int LogDataFile(const std::string& file) {
 int ResaveDataFile(const std::string& file, const std::string& output) {
   TDocument document;
   if (!ReadInto(document, file)) return 1;
-  const TSaveResult saved = SaveHistoryToFile(document.History, output, TBackupRule::SaveAs);
+  const TResult<std::filesystem::path> saved = SaveHistoryToFile(document.History, output, TBackupRule::SaveAs);
   if (!saved.Ok) {
     PrintError(saved.Detail);
     return 1;

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <utility>
 
-#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -33,27 +32,11 @@ TLineReader& TLineReader::operator=(TLineReader&& other) noexcept {
   return *this;
 }
 
-std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path) {
-  std::string whyNot;
-  return OpenFile(path, whyNot);
-}
-
-std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path, std::string& whyNot) {
-  TResult failure;
-  std::optional<TLineReader> reader = OpenFile(path, failure);
-  if (!reader) whyNot = std::move(failure.Detail);
-  return reader;
-}
-
-std::optional<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path, TResult& failure) {
-  TOpenedFile opened = OpenRegularFile(path);
-  if (!opened.File) {
-    failure = TResult::Failed({}, std::move(opened.Detail));
-    failure.Reason = UserReason(opened.Error, TFileUse::Reading);
-    return std::nullopt;
-  }
+TResult<TLineReader> TLineReader::OpenFile(const std::filesystem::path& path) {
+  TResult<TFilePtr> opened = OpenRegularFile(path);
+  if (!opened) return opened.Failure();
   TLineReader reader;
-  reader.file_ = std::move(opened.File);
+  reader.file_ = std::move(*opened);
   reader.buffer_.resize(kFileChunk);
   reader.eof_ = false;
   return reader;

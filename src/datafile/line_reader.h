@@ -32,13 +32,10 @@ class TLineReader {
 
   // Reads `bytes`, which must outlive the reader.
   explicit TLineReader(std::string_view bytes);
-  // None when the file cannot be opened for reading. Only regular files
-  // are opened: a folder, FIFO, device or socket is refused before anything
-  // can block on it. `whyNot`, when given, receives the reason; `failure`
-  // the reason for developers (Detail) and in simple words (Reason).
-  static std::optional<TLineReader> OpenFile(const std::filesystem::path& path);
-  static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, std::string& whyNot);
-  static std::optional<TLineReader> OpenFile(const std::filesystem::path& path, TResult& failure);
+  // Fails when the file cannot be opened for reading, as OpenRegularFile
+  // does: only regular files are opened, and a folder, FIFO, device or
+  // socket is refused before anything can block on it.
+  static TResult<TLineReader> OpenFile(const std::filesystem::path& path);
 
   // A moved-from reader has nothing left to read.
   TLineReader(TLineReader&& other) noexcept;

@@ -16,7 +16,7 @@ inline constexpr std::string_view kBadItemMessage = "ActionItem：読み込み�
 std::string NotIntegerMessage(std::string_view lineUtf8);
 
 // Message: for the user, empty on success; Detail: where reading stopped and why.
-struct TReadResult : TResult {
+struct TReadResult : TResult<> {
   std::int64_t Line = 0;  // number of the line where reading stopped (1-based), 0 if none
   int Code() const { return Ok ? 0 : 1; }  // 0 read, 1 failed
 };

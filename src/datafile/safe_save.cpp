@@ -2,7 +2,6 @@
 
 #include "datafile/data_writer.h"
 #include "fileio/file_replace.h"
-#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -35,24 +34,14 @@ fs::path BackupPathFor(const fs::path& target, TBackupRule rule) {
   return target.parent_path() / backup;
 }
 
-TSaveResult SaveHistoryToFile(const THistoryList& history, const fs::path& target,
-                              TBackupRule rule) {
-  const TReplaceResult replaced =
-      ReplaceFile(target, BackupPathFor(target, rule), [&history](TFileSink& sink) {
-        TDataOutput out([&sink](std::string_view bytes) { return sink.Write(bytes); });
-        WriteDataFile(out, history);
-        return out.Flush();
-      });
-  TSaveResult result;
-  if (!replaced.Ok) {
-    result.Ok = false;
-    result.Message = target.string() + ": " + replaced.Reason;
-    result.Detail = replaced.Detail;
-    result.Reason = UserReason(replaced.Error, TFileUse::Writing);
-    return result;
-  }
-  result.Backup = replaced.Backup;
-  return result;
+TResult<fs::path> SaveHistoryToFile(const THistoryList& history, const fs::path& target, TBackupRule rule) {
+  TResult<fs::path> replaced = ReplaceFile(target, BackupPathFor(target, rule), [&history](TFileSink& sink) {
+    TDataOutput out([&sink](std::string_view bytes) { return sink.Write(bytes); });
+    WriteDataFile(out, history);
+    return out.Flush();
+  });
+  if (!replaced) return replaced.Told(target.string() + ": " + replaced.Message);
+  return replaced;
 }
 
 }  // namespace mirel

@@ -25,17 +25,14 @@ enum class TBackupRule {
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& target, TBackupRule rule);
 
-// Message: on failure, the file and the system's reason (in the user's
-// language where the system has one), to go with the command's own failure
-// text. Detail: the step that failed, for developers.
-struct TSaveResult : TResult {
-  std::filesystem::path Backup;  // the backup made of the previous file, empty if none
-};
-
 // Writes `history` as a data file at `target`. The previous file, if any, is
 // kept under the backup name unless a file of that name already exists (the
-// older backup then stays as it is; that is no failure).
-TSaveResult SaveHistoryToFile(const THistoryList& history, const std::filesystem::path& target,
+// older backup then stays as it is; that is no failure). The value: the
+// backup made of the previous file, empty if none. On failure, Message is
+// the file and the system's reason (in the user's language where the system
+// has one), to go with the command's own failure text; Detail the step that
+// failed, for developers.
+TResult<std::filesystem::path> SaveHistoryToFile(const THistoryList& history, const std::filesystem::path& target,
                               TBackupRule rule);
 
 }  // namespace mirel

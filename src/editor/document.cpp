@@ -79,11 +79,10 @@ bool TDocument::FitsInMemory(const std::string& path) const {
 TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace) {
   if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
-  TResult failure;
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path, failure);
+  TResult<TLineReader> lines = TLineReader::OpenFile(path);
   if (!lines) {
-    TReadResult result = ReadFailure(kReadFailedMessage, failure.Detail);
-    result.Reason = failure.Reason;
+    TReadResult result = ReadFailure(kReadFailedMessage, lines.Detail);
+    result.Reason = lines.Reason;
     return result;
   }
   if (replace && !replace()) return ReadFailure({}, path + ": not read, the drawing stays");
@@ -115,7 +114,7 @@ void TDocument::CommitPendingResize() {
   recorder_.CommitPendingResize();
 }
 
-TSaveResult TDocument::Save(const std::string& path, TBackupRule rule) const {
+TResult<std::filesystem::path> TDocument::Save(const std::string& path, TBackupRule rule) const {
   return SaveHistoryToFile(History, path, rule);
 }
 

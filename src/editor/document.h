@@ -130,7 +130,7 @@ class TDocument {
   void ResumeFrom(std::int32_t step);
 
   // Saves the history to `path` (native) through the safe save.
-  TSaveResult Save(const std::string& path, TBackupRule rule) const;
+  TResult<std::filesystem::path> Save(const std::string& path, TBackupRule rule) const;
 
  private:
   TActionRecorder recorder_;

@@ -139,11 +139,11 @@ void TEditor::CollectStamp(TPoint c1, TPoint c2) {
   view_.ShowStampPreview({*stampFigList_, stampMin_, StampPreviewMin(), StampPreviewMax()});
 }
 
-TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) {
+TResult<> TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) {
   const TTextConversion converted = Utf8ToCp932(utf8Text);
   if (!converted.Ok) {
     // The box stays open with its text so that the child can mend it.
-    TResult refused = TResult::Failed(std::string(msg::kTextNotWritable) + converted.Unconvertible,
+    TResult<> refused = TResult<>::Failed(std::string(msg::kTextNotWritable) + converted.Unconvertible,
                                       "not in code page 932: " + converted.Unconvertible);
     prompts_.Notice(refused.Message);
     return refused;
@@ -171,7 +171,7 @@ TResult TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) 
     }
   }
   Repaint();
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
 void TEditor::InputEditEscape() {

@@ -120,7 +120,7 @@ class TEditor {
   // Enter in the text box at `boxTopLeft` with its text: a new text in
   // drawing mode, the selected text changed in editing mode. Text that code
   // page 932 cannot hold is refused with a message and the box stays open.
-  TResult InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text);
+  TResult<> InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text);
   // Escape in the text box.
   void InputEditEscape();
 
@@ -146,8 +146,8 @@ class TEditor {
   // A file named on the command line or dropped on the window.
   void OpenFileByName(const std::string& path);
   void ReadDataMenuClick();
-  TResult OverWriteDataMenuClick();
-  TResult WriteDataMenuClick();
+  TResult<> OverWriteDataMenuClick();
+  TResult<> WriteDataMenuClick();
   void ReadBGMenuClick();
   void ClearMenuClick(TClearMenu menu);
   // The exit item and the window's close box; ExitStatus is set when the
@@ -175,11 +175,11 @@ class TEditor {
 
   // ---- Export ----
   void CaptureMenuClick();
-  TResult Save2BMPMenuClick();
-  TResult Save2JPEGMenuClick();
-  TResult SaveAllProcessMenuClick();
+  TResult<> Save2BMPMenuClick();
+  TResult<> Save2JPEGMenuClick();
+  TResult<> SaveAllProcessMenuClick();
   // The making of the drawing as a video (VideoPlan at kMovieFps).
-  TResult SaveMovieMenuClick();
+  TResult<> SaveMovieMenuClick();
   static constexpr int kMovieFps = kVideoFps;
 
   // ---- Internal log ----
@@ -201,8 +201,8 @@ class TEditor {
   void ResetPenForRelease();
   void SetDataFileName(std::string path);
   void LoadPicture(const std::string& path);
-  TResult OverwriteSave();
-  TResult SaveAs();
+  TResult<> OverwriteSave();
+  TResult<> SaveAs();
   // Rebuilds the drawing at the play cursor and shows it.
   void RebuildAtCursor();
   // Leaving watching mode: the resume question; false on Cancel.
@@ -219,14 +219,14 @@ class TEditor {
   void ReadDataFile(const std::string& path, bool fromMenu);
   // Reads a journal of an earlier run; false when it held no record.
   bool RecoverJournal(const std::string& journal, const std::string& dataFileName);
-  TResult SaveTo(const std::string& path, TBackupRule rule);
+  TResult<> SaveTo(const std::string& path, TBackupRule rule);
   // The start of every export to files: none during a polyline or when the
   // dialog is cancelled; a pending resize committed, the selection cleared.
   std::optional<std::string> ChooseExportFile(TFileDialog dialog);
-  TResult ExportPicture(TPictureKind kind);
+  TResult<> ExportPicture(TPictureKind kind);
   // The steps of `plan` as frames, shown on the canvas as they go. A
   // failure is told as `failureMessage` and the file.
-  TResult ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage);
+  TResult<> ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage);
   void SetTimeTrackBar(std::int32_t position);
 
   IEditorView& view_;

@@ -72,7 +72,7 @@ class IEditorView : public IBackgroundSurface {
   // Exports: BackBuffer as the last Repaint composed it. A picture file replaces
   // `path`, the old one backed up under `backupName` (relative to the current
   // folder) when that is not empty.
-  virtual TResult SavePicture(TPictureKind kind, const std::string& path,
+  virtual TResult<> SavePicture(TPictureKind kind, const std::string& path,
                               const std::string& backupName) = 0;
   virtual void CopyToClipboard() = 0;
   // Long exports. A series writes the frame of each step as a JPEG named

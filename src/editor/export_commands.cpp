@@ -8,7 +8,7 @@ namespace mirel {
 namespace {
 
 // The user's message for a picture that could not be written, naming it.
-TResult WriteFailure(TResult written, const std::string& path) {
+TResult<> WriteFailure(TResult<> written, const std::string& path) {
   if (written.Message.empty()) written.Message = std::string(msg::kPictureWriteFailed) + path;
   return written;
 }
@@ -31,11 +31,11 @@ std::optional<std::string> TEditor::ChooseExportFile(TFileDialog dialog) {
   return path;
 }
 
-TResult TEditor::ExportPicture(TPictureKind kind) {
+TResult<> TEditor::ExportPicture(TPictureKind kind) {
   const std::optional<std::string> path =
       ChooseExportFile(kind == TPictureKind::Bmp ? TFileDialog::SaveBMP : TFileDialog::SaveJPEG);
-  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
-  TResult written = view_.SavePicture(kind, *path, PictureBackupName(*path));
+  if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
+  TResult<> written = view_.SavePicture(kind, *path, PictureBackupName(*path));
   if (!written.Ok) {
     written = WriteFailure(std::move(written), *path);
     prompts_.NoticeFailure(written.Message, written.Reason);
@@ -43,26 +43,26 @@ TResult TEditor::ExportPicture(TPictureKind kind) {
   return written;
 }
 
-TResult TEditor::Save2BMPMenuClick() { return ExportPicture(TPictureKind::Bmp); }
+TResult<> TEditor::Save2BMPMenuClick() { return ExportPicture(TPictureKind::Bmp); }
 
-TResult TEditor::Save2JPEGMenuClick() { return ExportPicture(TPictureKind::Jpeg); }
+TResult<> TEditor::Save2JPEGMenuClick() { return ExportPicture(TPictureKind::Jpeg); }
 
-TResult TEditor::SaveAllProcessMenuClick() {
+TResult<> TEditor::SaveAllProcessMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveJPEG);
-  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
-  if (doc_.History.GetStepCount() == 0) return TResult::Done();
+  if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
+  if (doc_.History.GetStepCount() == 0) return TResult<>::Done();
   return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History.GetStepCount()),
                        msg::kPictureWriteFailed);
 }
 
-TResult TEditor::SaveMovieMenuClick() {
+TResult<> TEditor::SaveMovieMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveVideo);
-  if (!path) return TResult::Failed({}, "not available now, or the save dialog was cancelled");
+  if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
   return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History.GetStepCount(), kMovieFps),
                        msg::kVideoWriteFailed);
 }
 
-TResult TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage) {
+TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage) {
   view_.SetBusy(true);
   const std::int32_t last = doc_.History.GetStepCount();
   TFramesResult result = RunProcess(

@@ -73,7 +73,7 @@ bool TEditor::IsUnsaved() const {
 bool TEditor::KeepReplacedDrawing() {
   if (recoveryFolder_.empty() || !IsUnsaved()) return true;
   doc_.CommitPendingResize();
-  TResult failure;
+  TResult<> failure;
   if (KeepDrawing(doc_.History, recoveryFolder_, clock_(), failure)) return true;
   // The user has said the drawing may go; asked again, knowing no copy stays.
   return prompts_.AskYesNo(kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + failure.Reason);
@@ -136,33 +136,29 @@ void TEditor::ReadBGMenuClick() {
   if (const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::OpenBG)) LoadPicture(*path);
 }
 
-TResult TEditor::SaveTo(const std::string& path, TBackupRule rule) {
-  const TSaveResult saved = doc_.Save(path, rule);
-  if (saved.Ok) {
-    MarkSaved();
-    return TResult::Done();
-  }
-  TResult failed = TResult::Failed({}, saved.Detail);
-  failed.Reason = saved.Reason;
-  return failed;
+TResult<> TEditor::SaveTo(const std::string& path, TBackupRule rule) {
+  const TResult<std::filesystem::path> saved = doc_.Save(path, rule);
+  if (!saved) return saved.Told({});
+  MarkSaved();
+  return TResult<>::Done();
 }
 
-TResult TEditor::OverWriteDataMenuClick() {
-  if (mode_ == mdPlay || polylineActive_) return TResult::Failed({}, "not available now");
+TResult<> TEditor::OverWriteDataMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return TResult<>::Failed({}, "not available now");
   return OverwriteSave();
 }
 
-TResult TEditor::WriteDataMenuClick() {
-  if (mode_ == mdPlay || polylineActive_) return TResult::Failed({}, "not available now");
+TResult<> TEditor::WriteDataMenuClick() {
+  if (mode_ == mdPlay || polylineActive_) return TResult<>::Failed({}, "not available now");
   return SaveAs();
 }
 
-TResult TEditor::OverwriteSave() {
+TResult<> TEditor::OverwriteSave() {
   doc_.CommitPendingResize();
   ClearSelection();
   Repaint();
   if (doc_.DataFileName.empty()) return SaveAs();
-  TResult result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
+  TResult<> result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
   if (result.Ok) {
     prompts_.Notice(msg::kOverwritten);
     return result;
@@ -172,17 +168,17 @@ TResult TEditor::OverwriteSave() {
   return result;
 }
 
-TResult TEditor::SaveAs() {
+TResult<> TEditor::SaveAs() {
   doc_.CommitPendingResize();
   const std::optional<std::string> path = prompts_.ChooseFile(TFileDialog::SaveData);
-  if (!path) return TResult::Failed({}, "the save dialog was cancelled");
+  if (!path) return TResult<>::Failed({}, "the save dialog was cancelled");
   ClearSelection();
   Repaint();
   if (Exists(*path) && !prompts_.AskYesNo(kCaptionConfirm, msg::kOverwriteExisting)) {
     prompts_.Notice(msg::kSaveCancelled);
-    return TResult::Failed(std::string(msg::kSaveCancelled), "the user kept the existing file");
+    return TResult<>::Failed(std::string(msg::kSaveCancelled), "the user kept the existing file");
   }
-  TResult result = SaveTo(*path, TBackupRule::SaveAs);
+  TResult<> result = SaveTo(*path, TBackupRule::SaveAs);
   if (!result.Ok) {
     result.Message = msg::kSaveAsFailed;
     prompts_.NoticeFailure(result.Message, result.Reason);
@@ -224,7 +220,7 @@ void TEditor::ExitMenuClick() {
   if (answer == TAnswer::Yes) {
     // Also while watching: the history is whole then too. A cancelled or
     // failed save must not lose the drawing.
-    const TResult saved = named ? OverwriteSave() : SaveAs();
+    const TResult<> saved = named ? OverwriteSave() : SaveAs();
     if (!saved.Ok) return;
   }
   doc_.EndJournal();

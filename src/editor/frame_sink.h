@@ -6,7 +6,7 @@
 
 namespace mirel {
 
-struct TFramesResult : TResult {
+struct TFramesResult : TResult<> {
   std::string File;  // the file that could not be written, when one could not
   bool Cancelled = false;
 };

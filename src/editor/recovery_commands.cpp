@@ -12,7 +12,7 @@
 namespace mirel {
 
 bool TEditor::RecoverJournal(const std::string& journal, const std::string& dataFileName) {
-  std::optional<TLineReader> lines = TLineReader::OpenFile(journal);
+  TResult<TLineReader> lines = TLineReader::OpenFile(journal);
   if (!lines) return false;
   ResetEditor();
   // A kill in the middle of an append leaves a half record at the end: the

@@ -149,13 +149,13 @@ std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLoca
 }
 
 std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
-                                                 const TLocalTime& now, TResult& failure) {
+                                                 const TLocalTime& now, TResult<>& failure) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   // Written whole under a name no one looks at, then given its own name: a
   // recovered file is never half a drawing.
   const std::filesystem::path temp = UniqueFilePath(folder, ".keeping-");
-  const TSaveResult saved = SaveHistoryToFile(history, temp, TBackupRule::SaveAs);
+  const TResult<std::filesystem::path> saved = SaveHistoryToFile(history, temp, TBackupRule::SaveAs);
   if (!saved.Ok) {
     failure = saved;
     return std::nullopt;
@@ -164,7 +164,7 @@ std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, co
   if (!kept) {
     const int error = errno;
     std::filesystem::remove(temp, ec);
-    failure = TResult::Failed({}, "cannot rename " + temp.string() + ": " + std::strerror(error));
+    failure = TResult<>::Failed({}, "cannot rename " + temp.string() + ": " + std::strerror(error));
     failure.Reason = UserReason(error, TFileUse::Writing);
   }
   return kept;

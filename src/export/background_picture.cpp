@@ -80,17 +80,16 @@ TBackgroundLoadResult TBackgroundPicture::LoadPath(const std::string& nativePath
     return Outcome(TBackgroundLoadKind::NotAPicture);
   }
 
-  const TOpenedFile opened = OpenRegularFile(nativePath);
-  if (opened.Failure == TOpenFailure::Missing || opened.Failure == TOpenFailure::Folder) {
-    return Outcome(TBackgroundLoadKind::Missing);
-  }
-  if (!opened.File) {
+  const TResult<TFilePtr> opened = OpenRegularFile(nativePath);
+  const TOpenFailure failure = OpenFailureOf(opened);
+  if (failure == TOpenFailure::Missing || failure == TOpenFailure::Folder) return Outcome(TBackgroundLoadKind::Missing);
+  if (!opened) {
     TBackgroundLoadResult result = Failure(nativePath, TDecodeFailure::ReadError, opened.Detail);
-    if (opened.Failure == TOpenFailure::NotRegular) result.Message = nativePath + ": ふつうのファイルではありません";
+    if (failure == TOpenFailure::NotRegular) result.Message = nativePath + ": ふつうのファイルではありません";
     result.Detail = opened.Detail;
     return result;
   }
-  TDecodedPicture decoded = DecodeVisiblePicture(opened.File.get());
+  TDecodedPicture decoded = DecodeVisiblePicture(opened->get());
   if (!decoded.Ok()) return Failure(nativePath, decoded.Failure, decoded.Detail);
   // Only now, with the new picture whole, does the old one go.
   picture_ = std::move(decoded.Picture);

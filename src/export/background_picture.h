@@ -22,7 +22,7 @@ enum class TBackgroundLoadKind {
 // Message: for the user, the file and why it was not loaded (empty when it
 // loaded, was no picture or was missing). Detail: the same for developers,
 // with the library's or the system's reason.
-struct TBackgroundLoadResult : TResult {
+struct TBackgroundLoadResult : TResult<> {
   TBackgroundLoadKind Kind = TBackgroundLoadKind::Loaded;
   // As IBackgroundSurface::LoadBackground reports it: loaded (a file that is
   // no picture kind loads nothing and is no failure), missing, or undecodable.

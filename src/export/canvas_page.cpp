@@ -30,7 +30,7 @@ bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& canvas) {
   return painter.end();
 }
 
-TResult SaveCanvasPdf(const QImage& canvas, const std::string& path) {
+TResult<> SaveCanvasPdf(const QImage& canvas, const std::string& path) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -40,7 +40,7 @@ TResult SaveCanvasPdf(const QImage& canvas, const std::string& path) {
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Mirel"));
     if (!PaintCanvasPage(writer, canvas)) {
-      return TResult::Failed("ファイルにかきだせませんでした: " + path, "cannot paint the PDF page of " + path);
+      return TResult<>::Failed("ファイルにかきだせませんでした: " + path, "cannot paint the PDF page of " + path);
     }
   }
   return WritePictureFile(std::span(reinterpret_cast<const unsigned char*>(pdf.constData()),

@@ -24,6 +24,6 @@ QRect CanvasPlacement(QSize picture, const QRect& area);
 bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& canvas);
 
 // `canvas` as a one-page PDF at `path`, replaced whole.
-TResult SaveCanvasPdf(const QImage& canvas, const std::string& path);
+TResult<> SaveCanvasPdf(const QImage& canvas, const std::string& path);
 
 }  // namespace mirel

@@ -7,7 +7,7 @@ namespace mirel {
 namespace {
 
 // The caller words the message for the user, naming the file.
-TFramesResult FailedAt(const std::string& file, const TResult& why) {
+TFramesResult FailedAt(const std::string& file, const TResult<>& why) {
   TFramesResult result;
   result.Ok = false;
   result.File = file;
@@ -52,7 +52,7 @@ class TVideoSink final : public IFrameSink {
   TCanvasSource canvas_;
   std::string path_;
   TTimelapseWriter video_;  // dropped unfinished, it leaves no file
-  TResult state_;
+  TResult<> state_;
 };
 
 }  // namespace

@@ -9,29 +9,28 @@
 namespace mirel {
 namespace {
 
-TPictureFileResult Failure(const std::string& path, const std::string& reason, std::string detail, int error) {
-  TPictureFileResult result =
-      TResult::Failed("ファイルにかきだせませんでした: " + path + " (" + reason + ")", std::move(detail));
-  result.Reason = UserReason(error, TFileUse::Writing);
-  return result;
+std::string NotWritten(const std::string& path, const std::string& why) {
+  return "ファイルにかきだせませんでした: " + path + " (" + why + ")";
 }
 
-TPictureFileResult EncodingFailure(const std::string& path, const std::string& why) {
-  return Failure(path, why, "cannot encode " + path + ": " + why, 0);
+TResult<> EncodingFailure(const std::string& path, const std::string& why) {
+  TResult<> failure = TResult<>::Failed(NotWritten(path, why), "cannot encode " + path + ": " + why);
+  failure.Reason = UserReason(0, TFileUse::Writing);
+  return failure;
 }
 
 }  // namespace
 
-TPictureFileResult WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
+TResult<> WritePictureFile(std::span<const unsigned char> bytes, const std::string& path,
                                     const std::string& backupName, TDurability durability) {
   const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  const TReplaceResult replaced =
+  const TResult<std::filesystem::path> replaced =
       ReplaceFile(path, backupName, [contents](TFileSink& sink) { return sink.Write(contents); }, durability);
-  if (!replaced.Ok) return Failure(path, replaced.Reason, replaced.Detail, replaced.Error);
-  return TResult::Done();
+  if (!replaced) return replaced.Told(NotWritten(path, replaced.Message));
+  return TResult<>::Done();
 }
 
-TPictureFileResult SavePicture(TPictureKind kind, const QImage& frame, const std::string& path,
+TResult<> SavePicture(TPictureKind kind, const QImage& frame, const std::string& path,
                                const std::string& backupName, TJpegEncoder& jpeg, TDurability durability) {
   switch (kind) {
     case TPictureKind::Bmp: {
@@ -57,12 +56,12 @@ TPictureFileResult SavePicture(TPictureKind kind, const QImage& frame, const std
                           path, backupName, durability);
 }
 
-TPictureFileResult SaveBmpPicture(const QImage& frame, const std::string& path) {
+TResult<> SaveBmpPicture(const QImage& frame, const std::string& path) {
   TJpegEncoder unused;
   return SavePicture(TPictureKind::Bmp, frame, path, PictureBackupName(path), unused);
 }
 
-TPictureFileResult SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, const std::string& path) {
+TResult<> SaveJpegPicture(TJpegEncoder& encoder, const QImage& frame, const std::string& path) {
   return SavePicture(TPictureKind::Jpeg, frame, path, PictureBackupName(path), encoder);
 }
 

@@ -11,8 +11,6 @@
 
 #include "export/jpeg_encoder.h"
 #include "export/picture_file.h"
-#include "fileio/system_reason.h"
-#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -76,10 +74,10 @@ struct TPictureSeriesWriter::TState {
       Queue.pop_front();
       Writing = true;
       lock.unlock();
-      TResult written =
+      TResult<> written =
           job->Error.empty()
               ? WritePictureFile(job->Bytes, job->Path, {}, TDurability::Deferred)
-              : TResult::Failed("ファイルにかきだせませんでした: " + job->Path + " (" + job->Error + ")",
+              : TResult<>::Failed("ファイルにかきだせませんでした: " + job->Path + " (" + job->Error + ")",
                                 "cannot encode " + job->Path + ": " + job->Error);
       lock.lock();
       Writing = false;
@@ -93,7 +91,7 @@ struct TPictureSeriesWriter::TState {
   }
 
   // Called with the lock held.
-  void Fail(TResult why, const std::string& path) {
+  void Fail(TResult<> why, const std::string& path) {
     Stopped = true;
     Queue.clear();
     Failure.Ok = false;
@@ -167,11 +165,11 @@ TSeriesResult TPictureSeriesWriter::Finish() {
   // The frames are complete files by now; a failing sync means the disk did
   // not take them.
   for (const std::filesystem::path& folder : s.Folders) {
-    if (const int error = SyncFileSystem(folder); error != 0) {
+    if (const TResult<> synced = SyncFileSystem(folder); !synced) {
       result.Ok = false;
-      result.Message = "ファイルにかきだせませんでした: " + folder.string() + " (" + SystemReason(error) + ")";
-      result.Detail = "cannot sync the frames in " + folder.string() + ": " + SystemReason(error);
-      result.Reason = UserReason(error, TFileUse::Writing);
+      result.Message = "ファイルにかきだせませんでした: " + folder.string() + " (" + synced.Message + ")";
+      result.Detail = "cannot sync the frames in " + folder.string() + ": " + synced.Message;
+      result.Reason = synced.Reason;
       result.FailedFile = folder.string();
       break;
     }

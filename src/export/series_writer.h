@@ -13,7 +13,7 @@
 namespace mirel {
 
 // On failure, Message and Detail are those of the frame that failed.
-struct TSeriesResult : TResult {
+struct TSeriesResult : TResult<> {
   int FramesWritten = 0;
   std::string FailedFile;  // the frame that failed, empty if none did
   bool Cancelled = false;

@@ -17,8 +17,8 @@ namespace mirel {
 namespace {
 
 // `error`: the errno value behind it, 0 when the encoder failed.
-TResult Failure(const std::string& path, const std::string& why, int error = 0) {
-  TResult result = TResult::Failed("どうがを かきだせませんでした：" + path, path + ": " + why);
+TResult<> Failure(const std::string& path, const std::string& why, int error = 0) {
+  TResult<> result = TResult<>::Failed("どうがを かきだせませんでした：" + path, path + ": " + why);
   result.Reason = UserReason(error, TFileUse::Writing);
   return result;
 }
@@ -42,13 +42,13 @@ struct TTimelapseWriter::TState {
   std::unique_ptr<MirelVideo, TVideoCloser> Video;
   std::array<char, 256> Error{};
 
-  TResult Failed() const { return Failure(Path, Error.data()); }
+  TResult<> Failed() const { return Failure(Path, Error.data()); }
 };
 
 TTimelapseWriter::TTimelapseWriter() = default;
 TTimelapseWriter::~TTimelapseWriter() = default;
 
-TResult TTimelapseWriter::Open(const std::string& path, int fps) {
+TResult<> TTimelapseWriter::Open(const std::string& path, int fps) {
   state_ = std::make_unique<TState>();
   TState& s = *state_;
   s.Path = path;
@@ -68,11 +68,11 @@ TResult TTimelapseWriter::Open(const std::string& path, int fps) {
                                      s.Error.data(), s.Error.size());
   if (!video) return s.Failed();
   s.Video = std::unique_ptr<MirelVideo, TVideoCloser>(video, TVideoCloser{s.Module});
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
-TResult TTimelapseWriter::AddFrame(const QImage& frame, int count) {
-  if (!state_ || !state_->Video) return TResult::Failed("どうがを かきだせませんでした", "not open");
+TResult<> TTimelapseWriter::AddFrame(const QImage& frame, int count) {
+  if (!state_ || !state_->Video) return TResult<>::Failed("どうがを かきだせませんでした", "not open");
   TState& s = *state_;
   // Format_RGB32 holds B, G, R, X bytes in memory on this machine.
   const QImage canvas = frame.format() == QImage::Format_RGB32 && frame.size() == QSize(CanvasWidth, CanvasHeight)
@@ -82,11 +82,11 @@ TResult TTimelapseWriter::AddFrame(const QImage& frame, int count) {
                     s.Error.size()) != 0) {
     return s.Failed();
   }
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
-TResult TTimelapseWriter::Finish() {
-  if (!state_ || !state_->Video) return TResult::Failed("どうがを かきだせませんでした", "not open");
+TResult<> TTimelapseWriter::Finish() {
+  if (!state_ || !state_->Video) return TResult<>::Failed("どうがを かきだせませんでした", "not open");
   TState& s = *state_;
   if (s.Module->Finish(s.Video.get(), s.Error.data(), s.Error.size()) != 0) return s.Failed();
   // On the disk before it takes the name, as every file Mirel writes.
@@ -96,7 +96,7 @@ TResult TTimelapseWriter::Finish() {
   }
   if (const int error = s.Temporary.MoveTo(s.Path); error != 0) return Failure(s.Path, SystemReason(error), error);
   if (const int error = s.Temporary.Close(); error != 0) return Failure(s.Path, SystemReason(error), error);
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
 }  // namespace mirel

@@ -20,11 +20,11 @@ class TTimelapseWriter {
   TTimelapseWriter& operator=(const TTimelapseWriter&) = delete;
 
   // Starts a video of canvas-sized frames at `fps` frames a second.
-  TResult Open(const std::string& path, int fps);
+  TResult<> Open(const std::string& path, int fps);
   // Adds `frame` (Format_RGB32, canvas-sized) shown for `count` frame times.
-  TResult AddFrame(const QImage& frame, int count = 1);
+  TResult<> AddFrame(const QImage& frame, int count = 1);
   // Completes the video and gives it its name.
-  TResult Finish();
+  TResult<> Finish();
 
  private:
   struct TState;

@@ -9,20 +9,16 @@
 #include <cstdio>
 
 #include "fileio/follow_links.h"
-#include "fileio/system_reason.h"
 #include "fileio/temp_file.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
 
 namespace fs = std::filesystem;
 
-TReplaceResult Failed(std::string_view step, const fs::path& path, int error) {
-  TReplaceResult result;
-  result.Reason = SystemReason(error);
-  result.Error = error;
-  result.Detail = std::string(step) + " " + path.string() + ": " + result.Reason;
-  return result;
+TResult<> Failed(std::string_view step, const fs::path& path, int error) {
+  return FileFailure(step, path, error, TFileUse::Writing);
 }
 
 bool MoveNoReplace(const fs::path& from, const fs::path& to) {
@@ -77,38 +73,35 @@ void IgnoreFileSizeSignal() {
   std::signal(SIGXFSZ, SIG_IGN);
 }
 
-int SyncFileSystem(const fs::path& folder) {
+TResult<> SyncFileSystem(const fs::path& folder) {
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return errno;
+  if (fd < 0) return Failed("cannot sync", folder, errno);
   const int error = ::syncfs(fd) == 0 ? 0 : errno;
   ::close(fd);
-  return error;
+  return error == 0 ? TResult<>::Done() : Failed("cannot sync", folder, error);
 }
 
-TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write,
+TResult<fs::path> ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write,
                            TDurability durability) {
   const bool synced = durability == TDurability::Synced;
   IgnoreFileSizeSignal();
-  int error = 0;
-  const fs::path real = FollowLinks(target, error);
-  if (error != 0) return Failed("cannot follow the link", target, error);
+  const TResult<fs::path> followed = FollowLinks(target);
+  if (!followed) return followed.Failure();
+  const fs::path& real = followed.Value();
   if (real.filename().empty()) return Failed("no file name in", target, EISDIR);
   struct stat existing {};
   const bool exists = ::stat(real.c_str(), &existing) == 0;
   if (!exists && errno != ENOENT) return Failed("cannot look at", real, errno);
+  if (exists && S_ISDIR(existing.st_mode)) return Failed("cannot replace", real, EISDIR);
   if (exists && !S_ISREG(existing.st_mode)) {
-    TReplaceResult result;
-    result.Reason = S_ISDIR(existing.st_mode) ? SystemReason(EISDIR) : "not a regular file";
-    result.Error = S_ISDIR(existing.st_mode) ? EISDIR : 0;
-    result.Detail = "cannot replace " + real.string() + ": " + result.Reason;
-    return result;
+    return FileFailure("cannot replace", real, 0, TFileUse::Writing, "not a regular file");
   }
   const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
   RemoveStaleTempFiles(folder);
 
   for (const TTempFile::TKind kind : {TTempFile::TKind::Unnamed, TTempFile::TKind::Named}) {
     TTempFile temp;
-    error = temp.Create(folder, kind);
+    int error = temp.Create(folder, kind);
     if (error != 0) {
       if (kind == TTempFile::TKind::Unnamed && UnnamedUnsupported(error)) continue;
       return Failed("cannot create a file in", folder, error);
@@ -125,18 +118,15 @@ TReplaceResult ReplaceFile(const fs::path& target, const fs::path& backup, const
         exists && !backup.empty() ? MakeBackup(real, backup) : TBackupKind::None;
     error = temp.MoveTo(real);
     if (error != 0) {
-      TReplaceResult result = Failed("cannot put the new file in place of", real, error);
       UndoBackup(backupKind, real, backup);
-      return result;
+      return Failed("cannot put the new file in place of", real, error);
     }
     error = temp.Close();
     if (synced) SyncFolder(folder);
     // In place, but the system still reports a failure: say so; the old
     // file stays in its backup.
-    TReplaceResult result = error != 0 ? Failed("cannot close", real, error) : TReplaceResult{};
-    result.Ok = error == 0;
-    if (backupKind != TBackupKind::None) result.Backup = backup;
-    return result;
+    if (error != 0) return Failed("cannot close", real, error);
+    return backupKind != TBackupKind::None ? backup : fs::path();
   }
   return Failed("cannot create a file in", folder, EOPNOTSUPP);  // not reached
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/result.h"
+
 namespace mirel {
 
 // Where the contents are written; remembers the first failure.
@@ -29,14 +31,6 @@ class TFileSink {
 // Writes the whole contents; false when it could not.
 using TContentWriter = std::function<bool(TFileSink& sink)>;
 
-struct TReplaceResult {
-  bool Ok = false;
-  std::string Reason;  // the system's reason for the failure
-  int Error = 0;       // its errno value (0 when the system gave none)
-  std::string Detail;  // for developers: the step that failed, the file and the reason
-  std::filesystem::path Backup;  // the backup made of the old file, empty if none
-};
-
 // Synced: the new file is on the disk before it takes the old one's place.
 // Deferred: for many files written together (a series of pictures), which
 // are brought to the disk at once afterwards by SyncFileSystem.
@@ -45,13 +39,15 @@ enum class TDurability { Synced, Deferred };
 // Writes `target` with what `write` produces. When `backup` is not empty and
 // `target` exists, the old file ends up under `backup` unless a file of
 // that name exists already (that is no failure; the old file is then simply
-// replaced).
-TReplaceResult ReplaceFile(const std::filesystem::path& target, const std::filesystem::path& backup,
+// replaced). The value: the backup made of the old file, empty if none.
+// A failure's Message is the system's own words for it, to go into the
+// caller's message; Detail the step that failed, the file and the reason.
+TResult<std::filesystem::path> ReplaceFile(const std::filesystem::path& target, const std::filesystem::path& backup,
                            const TContentWriter& write, TDurability durability = TDurability::Synced);
 
 // Brings everything written to the file system holding `folder` to the
-// disk; 0, or the errno value.
-int SyncFileSystem(const std::filesystem::path& folder);
+// disk. A failure as ReplaceFile's.
+TResult<> SyncFileSystem(const std::filesystem::path& folder);
 
 // A file size limit (ulimit -f) kills a process by SIGXFSZ unless the
 // signal is ignored; ignored, it fails the write like a full disk.

@@ -3,10 +3,12 @@
 // followed, link by link, to the file it names (which need not exist yet).
 #include <filesystem>
 
+#include "model/result.h"
+
 namespace mirel {
 
-// The path with every symbolic link of its last component followed. On
-// failure (a loop, an unreadable link) `error` is set to the errno value.
-std::filesystem::path FollowLinks(const std::filesystem::path& path, int& error);
+// The path with every symbolic link of its last component followed; fails
+// on a loop or an unreadable link.
+TResult<std::filesystem::path> FollowLinks(const std::filesystem::path& path);
 
 }  // namespace mirel

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "fileio/system_reason.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -20,25 +21,35 @@ const char* KindOf(mode_t mode) {
   return "not a regular file";
 }
 
-TOpenedFile Refused(const std::filesystem::path& path, mode_t mode) {
-  TOpenedFile result;
-  result.Failure = S_ISDIR(mode) ? TOpenFailure::Folder : TOpenFailure::NotRegular;
-  result.Error = S_ISDIR(mode) ? EISDIR : 0;
-  result.Detail = path.string() + " is " + KindOf(mode) + ", not a regular file";
-  return result;
+TResult<> Failure(int error, std::string detail) {
+  TResult<> failure = TResult<>::Failed({}, std::move(detail));
+  failure.Reason = UserReason(error, TFileUse::Reading);
+  failure.Error = error;
+  return failure;
 }
 
-TOpenedFile SystemFailure(const std::filesystem::path& path, int error) {
-  TOpenedFile result;
-  result.Failure = error == ENOENT || error == ENOTDIR ? TOpenFailure::Missing : TOpenFailure::System;
-  result.Error = error;
-  result.Detail = "cannot open " + path.string() + ": " + SystemReason(error);
-  return result;
+TResult<> Refused(const std::filesystem::path& path, mode_t mode) {
+  return Failure(S_ISDIR(mode) ? EISDIR : 0, path.string() + " is " + KindOf(mode) + ", not a regular file");
+}
+
+TResult<> SystemFailure(const std::filesystem::path& path, int error) {
+  return Failure(error, "cannot open " + path.string() + ": " + SystemReason(error));
 }
 
 }  // namespace
 
-TOpenedFile OpenRegularFile(const std::filesystem::path& path) {
+TOpenFailure OpenFailureOf(const TResult<>& opened) {
+  if (opened.Ok) return TOpenFailure::None;
+  switch (opened.Error) {
+    case ENOENT:
+    case ENOTDIR: return TOpenFailure::Missing;
+    case EISDIR: return TOpenFailure::Folder;
+    case 0: return TOpenFailure::NotRegular;
+    default: return TOpenFailure::System;
+  }
+}
+
+TResult<TFilePtr> OpenRegularFile(const std::filesystem::path& path) {
   // Looking first keeps devices from being opened at all; looking again at
   // what was opened closes the gap in which the name could change.
   struct stat info {};
@@ -54,14 +65,13 @@ TOpenedFile OpenRegularFile(const std::filesystem::path& path) {
     return S_ISREG(info.st_mode) ? SystemFailure(path, error) : Refused(path, info.st_mode);
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  TOpenedFile result;
-  result.File.reset(::fdopen(fd, "rb"));
-  if (!result.File) {
+  TFilePtr file(::fdopen(fd, "rb"));
+  if (!file) {
     const int error = errno;
     ::close(fd);
     return SystemFailure(path, error);
   }
-  return result;
+  return file;
 }
 
 }  // namespace mirel

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "model/result.h"
+
 namespace mirel {
 
 struct TFileCloser {
@@ -15,6 +17,12 @@ struct TFileCloser {
 };
 using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
 
+// The file open for reading in binary mode. A failure's Detail says which
+// file and why; Error is the errno value (EISDIR for a folder, 0 for a
+// FIFO, device or socket); Reason is worded for reading; no Message.
+TResult<TFilePtr> OpenRegularFile(const std::filesystem::path& path);
+
+// What kind of failure an open was, told by its errno value.
 enum class TOpenFailure {
   None,
   Missing,     // nothing of that name
@@ -22,14 +30,6 @@ enum class TOpenFailure {
   NotRegular,  // a FIFO, device, socket or other special file
   System,      // the system refused (permissions, too many open files, ...)
 };
-
-struct TOpenedFile {
-  TFilePtr File;  // open for reading in binary mode; null on failure
-  TOpenFailure Failure = TOpenFailure::None;
-  std::string Detail;  // for developers: the file and why it was not opened
-  int Error = 0;       // the errno value behind the failure (EISDIR for a folder), 0 if none
-};
-
-TOpenedFile OpenRegularFile(const std::filesystem::path& path);
+TOpenFailure OpenFailureOf(const TResult<>& opened);
 
 }  // namespace mirel

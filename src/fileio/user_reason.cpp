@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "fileio/system_reason.h"
+
 namespace mirel {
 namespace {
 
@@ -39,6 +41,17 @@ std::string UserReason(int error, TFileUse use) {
     if (words.Error == error) return use == TFileUse::Reading ? words.Reading : words.Writing;
   }
   return kUnknownReason;
+}
+
+TResult<> FileFailure(std::string_view step, const std::filesystem::path& path, int error, TFileUse use,
+                      std::string words) {
+  TResult<> failure;
+  failure.Ok = false;
+  failure.Message = words.empty() ? SystemReason(error) : std::move(words);
+  failure.Detail = std::string(step) + " " + path.string() + ": " + failure.Message;
+  failure.Reason = UserReason(error, use);
+  failure.Error = error;
+  return failure;
 }
 
 }  // namespace mirel

@@ -40,7 +40,7 @@ std::filesystem::path WorksFolder(const std::filesystem::path& site, const QStri
 
 std::string WriteSiteFile(const std::filesystem::path& path, const QByteArray& bytes) {
   const std::string_view contents(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  const TReplaceResult replaced = ReplaceFile(
+  const TResult<std::filesystem::path> replaced = ReplaceFile(
       path, {}, [contents](TFileSink& sink) { return sink.Write(contents); }, TDurability::Deferred);
   return replaced.Ok ? std::string() : replaced.Detail;
 }
@@ -91,7 +91,7 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
     for (std::size_t i = 0; trouble.empty() && i < card.StripSteps.size(); ++i) {
       drawing.RebuildTo(card.StripSteps[i]);
       noteBackgrounds(card.StripSteps[i]);
-      const TPictureFileResult written =
+      const TResult<> written =
           SavePicture(TPictureKind::Jpeg, drawing.Compose(), Native(folder / ("strip" + std::to_string(i + 1) + ".jpg")),
                       {}, jpeg, TDurability::Deferred);
       if (!written.Ok) trouble = written.Detail;
@@ -118,7 +118,7 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
     }
     if (trouble.empty() && !build.Cancelled) {
       // The video ends on the finished picture.
-      const TPictureFileResult written = SavePicture(TPictureKind::Png, drawing.BackBuffer.Image(),
+      const TResult<> written = SavePicture(TPictureKind::Png, drawing.BackBuffer.Image(),
                                                      Native(folder / "picture.png"), {}, jpeg, TDurability::Deferred);
       if (!written.Ok) trouble = written.Detail;
     }

@@ -178,7 +178,7 @@ TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function
   if (outcome.Failed > 0) outcome.Ok = false;
   // The drawings' files on the disk before the index links them.
   SyncFileSystem(site);
-  const TResult index = WriteGalleryIndex(site, outcome.Cards);
+  const TResult<> index = WriteGalleryIndex(site, outcome.Cards);
   if (!index.Ok) {
     report(index.Detail);
     outcome.Ok = false;
@@ -186,7 +186,7 @@ TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function
   return outcome;
 }
 
-TResult WriteGalleryIndex(const std::filesystem::path& site, const std::vector<TGalleryCard>& cards) {
+TResult<> WriteGalleryIndex(const std::filesystem::path& site, const std::vector<TGalleryCard>& cards) {
   QJsonArray drawings;
   for (const TGalleryCard& card : cards) {
     QJsonObject entry{{"name", card.Name}, {"folder", card.Folder}, {"hash", card.Hash}};
@@ -197,12 +197,12 @@ TResult WriteGalleryIndex(const std::filesystem::path& site, const std::vector<T
                                     std::pair{"manifest.json", QJsonDocument(QJsonObject{{"drawings", drawings}}).toJson()},
                                     std::pair{"index.html", IndexPage(cards)}}) {
     const std::string failed = WriteSiteFile(site / name, bytes);
-    if (!failed.empty()) return TResult::Failed("ギャラリーを かきだせませんでした", failed);
+    if (!failed.empty()) return TResult<>::Failed("ギャラリーを かきだせませんでした", failed);
   }
-  if (const int error = SyncFileSystem(site); error != 0) {
-    return TResult::Failed("ギャラリーを かきだせませんでした", site.string() + ": sync failed");
+  if (!SyncFileSystem(site)) {
+    return TResult<>::Failed("ギャラリーを かきだせませんでした", site.string() + ": sync failed");
   }
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
 std::vector<TGalleryCard> CardsInSite(const std::filesystem::path& site) {

@@ -19,7 +19,7 @@ struct TGalleryOptions {
   int Workers = 0;                             // 0: one per core
 };
 
-struct TGalleryOutcome : TResult {
+struct TGalleryOutcome : TResult<> {
   std::vector<TGalleryCard> Cards;  // in the index's order
   int Built = 0;
   int Reused = 0;   // unchanged since the last run
@@ -37,7 +37,7 @@ TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function
                              const std::function<void(const std::string& line)>& report);
 
 // Writes SITE/index.html, its style sheet and SITE/manifest.json for `cards`.
-TResult WriteGalleryIndex(const std::filesystem::path& site, const std::vector<TGalleryCard>& cards);
+TResult<> WriteGalleryIndex(const std::filesystem::path& site, const std::vector<TGalleryCard>& cards);
 
 // The cards of every drawing whose outputs are under `site`, by name.
 std::vector<TGalleryCard> CardsInSite(const std::filesystem::path& site);

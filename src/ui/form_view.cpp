@@ -114,12 +114,12 @@ void TFormView::ShowDates(const TStepDateTexts& dates) {
 
 void TFormView::SetCaption(const std::string& utf8Caption) { window_.setWindowTitle(Text(utf8Caption)); }
 
-TResult TFormView::SavePicture(TPictureKind kind, const std::string& path,
+TResult<> TFormView::SavePicture(TPictureKind kind, const std::string& path,
                                const std::string& backupName) {
-  const TPictureFileResult written = mirel::SavePicture(kind, backBuffer_.Image(), path, backupName, jpeg_);
-  if (written.Ok) return TResult::Done();
+  const TResult<> written = mirel::SavePicture(kind, backBuffer_.Image(), path, backupName, jpeg_);
+  if (written.Ok) return TResult<>::Done();
   // The editor words the message for the user, naming the file.
-  TResult failed = TResult::Failed({}, written.Detail);
+  TResult<> failed = TResult<>::Failed({}, written.Detail);
   failed.Reason = written.Reason;
   return failed;
 }

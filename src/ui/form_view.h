@@ -37,7 +37,7 @@ class TFormView final : public IEditorView {
   void ClearStampPreview() override;
   void ShowDates(const TStepDateTexts& dates) override;
   void SetCaption(const std::string& utf8Caption) override;
-  TResult SavePicture(TPictureKind kind, const std::string& path,
+  TResult<> SavePicture(TPictureKind kind, const std::string& path,
                       const std::string& backupName) override;
   void CopyToClipboard() override;
   std::unique_ptr<IFrameSink> StartSeries(const std::string& chosenPath) override;

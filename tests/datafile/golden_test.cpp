@@ -17,8 +17,8 @@ struct Reading {
 // Reads a golden file from disk, never asking.
 std::unique_ptr<Reading> ReadGolden(const std::string& name) {
   auto reading = std::make_unique<Reading>();
-  std::optional<TLineReader> lines = TLineReader::OpenFile(test::DataPath(name));
-  EXPECT_TRUE(lines.has_value()) << name;
+  TResult<TLineReader> lines = TLineReader::OpenFile(test::DataPath(name));
+  EXPECT_TRUE(lines.Ok) << name;
   if (!lines) return reading;
   TInternalLog log;
   TNonInteractivePrompts prompts;

@@ -32,8 +32,8 @@ class FileLines : public ::testing::Test {
   void TearDown() override { std::filesystem::remove(path_); }
   TLineReader Open(std::string_view bytes) {
     test::WriteBytes(path_, bytes);
-    std::optional<TLineReader> reader = TLineReader::OpenFile(path_);
-    EXPECT_TRUE(reader.has_value());
+    TResult<TLineReader> reader = TLineReader::OpenFile(path_);
+    EXPECT_TRUE(reader.Ok);
     return std::move(*reader);
   }
   std::filesystem::path path_;
@@ -122,10 +122,10 @@ TEST_F(FileLines, AMovedReaderGoesOnAndTheOneMovedFromHasNothingLeft) {
 }
 
 TEST_F(FileLines, MissingFileOrAFolderCannotBeOpened) {
-  EXPECT_FALSE(TLineReader::OpenFile(path_ / "nothing.mrl").has_value());
+  EXPECT_FALSE(TLineReader::OpenFile(path_ / "nothing.mrl").Ok);
   // A folder named like a data file is no file to read.
   std::filesystem::create_directories(path_);
-  EXPECT_FALSE(TLineReader::OpenFile(path_).has_value());
+  EXPECT_FALSE(TLineReader::OpenFile(path_).Ok);
   std::filesystem::remove(path_);
 }
 
@@ -137,12 +137,12 @@ TEST(FileOpening, OnlyRegularFilesOpenWithoutWaitingAndNamesAreBytes) {
   test::WriteBytes(folder / "\x82\xA8\xE3.mrl", "MIREL FILE FORMAT 1.3\r\n");  // not UTF-8
   for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
            {"folder.mrl", "a folder"}, {"fifo.mrl", "a FIFO"}, {"missing.mrl", "cannot open"}}) {
-    std::string whyNot;
-    EXPECT_FALSE(TLineReader::OpenFile(folder / name, whyNot).has_value()) << name;
-    EXPECT_NE(whyNot.find(reason), std::string::npos) << whyNot;
+    const TResult<TLineReader> opened = TLineReader::OpenFile(folder / name);
+    EXPECT_FALSE(opened.Ok) << name;
+    EXPECT_NE(opened.Detail.find(reason), std::string::npos) << opened.Detail;
   }
-  std::optional<TLineReader> reader = TLineReader::OpenFile(folder / "\x82\xA8\xE3.mrl");
-  ASSERT_TRUE(reader.has_value());
+  TResult<TLineReader> reader = TLineReader::OpenFile(folder / "\x82\xA8\xE3.mrl");
+  ASSERT_TRUE(reader.Ok);
   EXPECT_EQ(AllLines(*reader), std::vector<std::string>{"MIREL FILE FORMAT 1.3"});
   std::filesystem::remove_all(folder);
 }

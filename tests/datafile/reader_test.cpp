@@ -378,7 +378,7 @@ TEST(Reader, ReadsFromAFileAsFromMemory) {
   test::BuildEveryKind(written);
   const std::string text = test::WriteToString(written);
   test::WriteBytes(path, text);
-  std::optional<TLineReader> lines = TLineReader::OpenFile(path);
+  TResult<TLineReader> lines = TLineReader::OpenFile(path);
   ASSERT_TRUE(lines);
   THistoryList history;
   TInternalLog log;

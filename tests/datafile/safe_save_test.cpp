@@ -68,9 +68,9 @@ TEST(BackupNames, SaveAsDropsTheExtensionWhateverItsLength) {
 
 TEST_F(SafeSave, NewFileHoldsTheWrittenHistoryAndNothingElseIsLeft) {
   const fs::path target = folder_ / "drawing.mrl";
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
   ASSERT_TRUE(result.Ok) << result.Detail;
-  EXPECT_TRUE(result.Backup.empty());
+  EXPECT_TRUE(result.Value().empty());
   EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
 }
@@ -79,9 +79,9 @@ TEST_F(SafeSave, ReplacedFileBecomesTheBackupAndKeepsItsPermissions) {
   const fs::path target = folder_ / "drawing.mrl";
   test::WriteBytes(target, "old drawing");
   ::chmod(target.c_str(), 0640);
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
-  EXPECT_EQ(result.Backup, folder_ / "drawing.bak");
+  EXPECT_EQ(result.Value(), folder_ / "drawing.bak");
   EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "old drawing");
   EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
   struct stat info {};
@@ -94,9 +94,9 @@ TEST_F(SafeSave, TakenBackupNameIsLeftAloneAndTheFileRewritten) {
   const fs::path target = folder_ / "drawing.mrl";
   test::WriteBytes(target, "old drawing");
   test::WriteBytes(folder_ / "drawing.bak", "older backup");
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
-  EXPECT_TRUE(result.Backup.empty());
+  EXPECT_TRUE(result.Value().empty());
   EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "older backup");
   EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
 }
@@ -104,7 +104,7 @@ TEST_F(SafeSave, TakenBackupNameIsLeftAloneAndTheFileRewritten) {
 TEST_F(SafeSave, SaveAsBacksUpUnderTheNameWithoutExtension) {
   const fs::path target = folder_ / "e.hon.mrl2";
   test::WriteBytes(target, "old");
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_EQ(test::ReadBytes(folder_ / "e.hon.bak"), "old");
 }
@@ -112,11 +112,10 @@ TEST_F(SafeSave, SaveAsBacksUpUnderTheNameWithoutExtension) {
 TEST_F(SafeSave, FailedWriteLeavesThePreviousFileWholeAndNoTemporaryFile) {
   const fs::path target = folder_ / "drawing.mrl";
   test::WriteBytes(target, "old drawing");
-  TSaveResult result;
-  {
+  const TResult<fs::path> result = [&] {
     TFileSizeLimit limit(4096);  // the history needs more
-    result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
-  }
+    return SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
+  }();
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Detail.find("cannot write"), std::string::npos) << result.Detail;
   // The user learns the file and the system's own reason.
@@ -128,7 +127,7 @@ TEST_F(SafeSave, FailedWriteLeavesThePreviousFileWholeAndNoTemporaryFile) {
 
 TEST_F(SafeSave, MissingFolderIsAFailure) {
   const fs::path target = folder_ / "gone" / "drawing.mrl";
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
   EXPECT_FALSE(result.Ok);
   EXPECT_FALSE(result.Detail.empty());
   EXPECT_FALSE(fs::exists(folder_ / "gone"));
@@ -137,7 +136,7 @@ TEST_F(SafeSave, MissingFolderIsAFailure) {
 TEST_F(SafeSave, TargetThatIsAFolderIsRefusedAndKept) {
   const fs::path target = folder_ / "drawing.mrl";
   fs::create_directories(target / "inside");
-  const TSaveResult result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
   EXPECT_FALSE(result.Ok);
   EXPECT_TRUE(fs::is_directory(target / "inside"));
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
@@ -147,12 +146,12 @@ TEST_F(SafeSave, SavingThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
   fs::create_directory(folder_ / "store");
   test::WriteBytes(folder_ / "store" / "real.mrl", "old drawing");
   fs::create_symlink("store/real.mrl", folder_ / "drawing.mrl");
-  const TSaveResult result = SaveHistoryToFile(history_, folder_ / "drawing.mrl", TBackupRule::OverwriteSave);
+  const TResult<fs::path> result = SaveHistoryToFile(history_, folder_ / "drawing.mrl", TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_TRUE(fs::is_symlink(folder_ / "drawing.mrl"));
   EXPECT_EQ(test::ReadBytes(folder_ / "store" / "real.mrl"), test::WriteToString(history_));
   // The backup is named after the name saved to.
-  EXPECT_EQ(result.Backup, folder_ / "drawing.bak");
+  EXPECT_EQ(result.Value(), folder_ / "drawing.bak");
   EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "old drawing");
 }
 

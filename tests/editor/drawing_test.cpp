@@ -71,7 +71,7 @@ TEST_F(TEditorTest, TextInDrawingMode) {
 
 TEST_F(TEditorTest, TextThatCodePage932CannotHoldIsRefusedAndTheBoxStays) {
   Editor.PressWithTextTool({30, 40});
-  const TResult result = Editor.InputEditEnter({30, 40}, "はな🌸");
+  const TResult<> result = Editor.InputEditEnter({30, 40}, "はな🌸");
   EXPECT_FALSE(result.Ok);
   ASSERT_EQ(User.Notices.size(), 1u);
   EXPECT_NE(User.Notices[0].find("🌸"), std::string::npos);

@@ -49,11 +49,11 @@ std::string TRecordingView::Shown() const {
   return Background + "/" + std::to_string(Editor ? Editor->Document().FigList.Count() : 0) + marks;
 }
 
-TResult TRecordingView::SavePicture(TPictureKind, const std::string& path, const std::string& backup) {
-  if (FailingPaths.contains(path)) return TResult::Failed({}, "disk full");
+TResult<> TRecordingView::SavePicture(TPictureKind, const std::string& path, const std::string& backup) {
+  if (FailingPaths.contains(path)) return TResult<>::Failed({}, "disk full");
   if (!backup.empty() && Written.contains(path)) Backups.push_back(backup);
   Written[path] = Shown();
-  return TResult::Done();
+  return TResult<>::Done();
 }
 
 std::unique_ptr<IFrameSink> TRecordingView::StartSeries(const std::string& chosenPath) {

@@ -119,7 +119,7 @@ class TRecordingView final : public IEditorView {
   void ClearStampPreview() override { StampPreview = false; }
   void ShowDates(const TStepDateTexts& dates) override { Dates = dates; }
   void SetCaption(const std::string& caption) override { Caption = caption; }
-  TResult SavePicture(TPictureKind kind, const std::string& path, const std::string& backup) override;
+  TResult<> SavePicture(TPictureKind kind, const std::string& path, const std::string& backup) override;
   void CopyToClipboard() override { Clipboard = true; }
   std::unique_ptr<IFrameSink> StartSeries(const std::string& chosenPath) override;
   std::unique_ptr<IFrameSink> StartVideo(const std::string& path, int fps) override;

@@ -47,7 +47,7 @@ TEST_F(TEditorTest, SeriesThatFailsStopsThereNamesTheFileAndKeepsTheWholeDrawing
   DrawRect({50, 10}, {60, 20});
   View.FailingPaths = {"s002.jpg"};
   User.Files = {"/out/s.jpg"};
-  const TResult result = Editor.SaveAllProcessMenuClick();
+  const TResult<> result = Editor.SaveAllProcessMenuClick();
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(User.Notices, std::vector<std::string>{"えを かきだせませんでした：s002.jpg"});
   EXPECT_EQ(View.Written.size(), 1u);

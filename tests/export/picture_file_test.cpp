@@ -142,7 +142,7 @@ TEST_F(PictureFile, CancelledSeriesKeepsOnlyWholeFrames) {
 TEST_F(PictureFile, UnwritablePlacesAreReportedAndLeaveNothing) {
   const QImage frame = Quarters(640, 480);
   const std::string inMissingFolder = PathOf("no/such/folder/a.bmp");
-  const TPictureFileResult result = SaveBmpPicture(frame, inMissingFolder);
+  const TResult<> result = SaveBmpPicture(frame, inMissingFolder);
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Message.find("a.bmp"), std::string::npos) << result.Message;
   EXPECT_NE(result.Message.find(std::strerror(ENOENT)), std::string::npos) << result.Message;
@@ -193,7 +193,7 @@ TEST_F(PictureByKind, EveryKindRoundTripsThroughItsFile) {
       EXPECT_EQ(back, canvas) << name;
     }
   }
-  const TPictureFileResult refused = SavePicture(TPictureKind::Png, canvas, PathOf("missing/p.png"), {}, jpeg);
+  const TResult<> refused = SavePicture(TPictureKind::Png, canvas, PathOf("missing/p.png"), {}, jpeg);
   EXPECT_FALSE(refused.Ok);
   EXPECT_FALSE(refused.Message.empty());
 }

@@ -92,7 +92,7 @@ TEST(Timelapse, VideosHoldTheFramesInOrderAndTheLastOneLonger) {
 TEST(Timelapse, AFailureOrAnUnfinishedVideoLeavesNoFile) {
   TTempFolder folder;
   TTimelapseWriter nowhere;
-  const TResult result = nowhere.Open((folder.Path() / "gone" / "v.mp4").string(), 10);
+  const TResult<> result = nowhere.Open((folder.Path() / "gone" / "v.mp4").string(), 10);
   EXPECT_FALSE(result.Ok);
   EXPECT_NE(result.Message.find("v.mp4"), std::string::npos);
   EXPECT_FALSE(TTimelapseWriter().Open((folder.Path() / "v.avi").string(), 10).Ok);

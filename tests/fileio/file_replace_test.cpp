@@ -32,7 +32,7 @@ std::vector<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-TReplaceResult ReplaceWith(const fs::path& target, std::string_view text, const fs::path& backup = {}) {
+TResult<fs::path> ReplaceWith(const fs::path& target, std::string_view text, const fs::path& backup = {}) {
   return ReplaceFile(target, backup, [text](TFileSink& sink) { return sink.Write(text); });
 }
 
@@ -58,7 +58,7 @@ TEST(FileReplace, SymbolicLinksAreFollowedAndStayLinks) {
     for (const auto& [name, target] : c.Links) fs::create_symlink(target, folder / name);
     fs::create_symlink(folder / c.Links.front().second, folder / "absolute.mrl");
 
-    const TReplaceResult result = ReplaceWith(folder / c.Chosen, "new", folder / "chosen.bak");
+    const TResult<fs::path> result = ReplaceWith(folder / c.Chosen, "new", folder / "chosen.bak");
     ASSERT_TRUE(result.Ok) << c.What << ": " << result.Detail;
     EXPECT_EQ(test::ReadAll(folder / c.Real), "new") << c.What;
     for (const auto& [name, target] : c.Links) {
@@ -80,9 +80,9 @@ TEST(FileReplace, ALinkLoopIsAFailureWithTheSystemsReason) {
   test::TTempFolder folder;
   fs::create_symlink("b.mrl", folder / "a.mrl");
   fs::create_symlink("a.mrl", folder / "b.mrl");
-  const TReplaceResult result = ReplaceWith(folder / "a.mrl", "new");
+  const TResult<fs::path> result = ReplaceWith(folder / "a.mrl", "new");
   EXPECT_FALSE(result.Ok);
-  EXPECT_EQ(result.Reason, std::strerror(ELOOP));
+  EXPECT_EQ(result.Message, std::strerror(ELOOP));
   EXPECT_NE(result.Detail.find("a.mrl"), std::string::npos);
   EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{"a.mrl", "b.mrl"}));
 }
@@ -94,9 +94,9 @@ TEST(FileReplace, AFileSizeLimitIsAWriteErrorWithItsReasonNotADeath) {
     std::signal(SIGXFSZ, SIG_DFL);  // as a fresh process has it
     const rlimit limit{4096, RLIM_INFINITY};
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    const TReplaceResult result = ReplaceWith(folder / "drawing.mrl", std::string(100000, 'x'));
+    const TResult<fs::path> result = ReplaceWith(folder / "drawing.mrl", std::string(100000, 'x'));
     if (result.Ok) return 1;
-    return result.Reason == std::strerror(EFBIG) && result.Detail.find("drawing.mrl") != std::string::npos ? 0 : 2;
+    return result.Message == std::strerror(EFBIG) && result.Detail.find("drawing.mrl") != std::string::npos ? 0 : 2;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(test::ReadAll(folder / "drawing.mrl"), "old");

@@ -47,20 +47,20 @@ TEST(RegularFile, OnlyRegularFilesOpenAndNothingBlocks) {
       {"socket.mrl", TOpenFailure::NotRegular, "a socket"},
   };
   for (const TOpenCase& c : cases) {
-    const TOpenedFile opened = OpenRegularFile(folder / c.Name);
-    EXPECT_EQ(opened.Failure, c.Failure) << c.Name << ": " << opened.Detail;
-    EXPECT_EQ(opened.File != nullptr, c.Failure == TOpenFailure::None) << c.Name;
+    const TResult<TFilePtr> opened = OpenRegularFile(folder / c.Name);
+    EXPECT_EQ(OpenFailureOf(opened), c.Failure) << c.Name << ": " << opened.Detail;
+    EXPECT_EQ(opened.Ok, c.Failure == TOpenFailure::None) << c.Name;
     EXPECT_NE(opened.Detail.find(c.DetailPart), std::string::npos) << opened.Detail;
   }
-  const TOpenedFile device = OpenRegularFile("/dev/null");
-  EXPECT_EQ(device.Failure, TOpenFailure::NotRegular);
+  const TResult<TFilePtr> device = OpenRegularFile("/dev/null");
+  EXPECT_EQ(OpenFailureOf(device), TOpenFailure::NotRegular);
   EXPECT_NE(device.Detail.find("a character device"), std::string::npos);
 
   // What opens reads normally: blocking again, from the start.
-  const TOpenedFile opened = OpenRegularFile(folder / "name-\xff\xfe.mrl");
-  ASSERT_TRUE(opened.File);
+  const TResult<TFilePtr> opened = OpenRegularFile(folder / "name-\xff\xfe.mrl");
+  ASSERT_TRUE(opened.Ok);
   char text[8] = {};
-  EXPECT_EQ(std::fread(text, 1, sizeof text, opened.File.get()), 5u);
+  EXPECT_EQ(std::fread(text, 1, sizeof text, opened->get()), 5u);
   EXPECT_STREQ(text, "bytes");
   ::close(sock);
 }
