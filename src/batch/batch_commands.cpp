@@ -124,7 +124,7 @@ int RunRenderCommand(const TBatchOptions& options) {
   ReportBackground(drawing, warnings, *step);
   TJpegEncoder jpeg;
   // A PDF is the printed page.
-  const TResult<> written = pdf ? SaveCanvasPdf(drawing.Compose(), options.Output)
+  const TResult<> written = pdf ? SaveCanvasPdf(drawing.Background.Picture(), drawing.FigList, options.Output)
                                          : SavePicture(*kind, drawing.Compose(), options.Output, "", jpeg);
   if (!written.Ok) {
     PrintError(written.Detail);

@@ -6,6 +6,8 @@
 #include <span>
 
 #include "export/picture_file.h"
+#include "render/surface.h"
+#include "render/visible_figures.h"
 
 namespace mirel {
 
@@ -21,16 +23,26 @@ QRect CanvasPlacement(QSize picture, const QRect& area) {
                fitted.width(), fitted.height());
 }
 
-bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& canvas) {
+bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& background, const TFigList& figures) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  // The painter's origin is the printable area's corner.
-  const QRect area(0, 0, device.width(), device.height());
-  painter.drawImage(CanvasPlacement(canvas.size(), area), canvas);
+  // The painter's origin is the printable area's corner. One unit becomes
+  // one canvas pixel, and nothing reaches past the canvas.
+  const QRect canvas(0, 0, CanvasWidth, CanvasHeight);
+  const QRect placed = CanvasPlacement(canvas.size(), QRect(0, 0, device.width(), device.height()));
+  if (placed.isEmpty()) return painter.end();
+  painter.translate(placed.topLeft());
+  painter.scale(static_cast<double>(placed.width()) / canvas.width(),
+                static_cast<double>(placed.height()) / canvas.height());
+  painter.setClipRect(canvas);
+  painter.fillRect(canvas, Qt::white);
+  if (!background.isNull()) painter.drawImage(QPoint(0, 0), background, background.rect().intersected(canvas));
+  TSurface page(painter, canvas.width(), canvas.height());
+  DrawVisibleFigures(page, figures, canvas);
   return painter.end();
 }
 
-TResult<> SaveCanvasPdf(const QImage& canvas, const std::string& path) {
+TResult<> SaveCanvasPdf(const QImage& background, const TFigList& figures, const std::string& path) {
   QByteArray pdf;
   {
     QBuffer buffer(&pdf);
@@ -39,7 +51,7 @@ TResult<> SaveCanvasPdf(const QImage& canvas, const std::string& path) {
     writer.setPageLayout(CanvasPageLayout());
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Mirel"));
-    if (!PaintCanvasPage(writer, canvas)) {
+    if (!PaintCanvasPage(writer, background, figures)) {
       return TResult<>::Failed("ファイルにかきだせませんでした: " + path, "cannot paint the PDF page of " + path);
     }
   }

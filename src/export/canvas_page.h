@@ -7,6 +7,7 @@
 #include <QRect>
 #include <string>
 
+#include "model/fig_data.h"
 #include "model/result.h"
 
 class QPagedPaintDevice;
@@ -19,11 +20,13 @@ QPageLayout CanvasPageLayout();
 // Where a picture of `picture` size lands in the printable area `area`.
 QRect CanvasPlacement(QSize picture, const QRect& area);
 
-// Paints `canvas` on the one page of `device` (a printer or a PDF writer).
+// Paints the canvas on the one page of `device` (a printer or a PDF
+// writer): the background picture as a picture, white where it does not
+// reach, and `figures` over it as shapes, the way the canvas composes them.
 // False when the device cannot be painted on.
-bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& canvas);
+bool PaintCanvasPage(QPagedPaintDevice& device, const QImage& background, const TFigList& figures);
 
-// `canvas` as a one-page PDF at `path`, replaced whole.
-TResult<> SaveCanvasPdf(const QImage& canvas, const std::string& path);
+// The canvas as a one-page PDF at `path`, replaced whole.
+TResult<> SaveCanvasPdf(const QImage& background, const TFigList& figures, const std::string& path);
 
 }  // namespace mirel

@@ -44,8 +44,12 @@ QRect OutlineRect(const QRect& box) { return box.adjusted(0, 0, -1, -1); }
 
 }  // namespace
 
-TSurface::TSurface(int width, int height) : image_(width, height, QImage::Format_RGB32) {
+TSurface::TSurface(int width, int height) : image_(width, height, QImage::Format_RGB32), size_(width, height) {
   image_.fill(Qt::white);
+}
+
+TSurface::TSurface(QPainter& page, int width, int height) : size_(width, height), page_(&page) {
+  page.setBackgroundMode(Qt::TransparentMode);
 }
 
 TSurface::~TSurface() = default;
@@ -61,6 +65,7 @@ QImage& TSurface::MutableImage() {
 }
 
 QPainter& TSurface::BeginPaint() {
+  if (page_) return *page_;
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -95,7 +100,12 @@ void TSurface::ApplyMode(QPainter& painter) const {
 void TSurface::ApplyPen(QPainter& painter) const {
   QPen pen(ColorFromValue(State.PenColor));
   if (State.PenWidth <= 1) {
-    pen.setWidth(0);  // one pixel at any scale
+    // One pixel; on a page one canvas pixel, scaled as the page is.
+    if (page_) {
+      pen.setWidthF(1.0);
+    } else {
+      pen.setWidth(0);
+    }
     pen.setCapStyle(Qt::FlatCap);  // a line stops before its end point
     if (State.PenStyle == TPenStyle::Dot) pen.setDashPattern({3, 3});
   } else {
@@ -191,7 +201,7 @@ void TSurface::TextOut(TPoint p, const QString& text) {
   const std::int64_t slack = metrics.height();
   const std::int64_t right = std::int64_t{p.X} + width + slack;
   const std::int64_t bottom = std::int64_t{p.Y} + 2 * slack;
-  if (right <= 0 || bottom <= 0 || p.X - slack >= image_.width() || p.Y - slack >= image_.height()) return;
+  if (right <= 0 || bottom <= 0 || p.X - slack >= Width() || p.Y - slack >= Height()) return;
   QPainter& painter = BeginPaint();
   ApplyMode(painter);
   painter.setFont(font);

@@ -20,6 +20,11 @@ class TSurface {
  public:
   // A white picture of the given size (Format_RGB32).
   TSurface(int width, int height);
+  // Draws through `page`, a painter the caller opened on another device (a
+  // printed page, a PDF) and placed so that one unit is one canvas pixel:
+  // figures stay shapes there, and one-pixel pens keep one canvas pixel's
+  // width. Such a surface has no picture; Image() is empty.
+  TSurface(QPainter& page, int width, int height);
   TSurface(const TSurface&) = delete;
   TSurface& operator=(const TSurface&) = delete;
   ~TSurface();
@@ -27,8 +32,8 @@ class TSurface {
   // The state the next operation uses; operations leave it as they set it.
   TDrawState State;
 
-  int Width() const { return image_.width(); }
-  int Height() const { return image_.height(); }
+  int Width() const { return size_.width(); }
+  int Height() const { return size_.height(); }
   // The finished picture (pending drawing is flushed first).
   const QImage& Image() const;
   QImage& MutableImage();
@@ -68,6 +73,8 @@ class TSurface {
   void EndPaint() const;
 
   QImage image_;
+  QSize size_;
+  QPainter* page_ = nullptr;  // not owned; set for surfaces drawn through a page
   QRegion clip_;  // empty: no clip
   // Kept open between operations: opening a painter per shape costs more
   // than drawing most shapes.

@@ -14,7 +14,7 @@ void TMirelForm::PrintMenuClick() {
     printer.setPageLayout(CanvasPageLayout());
     printer.setColorMode(QPrinter::Color);
     if (!services_.ChoosePrinter(printer)) return;
-    if (!PaintCanvasPage(printer, view_->CanvasWithoutMarks(editor_->Document().FigList))) {
+    if (!PaintCanvasPage(printer, view_->BackgroundPicture(), editor_->Document().FigList)) {
       prompts_->Notice("いんさつ できませんでした");
     }
   });

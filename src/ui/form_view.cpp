@@ -42,12 +42,6 @@ void TFormView::ClearBackground() { background_.ClearBackground(); }
 
 std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
 
-QImage TFormView::CanvasWithoutMarks(const TFigList& figures) const {
-  TSurface canvas(CanvasWidth, CanvasHeight);
-  ComposeCanvas(canvas, background_.Picture(), figures, nullptr);
-  return canvas.Image();
-}
-
 void TFormView::Repaint(const TCanvasScene& scene) {
   composer_.Compose(backBuffer_, background_.Picture(), scene.Figures, scene.Marked);
   TPaintBox& box = *controls_.PaintBox;

@@ -49,8 +49,8 @@ class TFormView final : public IEditorView {
   void SetProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
   // BackBuffer as last composed.
   const QImage& BackBufferImage() const { return backBuffer_.Image(); }
-  // The canvas as shown, without selection marks (printing).
-  QImage CanvasWithoutMarks(const TFigList& figures) const;
+  // The picture under the figures (printing draws the figures over it).
+  const QImage& BackgroundPicture() const { return background_.Picture(); }
 
  private:
   void SetWaitCursor(bool on);

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "batch/batch_run.h"
+#include "batch/batch_drawing.h"
 #include "export/canvas_page.h"
 #include "render/gui_environment.h"
 
@@ -71,15 +72,24 @@ TEST(CanvasPage, ThePrintedPageAndTheRenderedPdfHoldTheRenderedPictureCentred) {
   const QImage picture(png);
   ASSERT_EQ(picture.size(), QSize(640, 480));
 
+  // Printed as the window prints: the background picture and the figures over it.
   const QString printed = dir.filePath("printed.pdf");
   {
+    TBatchDrawing drawing({MIREL_EXAMPLES});
+    ASSERT_TRUE(drawing.Read(std::string(MIREL_EXAMPLES) + "/garden.mrl").Ok);
+    drawing.RebuildTo(drawing.History.GetStepCount());
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printed);
     printer.setPageLayout(CanvasPageLayout());
     printer.setColorMode(QPrinter::Color);
-    ASSERT_TRUE(PaintCanvasPage(printer, picture));
+    ASSERT_TRUE(PaintCanvasPage(printer, drawing.Background.Picture(), drawing.FigList));
   }
+  // The figures are shapes, not pixels: the text can be read off the page.
+  QProcess text;
+  text.start("pdftotext", {rendered, "-"});
+  ASSERT_TRUE(text.waitForFinished(60000));
+  EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains("はなばたけ"));
   const QImage printedPage = Rasterised(printed);
   const QImage renderedPage = Rasterised(rendered);
   ASSERT_FALSE(printedPage.isNull());
