@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <sched.h>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -20,6 +19,7 @@
 #include "text/picture_names.h"
 #include "history/history_list.h"
 #include "model/fig_ops.h"
+#include "support/pinned_cores.h"
 
 namespace {
 
@@ -80,26 +80,7 @@ struct TFixture {
   QTemporaryDir Dir;
 };
 
-// Runs the calling thread and the threads it starts on `cores` CPUs.
-class TCores {
- public:
-  explicit TCores(int cores) {
-    sched_getaffinity(0, sizeof old_, &old_);
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int cpu = 0, taken = 0; cpu < CPU_SETSIZE && taken < cores; ++cpu) {
-      if (CPU_ISSET(cpu, &old_)) {
-        CPU_SET(cpu, &set);
-        ++taken;
-      }
-    }
-    sched_setaffinity(0, sizeof set, &set);
-  }
-  ~TCores() { sched_setaffinity(0, sizeof old_, &old_); }
-
- private:
-  cpu_set_t old_;
-};
+using bench::TCores;
 
 TFixture& Fixture() {
   static TFixture fixture;

@@ -10,9 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTemporaryDir>
-#include <sched.h>
 #include <unistd.h>
 #include <filesystem>
 #include <random>
@@ -25,9 +23,12 @@
 #include "export/frame_sinks.h"
 #include "model/fig_ops.h"
 #include "support/mixed_history.h"
+#include "support/step_walk.h"
+#include "support/window_drag.h"
 #include "text/picture_names.h"
 #include "ui/mirel_form.h"
 #include "ui/paint_box.h"
+#include "support/pinned_cores.h"
 
 namespace mirel {
 namespace {
@@ -50,26 +51,7 @@ TFiles& Files() {
   return files;
 }
 
-// Runs the calling thread and the threads it starts on `cores` CPUs.
-class TCores {
- public:
-  explicit TCores(int cores) {
-    sched_getaffinity(0, sizeof old_, &old_);
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int cpu = 0, taken = 0; cpu < CPU_SETSIZE && taken < cores; ++cpu) {
-      if (CPU_ISSET(cpu, &old_)) {
-        CPU_SET(cpu, &set);
-        ++taken;
-      }
-    }
-    sched_setaffinity(0, sizeof set, &set);
-  }
-  ~TCores() { sched_setaffinity(0, sizeof old_, &old_); }
-
- private:
-  cpu_set_t old_;
-};
+using bench::TCores;
 
 void FramesPerSecond(benchmark::State& state, double frames) {
   state.counters["frames_per_s"] = benchmark::Counter(frames * static_cast<double>(state.iterations()),
@@ -129,34 +111,14 @@ struct TPlayback {
 
 void BM_MixedPlaybackNextStep(benchmark::State& state) {
   TPlayback p;
-  int step = 9000;
-  p.Show(step);
-  for (auto _ : state) {
-    if (++step > 10000) {
-      state.PauseTiming();
-      step = 9000;
-      p.Show(step);
-      state.ResumeTiming();
-    }
-    p.Show(step);
-  }
+  bench::WalkSteps(state, 9000, 10000, [&](int step) { p.Show(step); });
   state.counters["figures"] = static_cast<double>(p.Drawing.FigList.Count());
 }
 BENCHMARK(BM_MixedPlaybackNextStep)->Unit(benchmark::kMillisecond);
 
 void BM_MixedPlaybackPreviousStep(benchmark::State& state) {
   TPlayback p;
-  int step = 10000;
-  p.Show(step);
-  for (auto _ : state) {
-    if (--step < 9000) {
-      state.PauseTiming();
-      step = 10000;
-      p.Show(step);
-      state.ResumeTiming();
-    }
-    p.Show(step);
-  }
+  bench::WalkSteps(state, 10000, 9000, [&](int step) { p.Show(step); });
 }
 BENCHMARK(BM_MixedPlaybackPreviousStep)->Unit(benchmark::kMillisecond);
 
@@ -166,12 +128,6 @@ void BM_MixedPlaybackAnyStep(benchmark::State& state) {
   for (auto _ : state) p.Show(static_cast<int>(rng() % 10001));
 }
 BENCHMARK(BM_MixedPlaybackAnyStep)->Unit(benchmark::kMillisecond);
-
-void Send(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, widget.mapToGlobal(at), button, buttons, Qt::NoModifier);
-  QApplication::sendEvent(&widget, &event);
-}
 
 // One drag step in the window, from the mouse event to the painted canvas:
 // the first `range(0)` figures of the mixed drawing, the pointer holding
@@ -187,20 +143,7 @@ void BM_MixedDragStep(benchmark::State& state) {
   for (const TFigItem* i = source.FigList.GetNext(source.FigList.GetHead()); i && figures.Count() < count; i = i->Next()) {
     AddCopy(figures, i->Data);
   }
-  form.Editor().SellectEditBtnClick();  // composes the whole drawing once
-  auto& box = *form.findChild<TPaintBox*>(QStringLiteral("PaintBox"));
-  const TFigItem* middle = figures.GetNext(figures.GetHead());
-  for (int i = 0; i < count / 2; ++i) middle = middle->Next();
-  const QPoint grip(middle->Data.Start.X, middle->Data.Start.Y);
-  Send(box, QEvent::MouseButtonPress, grip, Qt::LeftButton);
-  if (!form.Editor().SelectedFig()) state.SkipWithError("no figure under the pointer");
-  int step = 0;
-  for (auto _ : state) {
-    Send(box, QEvent::MouseMove, grip + QPoint(++step % 2, 0), Qt::LeftButton);
-    box.repaint();
-  }
-  Send(box, QEvent::MouseButtonRelease, grip, Qt::NoButton);
-  state.counters["figures"] = static_cast<double>(figures.Count());
+  bench::TimeDragSteps(state, form);
 }
 BENCHMARK(BM_MixedDragStep)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 

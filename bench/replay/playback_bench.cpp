@@ -6,6 +6,7 @@
 
 #include "render/frame_composer.h"
 #include "session.h"
+#include "support/step_walk.h"
 
 namespace mirel {
 namespace {
@@ -29,17 +30,7 @@ struct TPlayback {
 
 void BM_PlaybackNextStep(benchmark::State& state) {
   TPlayback p;
-  std::int32_t step = 9000;
-  p.Show(step);
-  for (auto _ : state) {
-    if (++step > 10000) {
-      state.PauseTiming();
-      step = 9000;
-      p.Show(step);
-      state.ResumeTiming();
-    }
-    p.Show(step);
-  }
+  bench::WalkSteps(state, 9000, 10000, [&](int step) { p.Show(step); });
   state.counters["figures"] = static_cast<double>(p.d.FigList.Count());
 }
 BENCHMARK(BM_PlaybackNextStep)->Unit(benchmark::kMillisecond);
@@ -48,17 +39,7 @@ BENCHMARK(BM_PlaybackNextStep)->Unit(benchmark::kMillisecond);
 // as little as stepping forward.
 void BM_PlaybackPreviousStep(benchmark::State& state) {
   TPlayback p;
-  std::int32_t step = 10000;
-  p.Show(step);
-  for (auto _ : state) {
-    if (--step < 9000) {
-      state.PauseTiming();
-      step = 10000;
-      p.Show(step);
-      state.ResumeTiming();
-    }
-    p.Show(step);
-  }
+  bench::WalkSteps(state, 10000, 9000, [&](int step) { p.Show(step); });
 }
 BENCHMARK(BM_PlaybackPreviousStep)->Unit(benchmark::kMillisecond);
 
