@@ -20,6 +20,7 @@
 #include "history/history_list.h"
 #include "model/fig_ops.h"
 #include "support/pinned_cores.h"
+#include "support/qt_bench_main.h"
 
 namespace {
 
@@ -156,11 +157,4 @@ BENCHMARK(BM_JpegEncodingAlone)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirel::bench::RunWithQt<QGuiApplication>(argc, argv); }

@@ -9,6 +9,7 @@
 
 #include "gallery/gallery_build.h"
 #include "support/bench_history.h"
+#include "support/qt_bench_main.h"
 
 namespace {
 
@@ -71,11 +72,4 @@ BENCHMARK(BM_GallerySecondRunOneChanged)->Unit(benchmark::kMillisecond)->Iterati
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirel::bench::RunWithQt<QGuiApplication>(argc, argv); }

@@ -29,6 +29,7 @@
 #include "ui/mirel_form.h"
 #include "ui/paint_box.h"
 #include "support/pinned_cores.h"
+#include "support/qt_bench_main.h"
 
 namespace mirel {
 namespace {
@@ -181,12 +182,4 @@ BENCHMARK(BM_MixedRenderLastStep)->Unit(benchmark::kMillisecond)->Iterations(2);
 }  // namespace
 }  // namespace mirel
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirel::bench::RunWithQt<QApplication>(argc, argv); }

@@ -12,6 +12,7 @@
 #include "support/bench_drawing.h"
 #include "render/canvas_composition.h"
 #include "render/figure_drawing.h"
+#include "support/qt_bench_main.h"
 
 namespace mirel {
 namespace {
@@ -79,12 +80,4 @@ BENCHMARK(BM_EncodeBmpFrame)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace mirel
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QGuiApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirel::bench::RunWithQt<QGuiApplication>(argc, argv); }

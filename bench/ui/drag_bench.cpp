@@ -10,6 +10,7 @@
 #include "support/bench_drawing.h"
 #include "support/window_drag.h"
 #include "ui/mirel_form.h"
+#include "support/qt_bench_main.h"
 
 namespace mirel {
 namespace {
@@ -26,12 +27,4 @@ BENCHMARK(BM_DragStep)->Arg(1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace mirel
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return mirel::bench::RunWithQt<QApplication>(argc, argv); }
