@@ -115,12 +115,12 @@ int main(int argc, char* argv[]) {
   const std::filesystem::path dir = argv[1];
 
   TJpegEncoder encoder;
-  std::string error;
-  if (!encoder.Encode(SkyPicture(), error)) {
-    std::cerr << error << '\n';
+  const TResult<std::span<const unsigned char>> encoded = encoder.Encode(SkyPicture());
+  if (!encoded) {
+    std::cerr << encoded.Detail << '\n';
     return 1;
   }
-  const TResult<> sky = WritePictureFile(encoder.Data(), (dir / "garden-sky.jpg").string(), "");
+  const TResult<> sky = WritePictureFile(*encoded, (dir / "garden-sky.jpg").string(), "");
   if (!sky.Ok) {
     std::cerr << sky.Detail << '\n';
     return 1;

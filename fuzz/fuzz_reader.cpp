@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string written = Write(history);
   mirel::THistoryList again;
   mirel::TLineReader rereading(written);
-  const mirel::TReadResult result = mirel::ReadDataFile(rereading, again, log, prompts);
+  const mirel::TResult<> result = mirel::ReadDataFile(rereading, again, log, prompts);
   if (!result.Ok) std::abort();
   if (TimesFitTheirColumns(history) && Write(again) != written) std::abort();
   return 0;

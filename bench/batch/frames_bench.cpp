@@ -129,10 +129,9 @@ void BM_FramesLateInHistory(benchmark::State& state) {
   TBatchDrawing drawing;
   drawing.Read(Fixture().Dir.filePath(steps == kSteps ? "bench.mrl" : "long.mrl").toStdString());
   TJpegEncoder encoder;
-  std::string error;
   for (auto _ : state) {
     for (int step = steps - kSteps + 1; step <= steps; ++step) {
-      benchmark::DoNotOptimize(encoder.Encode(drawing.RebuildAndCompose(step), error));
+      benchmark::DoNotOptimize(encoder.Encode(drawing.RebuildAndCompose(step)).Ok);
     }
   }
   state.counters["frames_per_s"] =
@@ -146,9 +145,8 @@ void BM_JpegEncodingAlone(benchmark::State& state) {
   drawing.RebuildTo(kSteps);
   const QImage frame = drawing.Compose();
   TJpegEncoder encoder;
-  std::string error;
   for (auto _ : state) {
-    for (int i = 0; i < kSteps; ++i) benchmark::DoNotOptimize(encoder.Encode(frame, error));
+    for (int i = 0; i < kSteps; ++i) benchmark::DoNotOptimize(encoder.Encode(frame).Ok);
   }
   state.counters["frames_per_s"] =
       benchmark::Counter(static_cast<double>(kSteps) * state.iterations(), benchmark::Counter::kIsRate);

@@ -63,9 +63,10 @@ QImage ComposedFrame() {
 void BM_EncodeJpegFrame(benchmark::State& state) {
   const QImage frame = ComposedFrame();
   TJpegEncoder encoder;
-  std::string error;
   for (auto _ : state) {
-    if (!encoder.Encode(frame, error)) state.SkipWithError(error.c_str());
+    if (const TResult<std::span<const unsigned char>> encoded = encoder.Encode(frame); !encoded) {
+      state.SkipWithError(encoded.Detail.c_str());
+    }
     benchmark::DoNotOptimize(encoder.Data().data());
   }
 }

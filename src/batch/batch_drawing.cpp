@@ -29,7 +29,7 @@ std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return st
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
     : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}
 
-TReadResult TBatchDrawing::Read(const std::string& path) {
+TResult<> TBatchDrawing::Read(const std::string& path) {
   TNonInteractivePrompts prompts;
   return Document.Read(path, prompts);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "datafile/read_result.h"
+#include "model/result.h"
 #include "editor/document.h"
 #include "export/background_picture.h"
 #include "render/canvas_damage.h"
@@ -47,7 +48,7 @@ class TBatchDrawing {
   TBatchDrawing& operator=(const TBatchDrawing&) = delete;
 
   // Reads a data file (native path) into the empty history. Never asks.
-  TReadResult Read(const std::string& path);
+  TResult<> Read(const std::string& path);
   // Rebuilds the drawing as it stood after `step` (0 .. step count).
   TRebuiltStep RebuildTo(int step);
   // Composes the canvas of the last rebuild, without selection marks.

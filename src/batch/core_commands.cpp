@@ -16,7 +16,7 @@ void PrintError(const std::string& message) { std::cerr << "mirel-batch: " << me
 // Reads `file` into the empty document; prints the reader's message on failure.
 bool ReadInto(TDocument& document, const std::string& file) {
   TNonInteractivePrompts prompts;
-  const TReadResult result = document.Read(file, prompts);
+  const TResult<> result = document.Read(file, prompts);
   if (result.Ok) return true;
   PrintError(file + ": " + result.Message);
   if (!result.Detail.empty()) PrintError(result.Detail);

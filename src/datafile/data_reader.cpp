@@ -39,7 +39,7 @@ std::string NotIntegerMessage(std::string_view lineUtf8) {
   return Quoted(lineUtf8) + " は整数ではありません";
 }
 
-TReadResult ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
+TResult<> ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
                          IReaderPrompts& prompts) {
   return TDataFileReader(lines, history, log, prompts).ReadDataFile();
 }
@@ -48,8 +48,8 @@ TDataFileReader::TDataFileReader(TLineReader& lines, THistoryList& history, TInt
                                  IReaderPrompts& prompts)
     : lines_(lines), history_(history), log_(log), prompts_(prompts), index_(history) {}
 
-TReadResult TDataFileReader::ReadDataFile() {
-  TReadResult result;
+TResult<> TDataFileReader::ReadDataFile() {
+  TResult<> result;
   history_.SetNextFigureID(1);
   const std::optional<std::string_view> header = ReadLine();
   if (!header || !IsKnownHeader(*header)) {
@@ -73,7 +73,6 @@ TReadResult TDataFileReader::ReadDataFile() {
     StepPastReadIDs(history_);
   }
   result.Detail = failure_;
-  result.Line = failureLine_;
   return result;
 }
 
@@ -320,7 +319,6 @@ int TDataFileReader::Fail(std::string reason) { return FailAt(lines_.LineNumber(
 int TDataFileReader::FailAt(std::int64_t line, std::string reason) {
   if (failure_.empty()) {
     failure_ = "line " + std::to_string(line) + ": " + std::move(reason);
-    failureLine_ = line;
   }
   return 1;
 }

@@ -15,6 +15,7 @@
 
 #include "datafile/line_reader.h"
 #include "datafile/read_result.h"
+#include "model/result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/size_rule.h"
 #include "history/history_list.h"
@@ -25,9 +26,10 @@ namespace mirel {
 inline constexpr int kMaxStampDepth = 256;
 
 // Reads the whole file, appending to `history` (the caller empties it
-// first). On success NextFigureID is one above the largest TargetID read
+// first). A failure's Detail says where reading stopped ("line 14: ...")
+// and why. On success NextFigureID is one above the largest TargetID read
 // (at least 2), or 1 for a file without records.
-TReadResult ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
+TResult<> ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
                          IReaderPrompts& prompts);
 
 // The reading steps, one per section of the file. Each returns 0 when read
@@ -38,7 +40,7 @@ class TDataFileReader {
   TDataFileReader(TLineReader& lines, THistoryList& history, TInternalLog& log,
                   IReaderPrompts& prompts);
 
-  TReadResult ReadDataFile();
+  TResult<> ReadDataFile();
   int ReadActionData();
   int ReadFigData(TFigData& figure);
   int ReadPointData(TPointData& points);
@@ -94,7 +96,6 @@ class TDataFileReader {
   TFirstRecordIndex index_;
   TLineReader::TStatus lastStatus_ = TLineReader::TStatus::Line;
   std::string failure_;
-  std::int64_t failureLine_ = 0;
   std::optional<std::string> badColorLine_;  // code page 932 bytes
 };
 

@@ -54,12 +54,8 @@ void TDocument::ClearFigures() {
 
 namespace {
 
-TReadResult ReadFailure(std::string_view message, std::string detail) {
-  TReadResult result;
-  result.Ok = false;
-  result.Message = message;
-  result.Detail = std::move(detail);
-  return result;
+TResult<> ReadFailure(std::string_view message, std::string detail) {
+  return TResult<>::Failed(std::string(message), std::move(detail));
 }
 
 // The history, the drawing and the replay's copies of it take a few times
@@ -76,14 +72,12 @@ bool TDocument::FitsInMemory(const std::string& path) const {
   return size <= room / kMemoryPerFileByte;
 }
 
-TReadResult TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace) {
+TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace) {
   if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
   TResult<TLineReader> lines = TLineReader::OpenFile(path);
   if (!lines) {
-    TReadResult result = ReadFailure(kReadFailedMessage, lines.Detail);
-    result.Reason = lines.Reason;
-    return result;
+    return lines.Told(std::string(kReadFailedMessage));
   }
   if (replace && !replace()) return ReadFailure({}, path + ": not read, the drawing stays");
   try {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "datafile/read_result.h"
+#include "model/result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
 #include "editor/editor_types.h"
@@ -66,7 +67,7 @@ class TDocument {
   // before its records are read (the window resets itself there, or returns
   // false to keep its drawing: nothing is read, and there is no message),
   // and again instead of Reset when memory runs out while reading.
-  TReadResult Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace = {});
+  TResult<> Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace = {});
   // Whether the data file at `path` and the drawing it makes fit in the
   // memory left. Unknown sizes fit: the read itself then decides.
   bool FitsInMemory(const std::string& path) const;

@@ -84,7 +84,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   // drawing is replaced; an unsaved drawing it replaces stays in the
   // recovery folder.
   bool replaced = false;
-  const TReadResult result = doc_.Read(path, prompts_, [this, &replaced] {
+  const TResult<> result = doc_.Read(path, prompts_, [this, &replaced] {
     if (!replaced && !KeepReplacedDrawing()) return false;
     replaced = true;
     ResetEditor();

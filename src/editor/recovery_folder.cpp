@@ -1,6 +1,7 @@
 #include "editor/recovery_folder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -48,11 +49,9 @@ std::optional<std::pair<std::string, int>> RecoveredOrder(const std::string& nam
   int n = 1;
   if (rest.size() > kStamp) {
     if (rest[kStamp] != '-') return std::nullopt;
-    try {
-      n = std::stoi(rest.substr(kStamp + 1));
-    } catch (const std::exception&) {
-      return std::nullopt;
-    }
+    const char* first = rest.data() + kStamp + 1;
+    const char* last = rest.data() + rest.size();
+    if (std::from_chars(first, last, n).ec != std::errc()) return std::nullopt;
   }
   return std::pair{rest.substr(0, kStamp), n};
 }

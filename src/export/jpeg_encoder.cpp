@@ -83,25 +83,20 @@ bool TJpegEncoder::CompressRows(const QImage& frame) {
   return true;
 }
 
-bool TJpegEncoder::Encode(const QImage& frame, std::string& error) {
+TResult<std::span<const unsigned char>> TJpegEncoder::Encode(const QImage& frame) {
   size_ = 0;
-  if (!created_) {
-    error = std::string("JPEG compressor unavailable: ") + errors_.Message;
-    return false;
-  }
+  if (!created_) return TResult<>::Failed({}, std::string("JPEG compressor unavailable: ") + errors_.Message);
   if (frame.isNull() || frame.width() > JPEG_MAX_DIMENSION || frame.height() > JPEG_MAX_DIMENSION) {
-    error = "no picture to compress";
-    return false;
+    return TResult<>::Failed({}, "no picture to compress");
   }
   const bool direct = frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32;
   const QImage converted = direct ? QImage() : frame.convertToFormat(QImage::Format_RGB32);
   if (!CompressRows(direct ? frame : converted)) {
     jpeg_abort_compress(&info_);
     size_ = 0;
-    error = errors_.Message;
-    return false;
+    return TResult<>::Failed({}, errors_.Message);
   }
-  return true;
+  return Data();
 }
 
 }  // namespace mirel

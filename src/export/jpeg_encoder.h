@@ -9,6 +9,8 @@
 
 #include "export/jpeg_error_manager.h"
 
+#include "model/result.h"
+
 namespace mirel {
 
 class TJpegEncoder {
@@ -20,10 +22,9 @@ class TJpegEncoder {
   TJpegEncoder(const TJpegEncoder&) = delete;
   TJpegEncoder& operator=(const TJpegEncoder&) = delete;
 
-  // Compresses `frame` (any size; Format_RGB32 is used as it is). On success
-  // Data() holds the whole file until the next call; on failure `error`
-  // says why and Data() is empty.
-  bool Encode(const QImage& frame, std::string& error);
+  // Compresses `frame` (any size; Format_RGB32 is used as it is) into the
+  // whole file, held until the next call; a failure's Detail says why.
+  TResult<std::span<const unsigned char>> Encode(const QImage& frame);
   std::span<const unsigned char> Data() const { return {buffer_.data(), size_}; }
 
  private:

@@ -39,9 +39,9 @@ TResult<> SavePicture(TPictureKind kind, const QImage& frame, const std::string&
       return WritePictureFile(bytes, path, backupName, durability);
     }
     case TPictureKind::Jpeg: {
-      std::string error;
-      if (!jpeg.Encode(frame, error)) return EncodingFailure(path, error);
-      return WritePictureFile(jpeg.Data(), path, backupName, durability);
+      const TResult<std::span<const unsigned char>> encoded = jpeg.Encode(frame);
+      if (!encoded) return EncodingFailure(path, encoded.Detail);
+      return WritePictureFile(*encoded, path, backupName, durability);
     }
     case TPictureKind::Png:
       break;

@@ -53,10 +53,10 @@ struct TPictureSeriesWriter::TState {
       const std::shared_ptr<TJob> job = *waiting();
       job->Stage = TJob::TStage::Encoding;
       lock.unlock();
-      if (encoder.Encode(job->Frame, job->Error)) {
-        job->Bytes.assign(encoder.Data().begin(), encoder.Data().end());
-      } else if (job->Error.empty()) {
-        job->Error = "no picture";
+      if (const TResult<std::span<const unsigned char>> encoded = encoder.Encode(job->Frame)) {
+        job->Bytes.assign(encoded->begin(), encoded->end());
+      } else {
+        job->Error = encoded.Detail.empty() ? "no picture" : encoded.Detail;
       }
       job->Frame = QImage();
       lock.lock();

@@ -55,9 +55,9 @@ TResult<> TTimelapseWriter::Open(const std::string& path, int fps) {
   const std::string extension = ExtensionOf(path);
   const bool webm = extension == ".webm" || extension == ".WEBM";
   if (!webm && extension != ".mp4" && extension != ".MP4") return Failure(path, "the name must end in .mp4 or .webm");
-  std::string whyNot;
-  s.Module = LoadVideoModule(whyNot);
-  if (!s.Module) return Failure(path, whyNot);
+  const TResult<const TVideoModule*> module = LoadVideoModule();
+  if (!module) return Failure(path, module.Detail);
+  s.Module = *module;
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (folder.empty()) folder = ".";
   RemoveStaleTempFiles(folder);

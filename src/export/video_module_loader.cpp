@@ -21,47 +21,35 @@ std::vector<fs::path> Candidates() {
   return paths;
 }
 
-struct TLoaded {
-  TVideoModule Module;
-  std::string WhyNot;
-  bool Ok = false;
-};
-
-TLoaded Load() {
-  TLoaded loaded;
+TResult<TVideoModule> Load() {
+  std::string whyNot;
   for (const fs::path& path : Candidates()) {
     std::error_code ec;
     if (!fs::exists(path, ec)) continue;
     // Kept loaded for the rest of the run: frames may be written again.
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-      loaded.WhyNot = ::dlerror();
+      whyNot = ::dlerror();
       continue;
     }
-    TVideoModule& m = loaded.Module;
+    TVideoModule m;
     m.Open = reinterpret_cast<decltype(m.Open)>(::dlsym(handle, "MirelVideoOpen"));
     m.Add = reinterpret_cast<decltype(m.Add)>(::dlsym(handle, "MirelVideoAdd"));
     m.Finish = reinterpret_cast<decltype(m.Finish)>(::dlsym(handle, "MirelVideoFinish"));
     m.Close = reinterpret_cast<decltype(m.Close)>(::dlsym(handle, "MirelVideoClose"));
-    if (m.Open && m.Add && m.Finish && m.Close) {
-      loaded.Ok = true;
-      return loaded;
-    }
-    loaded.WhyNot = path.string() + " is not Mirel's video module";
+    if (m.Open && m.Add && m.Finish && m.Close) return m;
+    whyNot = path.string() + " is not Mirel's video module";
   }
-  if (loaded.WhyNot.empty()) loaded.WhyNot = "the video module (mirel-video.so) is not installed";
-  return loaded;
+  if (whyNot.empty()) whyNot = "the video module (mirel-video.so) is not installed";
+  return TResult<>::Failed({}, whyNot);
 }
 
 }  // namespace
 
-const TVideoModule* LoadVideoModule(std::string& whyNot) {
-  static const TLoaded loaded = Load();
-  if (!loaded.Ok) {
-    whyNot = loaded.WhyNot;
-    return nullptr;
-  }
-  return &loaded.Module;
+TResult<const TVideoModule*> LoadVideoModule() {
+  static const TResult<TVideoModule> loaded = Load();
+  if (!loaded) return loaded.Failure();
+  return &loaded.Value();
 }
 
 }  // namespace mirel

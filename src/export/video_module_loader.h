@@ -3,6 +3,7 @@
 #include <string>
 
 #include "export/video_module.h"
+#include "model/result.h"
 
 namespace mirel {
 
@@ -13,7 +14,7 @@ struct TVideoModule {
   decltype(&MirelVideoClose) Close = nullptr;
 };
 
-// The module's functions; none when it cannot be loaded, `whyNot` saying why.
-const TVideoModule* LoadVideoModule(std::string& whyNot);
+// The module's functions; a failure's Detail says why it cannot be loaded.
+TResult<const TVideoModule*> LoadVideoModule();
 
 }  // namespace mirel

@@ -72,7 +72,7 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
   };
 
   TBatchDrawing drawing(job.BackgroundFolders);
-  const TReadResult read = drawing.Read(job.File);
+  const TResult<> read = drawing.Read(job.File);
   TBackgroundWarnings backgrounds;
   auto noteBackgrounds = [&](int step) {
     for (std::string& line : backgrounds.Collect(step, drawing.Background.TakeAttempts())) {

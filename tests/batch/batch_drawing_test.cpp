@@ -54,7 +54,7 @@ TEST(BatchDrawing, MissingBackgroundIsFoundInTheExtraFolders) {
 
 TEST(BatchDrawing, UnreadableFileReportsAndKeepsNoHalfRecord) {
   TBatchDrawing drawing;
-  const TReadResult result = drawing.Read(MIREL_TEST_DATA "/bad_truncated.mrl");
+  const TResult<> result = drawing.Read(MIREL_TEST_DATA "/bad_truncated.mrl");
   EXPECT_FALSE(result.Ok);
   EXPECT_FALSE(result.Message.empty());
   for (const TActionItem* item = drawing.History.GetNext(drawing.History.GetHead()); item;

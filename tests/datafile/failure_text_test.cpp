@@ -26,7 +26,7 @@ bool IsPrintableUtf8(std::string_view text) {
   return true;
 }
 
-TReadResult Read(const std::string& text) {
+TResult<> Read(const std::string& text) {
   THistoryList history;
   TInternalLog log;
   test::TScriptedPrompts prompts;
@@ -37,13 +37,13 @@ TReadResult Read(const std::string& text) {
 const std::string kHeader = "MIREL FILE FORMAT 1.3\r\n";
 
 TEST(FailureText, BinaryGarbageIsShownEscaped) {
-  const TReadResult garbage = Read(kHeader + std::string("\x07\x1B[2J\x00\xFF\x81\x20\xC2\x9B", 10) + "\r\n");
+  const TResult<> garbage = Read(kHeader + std::string("\x07\x1B[2J\x00\xFF\x81\x20\xC2\x9B", 10) + "\r\n");
   EXPECT_EQ(garbage.Message, "ActionItem：読み込みエラー");
   EXPECT_TRUE(IsPrintableUtf8(garbage.Detail)) << garbage.Detail;
   EXPECT_NE(garbage.Detail.find("\\x07\\x1B[2J\\x00\\xFF\\x81 "), std::string::npos) << garbage.Detail;
 
   const std::string binary = test::ReadBytes(test::DataPath("bad_binary.mrl"));
-  const TReadResult golden = Read(binary);
+  const TResult<> golden = Read(binary);
   EXPECT_FALSE(golden.Ok);
   EXPECT_TRUE(IsPrintableUtf8(golden.Detail)) << golden.Detail;
 }
@@ -51,7 +51,7 @@ TEST(FailureText, BinaryGarbageIsShownEscaped) {
 TEST(FailureText, JapaneseIsDecodedAndNeverCutInsideACharacter) {
   // "表" (0x95 0x5C) straddles the excerpt's length limit.
   const std::string kind = std::string(59, 'a') + "\x95\x5C" + std::string(20, 'b');
-  const TReadResult result =
+  const TResult<> result =
       Read(kHeader + "begin ActionData\r\n2004 07 15 10 23 05 42\r\n" + kind + "\r\n");
   EXPECT_TRUE(IsPrintableUtf8(result.Detail)) << result.Detail;
   EXPECT_NE(result.Detail.find(std::string(59, 'a') + "表"), std::string::npos) << result.Detail;
@@ -61,7 +61,7 @@ TEST(FailureText, ColourLineInTheMessageIsPrintable) {
   const std::string block =
       "begin ActionData\r\n2004 07 15 10 23 05 42\r\nChange\r\n1\r\nLineColor\r\n"
       "begin FigData\r\n\x1B[31m\x82\xA0\x82\r\nend FigData\r\nend ActionData\r\n";
-  const TReadResult result = Read(kHeader + block);
+  const TResult<> result = Read(kHeader + block);
   EXPECT_EQ(result.Message, "'\\x1B[31mあ\\x82' は整数ではありません");
   EXPECT_TRUE(IsPrintableUtf8(result.Detail)) << result.Detail;
 }

@@ -11,7 +11,7 @@ namespace {
 
 struct Reading {
   THistoryList History;
-  TReadResult Result;
+  TResult<> Result;
 };
 
 // Reads a golden file from disk, never asking.

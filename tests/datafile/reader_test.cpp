@@ -32,9 +32,9 @@ struct Reading {
   THistoryList History;
   TInternalLog Log;
   test::TScriptedPrompts Prompts;
-  TReadResult Result;
+  TResult<> Result;
 
-  TReadResult Read(std::string_view text) {
+  TResult<> Read(std::string_view text) {
     TLineReader lines(text);
     Result = ReadDataFile(lines, History, Log, Prompts);
     return Result;
@@ -92,7 +92,7 @@ TEST(Reader, HeadersOfEveryVersionAndNothingElse) {
   for (const char* text : {"MIREL FILE FORMAT 1.4\r\n", "MIREL FILE FORMAT 1.3 \r\n", "",
                            "\r\n", "mirel file format 1.3\r\n", "\xEF\xBB\xBFMIREL FILE FORMAT 1.3\r\n"}) {
     Reading r;
-    const TReadResult result = r.Read(text);
+    const TResult<> result = r.Read(text);
     EXPECT_FALSE(result.Ok) << text;
     EXPECT_EQ(result.Message, "データフォーマットが違います") << text;
     EXPECT_EQ(r.History.GetStepCount(), 0);
@@ -266,7 +266,7 @@ TEST(Reader, StampsNest256LevelsDeepButNoDeeper) {
   Reading ok;
   EXPECT_TRUE(ok.Read(file(256)).Ok) << ok.Result.Detail;
   Reading deep;
-  const TReadResult result = deep.Read(file(257));
+  const TResult<> result = deep.Read(file(257));
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "ActionItem：読み込みエラー");
   EXPECT_EQ(deep.History.GetStepCount(), 0);
@@ -311,7 +311,7 @@ TEST(Reader, FailuresKeepOnlyTheCompleteRecordsBefore) {
   };
   for (const std::string& bad : cases) {
     Reading r;
-    const TReadResult result = r.Read(Header() + good + bad);
+    const TResult<> result = r.Read(Header() + good + bad);
     EXPECT_FALSE(result.Ok) << bad;
     EXPECT_EQ(result.Message, "ActionItem：読み込みエラー") << bad;
     EXPECT_FALSE(result.Detail.empty());
@@ -326,11 +326,11 @@ TEST(Reader, ColourThatIsNoNumberFailsWithTheConversionMessage) {
   Reading r;
   std::string figure = LineFigure("1");
   figure.replace(figure.find("clWhite"), 7, "red");
-  const TReadResult result = r.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Create", figure));
+  const TResult<> result = r.Read(Header() + Block(kTime, "ClearAll", "") + Block(kTime, "Create", figure));
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "'red' は整数ではありません");
   EXPECT_EQ(r.History.GetStepCount(), 1);
-  EXPECT_EQ(result.Line, 14);
+  EXPECT_TRUE(result.Detail.starts_with("line 14: ")) << result.Detail;
 
   Reading empty;
   figure = LineFigure("1");
@@ -352,11 +352,11 @@ TEST(Reader, LongTextLinesAreReadWholeUpToTheLimit) {
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "Create", std::string(figure).insert(empty, text))).Ok);
   EXPECT_EQ(r.Step(1).FigData.Text, text);
   Reading tooLong;
-  const TReadResult result =
+  const TResult<> result =
       tooLong.Read(Header() + Block(kTime, "Create", std::string(figure).insert(empty, text + "b")));
   EXPECT_FALSE(result.Ok);
   EXPECT_EQ(result.Message, "ActionItem：読み込みエラー");
-  EXPECT_EQ(result.Line, 13);
+  EXPECT_TRUE(result.Detail.starts_with("line 13: ")) << result.Detail;
 }
 
 TEST(Reader, FileNamesAreResolvedInFileOrder) {
@@ -383,7 +383,7 @@ TEST(Reader, ReadsFromAFileAsFromMemory) {
   THistoryList history;
   TInternalLog log;
   TNonInteractivePrompts prompts;
-  const TReadResult result = ReadDataFile(*lines, history, log, prompts);
+  const TResult<> result = ReadDataFile(*lines, history, log, prompts);
   std::filesystem::remove(path);
   ASSERT_TRUE(result.Ok) << result.Detail;
   test::ExpectSameCarriedFields(written, history);

@@ -119,8 +119,7 @@ TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
   WriteText("empty.JPG", "");
   WriteText("garbage.bmp", "BM but nothing more");
   // A real JPEG cut short inside its headers.
-  std::string error;
-  ASSERT_TRUE(Encoder.Encode(good, error));
+  ASSERT_TRUE(Encoder.Encode(good).Ok);
   WriteBytes("cut.jpg", Encoder.Data().first(100));
   // A special file under a picture's name is refused without waiting on it.
   ASSERT_EQ(::mkfifo(PathOf("pipe.jpg").c_str(), 0600), 0);

@@ -71,8 +71,7 @@ std::size_t FindMarker(std::span<const unsigned char> data, unsigned char code) 
 
 TEST(JpegEncoding, BaselineThreeComponentFrameOfTheCanvasSize) {
   TJpegEncoder encoder;
-  std::string error;
-  ASSERT_TRUE(encoder.Encode(Quarters(640, 480), error)) << error;
+  ASSERT_TRUE(encoder.Encode(Quarters(640, 480)).Ok);
   const auto data = encoder.Data();
   ASSERT_GT(data.size(), 100u);
   EXPECT_EQ(data[0], 0xFF);
@@ -90,19 +89,18 @@ TEST(JpegEncoding, BaselineThreeComponentFrameOfTheCanvasSize) {
 
 TEST(JpegEncoding, RoundTripsAndTheEncoderServesManyFrames) {
   TJpegEncoder encoder;
-  std::string error;
   const QImage first = Quarters(640, 480);
-  ASSERT_TRUE(encoder.Encode(first, error));
+  ASSERT_TRUE(encoder.Encode(first).Ok);
   const std::vector<unsigned char> once(encoder.Data().begin(), encoder.Data().end());
 
   QImage second(640, 480, QImage::Format_RGB32);
   second.fill(qRgb(10, 200, 90));
-  ASSERT_TRUE(encoder.Encode(second, error));
+  ASSERT_TRUE(encoder.Encode(second).Ok);
   TDecodedPicture decoded = DecodeVisiblePicture(encoder.Data());
   ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
   EXPECT_TRUE(Near(decoded.Picture.pixel(320, 240), qRgb(10, 200, 90), 6));
 
-  ASSERT_TRUE(encoder.Encode(first, error));
+  ASSERT_TRUE(encoder.Encode(first).Ok);
   EXPECT_TRUE(std::equal(once.begin(), once.end(), encoder.Data().begin(), encoder.Data().end()));
   decoded = DecodeVisiblePicture(encoder.Data());
   ASSERT_EQ(decoded.Picture.size(), QSize(640, 480));
@@ -116,11 +114,11 @@ TEST(JpegEncoding, RoundTripsAndTheEncoderServesManyFrames) {
 
 TEST(JpegEncoding, ANullFrameIsAnErrorAndTheEncoderStaysUsable) {
   TJpegEncoder encoder;
-  std::string error;
-  EXPECT_FALSE(encoder.Encode(QImage(), error));
-  EXPECT_FALSE(error.empty());
+  const TResult<std::span<const unsigned char>> nothing = encoder.Encode(QImage());
+  EXPECT_FALSE(nothing.Ok);
+  EXPECT_FALSE(nothing.Detail.empty());
   EXPECT_TRUE(encoder.Data().empty());
-  EXPECT_TRUE(encoder.Encode(Quarters(16, 16), error));
+  EXPECT_TRUE(encoder.Encode(Quarters(16, 16)).Ok);
 }
 
 }  // namespace

@@ -59,8 +59,7 @@ class TPictureFolderTest : public ::testing::Test {
   }
   void WriteBmp(const std::string& name, const QImage& image) const { WriteBytes(name, EncodeBmp32(image)); }
   void WriteJpeg(const std::string& name, const QImage& image) {
-    std::string error;
-    ASSERT_TRUE(Encoder.Encode(image, error)) << error;
+    ASSERT_TRUE(Encoder.Encode(image).Ok);
     WriteBytes(name, Encoder.Data());
   }
 

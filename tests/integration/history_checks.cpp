@@ -64,9 +64,9 @@ std::string CheckLasting(const TEditorSession& editor) {
   THistoryList read;
   TInternalLog log;
   TNonInteractivePrompts prompts;
-  const TReadResult result = ReadDataFile(lines, read, log, prompts);
+  const TResult<> result = ReadDataFile(lines, read, log, prompts);
   if (!result.Ok) {
-    return "data file not read back: " + result.Detail + " at line " + std::to_string(result.Line);
+    return "data file not read back: " + result.Detail;
   }
   if (read.GetStepCount() != editor.History.GetStepCount()) {
     return "data file read back " + std::to_string(read.GetStepCount()) + " records of " +

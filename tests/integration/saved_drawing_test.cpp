@@ -33,7 +33,7 @@ struct TReadBack {
   THistoryList history;
   TFigList figures;
   TFigList deleted;
-  TReadResult result;
+  TResult<> result;
   TRebuiltStep rebuilt;
 };
 
