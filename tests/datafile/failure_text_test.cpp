@@ -42,7 +42,7 @@ TEST(FailureText, BinaryGarbageIsShownEscaped) {
   EXPECT_TRUE(IsPrintableUtf8(garbage.Detail)) << garbage.Detail;
   EXPECT_NE(garbage.Detail.find("\\x07\\x1B[2J\\x00\\xFF\\x81 "), std::string::npos) << garbage.Detail;
 
-  const std::string binary = test::ReadBytes(test::DataPath("bad_binary.mrl"));
+  const std::string binary = test::ReadAll(test::DataPath("bad_binary.mrl"));
   const TResult<> golden = Read(binary);
   EXPECT_FALSE(golden.Ok);
   EXPECT_TRUE(IsPrintableUtf8(golden.Detail)) << golden.Detail;

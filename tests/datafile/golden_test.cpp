@@ -30,8 +30,8 @@ std::unique_ptr<Reading> ReadGolden(const std::string& name) {
 TEST(GoldenFiles, AreUpToDate) {
   const bool rewrite = std::getenv("MIREL_WRITE_GOLDEN") != nullptr;
   for (const auto& [name, bytes] : test::GoldenFiles()) {
-    if (rewrite) test::WriteBytes(test::DataPath(name), bytes);
-    EXPECT_EQ(test::ReadBytes(test::DataPath(name)), bytes) << name;
+    if (rewrite) test::WriteAll(test::DataPath(name), bytes);
+    EXPECT_EQ(test::ReadAll(test::DataPath(name)), bytes) << name;
   }
 }
 

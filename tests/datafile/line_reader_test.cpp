@@ -31,7 +31,7 @@ class FileLines : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove(path_); }
   TLineReader Open(std::string_view bytes) {
-    test::WriteBytes(path_, bytes);
+    test::WriteAll(path_, bytes);
     TResult<TLineReader> reader = TLineReader::OpenFile(path_);
     EXPECT_TRUE(reader.Ok);
     return std::move(*reader);
@@ -134,7 +134,7 @@ TEST(FileOpening, OnlyRegularFilesOpenWithoutWaitingAndNamesAreBytes) {
                                        ("mirel_open_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder / "folder.mrl");
   ASSERT_EQ(::mkfifo((folder / "fifo.mrl").c_str(), 0600), 0);
-  test::WriteBytes(folder / "\x82\xA8\xE3.mrl", "MIREL FILE FORMAT 1.3\r\n");  // not UTF-8
+  test::WriteAll(folder / "\x82\xA8\xE3.mrl", "MIREL FILE FORMAT 1.3\r\n");  // not UTF-8
   for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
            {"folder.mrl", "a folder"}, {"fifo.mrl", "a FIFO"}, {"missing.mrl", "cannot open"}}) {
     const TResult<TLineReader> opened = TLineReader::OpenFile(folder / name);

@@ -377,7 +377,7 @@ TEST(Reader, ReadsFromAFileAsFromMemory) {
   THistoryList written;
   test::BuildEveryKind(written);
   const std::string text = test::WriteToString(written);
-  test::WriteBytes(path, text);
+  test::WriteAll(path, text);
   TResult<TLineReader> lines = TLineReader::OpenFile(path);
   ASSERT_TRUE(lines);
   THistoryList history;

@@ -12,7 +12,7 @@ const std::string kQuestionTail = "が見つかりません。場所を指定し
 
 TEST(ResolveFileName, ExistingFileWithAFolderIsKeptWithoutAQuestion) {
   test::TTempFolder folder;
-  test::WriteBytes(folder / "hana.jpg", "x");
+  test::WriteAll(folder / "hana.jpg", "x");
   test::TScriptedPrompts prompts;
   const std::string name = (folder / "hana.jpg").string();
   EXPECT_EQ(ResolveFileName(name, prompts), name);
@@ -21,7 +21,7 @@ TEST(ResolveFileName, ExistingFileWithAFolderIsKeptWithoutAQuestion) {
 
 TEST(ResolveFileName, WindowsPathFindsTheLastComponentInTheCurrentFolder) {
   test::TTempFolder folder(true);
-  test::WriteBytes(folder / "hana.jpg", "x");
+  test::WriteAll(folder / "hana.jpg", "x");
   test::TScriptedPrompts prompts;
   EXPECT_EQ(ResolveFileName("C:\\work\\hana.jpg", prompts), "hana.jpg");
   // After a dialog chose a file, its folder comes first.
@@ -33,7 +33,7 @@ TEST(ResolveFileName, WindowsPathFindsTheLastComponentInTheCurrentFolder) {
 
 TEST(ResolveFileName, NameWithoutFolderAlwaysAsks) {
   test::TTempFolder folder(true);
-  test::WriteBytes(folder / "hana.jpg", "x");
+  test::WriteAll(folder / "hana.jpg", "x");
   test::TScriptedPrompts prompts;
   EXPECT_EQ(ResolveFileName("hana.jpg", prompts), "hana.jpg");
   ASSERT_EQ(prompts.Questions.size(), 1u);
@@ -84,8 +84,8 @@ TEST(ResolveFileName, TrailByteBackslashIsNoSeparator) {
 TEST(NonInteractivePrompts, NeverAskAndSearchExtraFoldersByLastComponent) {
   test::TTempFolder folder(true);
   std::filesystem::create_directories(folder / "bg");
-  test::WriteBytes(folder / "bg" / "hana.jpg", "x");
-  test::WriteBytes(folder / "here.jpg", "x");
+  test::WriteAll(folder / "bg" / "hana.jpg", "x");
+  test::WriteAll(folder / "here.jpg", "x");
 
   TNonInteractivePrompts plain;
   EXPECT_EQ(ResolveFileName("C:\\work\\hana.jpg", plain), "C:\\work\\hana.jpg");

@@ -71,19 +71,19 @@ TEST_F(SafeSave, NewFileHoldsTheWrittenHistoryAndNothingElseIsLeft) {
   const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_TRUE(result.Value().empty());
-  EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
+  EXPECT_EQ(test::ReadAll(target), test::WriteToString(history_));
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
 }
 
 TEST_F(SafeSave, ReplacedFileBecomesTheBackupAndKeepsItsPermissions) {
   const fs::path target = folder_ / "drawing.mrl";
-  test::WriteBytes(target, "old drawing");
+  test::WriteAll(target, "old drawing");
   ::chmod(target.c_str(), 0640);
   const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_EQ(result.Value(), folder_ / "drawing.bak");
-  EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "old drawing");
-  EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
+  EXPECT_EQ(test::ReadAll(folder_ / "drawing.bak"), "old drawing");
+  EXPECT_EQ(test::ReadAll(target), test::WriteToString(history_));
   struct stat info {};
   ::stat(target.c_str(), &info);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
@@ -92,26 +92,26 @@ TEST_F(SafeSave, ReplacedFileBecomesTheBackupAndKeepsItsPermissions) {
 
 TEST_F(SafeSave, TakenBackupNameIsLeftAloneAndTheFileRewritten) {
   const fs::path target = folder_ / "drawing.mrl";
-  test::WriteBytes(target, "old drawing");
-  test::WriteBytes(folder_ / "drawing.bak", "older backup");
+  test::WriteAll(target, "old drawing");
+  test::WriteAll(folder_ / "drawing.bak", "older backup");
   const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_TRUE(result.Value().empty());
-  EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "older backup");
-  EXPECT_EQ(test::ReadBytes(target), test::WriteToString(history_));
+  EXPECT_EQ(test::ReadAll(folder_ / "drawing.bak"), "older backup");
+  EXPECT_EQ(test::ReadAll(target), test::WriteToString(history_));
 }
 
 TEST_F(SafeSave, SaveAsBacksUpUnderTheNameWithoutExtension) {
   const fs::path target = folder_ / "e.hon.mrl2";
-  test::WriteBytes(target, "old");
+  test::WriteAll(target, "old");
   const TResult<fs::path> result = SaveHistoryToFile(history_, target, TBackupRule::SaveAs);
   ASSERT_TRUE(result.Ok) << result.Detail;
-  EXPECT_EQ(test::ReadBytes(folder_ / "e.hon.bak"), "old");
+  EXPECT_EQ(test::ReadAll(folder_ / "e.hon.bak"), "old");
 }
 
 TEST_F(SafeSave, FailedWriteLeavesThePreviousFileWholeAndNoTemporaryFile) {
   const fs::path target = folder_ / "drawing.mrl";
-  test::WriteBytes(target, "old drawing");
+  test::WriteAll(target, "old drawing");
   const TResult<fs::path> result = [&] {
     TFileSizeLimit limit(4096);  // the history needs more
     return SaveHistoryToFile(history_, target, TBackupRule::OverwriteSave);
@@ -121,7 +121,7 @@ TEST_F(SafeSave, FailedWriteLeavesThePreviousFileWholeAndNoTemporaryFile) {
   // The user learns the file and the system's own reason.
   EXPECT_NE(result.Message.find("drawing.mrl"), std::string::npos) << result.Message;
   EXPECT_NE(result.Message.find(std::strerror(EFBIG)), std::string::npos) << result.Message;
-  EXPECT_EQ(test::ReadBytes(target), "old drawing");
+  EXPECT_EQ(test::ReadAll(target), "old drawing");
   EXPECT_EQ(Names(folder_.Path()), std::vector<std::string>{"drawing.mrl"});
 }
 
@@ -144,15 +144,15 @@ TEST_F(SafeSave, TargetThatIsAFolderIsRefusedAndKept) {
 
 TEST_F(SafeSave, SavingThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
   fs::create_directory(folder_ / "store");
-  test::WriteBytes(folder_ / "store" / "real.mrl", "old drawing");
+  test::WriteAll(folder_ / "store" / "real.mrl", "old drawing");
   fs::create_symlink("store/real.mrl", folder_ / "drawing.mrl");
   const TResult<fs::path> result = SaveHistoryToFile(history_, folder_ / "drawing.mrl", TBackupRule::OverwriteSave);
   ASSERT_TRUE(result.Ok) << result.Detail;
   EXPECT_TRUE(fs::is_symlink(folder_ / "drawing.mrl"));
-  EXPECT_EQ(test::ReadBytes(folder_ / "store" / "real.mrl"), test::WriteToString(history_));
+  EXPECT_EQ(test::ReadAll(folder_ / "store" / "real.mrl"), test::WriteToString(history_));
   // The backup is named after the name saved to.
   EXPECT_EQ(result.Value(), folder_ / "drawing.bak");
-  EXPECT_EQ(test::ReadBytes(folder_ / "drawing.bak"), "old drawing");
+  EXPECT_EQ(test::ReadAll(folder_ / "drawing.bak"), "old drawing");
 }
 
 }  // namespace

@@ -82,15 +82,6 @@ void ExpectSameChange(const TActionData& a, const TActionData& b, const std::str
 
 }  // namespace
 
-// The data file tests' look: what the drawing tools give new figures.
-constexpr TLook kDrawnLook{4, clBlack, clWhite, clBlack};
-
-TFigData Figure(TDrawingTool tool, TPoint start, TPoint end) { return BoxFig(tool, start, end, kDrawnLook); }
-
-TFigData PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points) {
-  return PointFig(tool, points, kDrawnLook);
-}
-
 TActionData& Record(THistoryList& history, TActionKind kind, std::int32_t id, const TFigData& figure) {
   const std::int32_t step = history.GetStepCount();
   TActionData& r = history.AddAction(figure)->Data;
@@ -101,33 +92,33 @@ TActionData& Record(THistoryList& history, TActionKind kind, std::int32_t id, co
 }
 
 void BuildEveryKind(THistoryList& history) {
-  TFigData text = Figure(dtText, {-5, 12}, {120, 40});
+  TFigData text = BoxFig(dtText, {-5, 12}, {120, 40}, kDrawnLook);
   text.Text = kHana + kHyou;
   text.TextSize = 24;
   text.TextColor = kOrange;
   text.BrushColor = clBtnFace;
   Record(history, TActionKind::Create, 1, text);
 
-  TFigData line = Figure(dtLine, {10, 20}, {200, 150});
+  TFigData line = BoxFig(dtLine, {10, 20}, {200, 150}, kDrawnLook);
   line.PenColor = 0x12345678;  // no identifier
   Record(history, TActionKind::Create, 2, line);
-  TFigData free = PointFigure(dtFreeLine, {{0, 0}, {-3, 7}, {640, 480}, {-2147483647 - 1, 2147483647}});
+  TFigData free = PointFig(dtFreeLine, {{0, 0}, {-3, 7}, {640, 480}, {-2147483647 - 1, 2147483647}}, kDrawnLook);
   free.BrushColor = kPink;
   Record(history, TActionKind::Create, 3, free);
-  TFigData ellipse = Figure(dtEllipse, {-40, -30}, {40, 30});
+  TFigData ellipse = BoxFig(dtEllipse, {-40, -30}, {40, 30}, kDrawnLook);
   ellipse.PenColor = 0x80000008;  // clWindowText
   ellipse.BrushColor = 0x1FFFFFFF;  // clNone
   Record(history, TActionKind::Create, 4, ellipse);
-  TFigData rectangle = Figure(dtRectangle, {1, 2}, {3, 4});
+  TFigData rectangle = BoxFig(dtRectangle, {1, 2}, {3, 4}, kDrawnLook);
   rectangle.PenWidth = 0;
   rectangle.BrushColor = 0xFFFFFFFF;
   Record(history, TActionKind::Create, 5, rectangle);
-  Record(history, TActionKind::Create, 6, PointFigure(dtPolyline, {{5, 5}, {50, 5}, {50, 50}}));
-  Record(history, TActionKind::Create, 7, PointFigure(dtPolygon, {{9, 9}, {90, 9}, {9, 90}}));
-  TFigData stamp = Figure(dtStamp, {100, 100}, {160, 140});
+  Record(history, TActionKind::Create, 6, PointFig(dtPolyline, {{5, 5}, {50, 5}, {50, 50}}, kDrawnLook));
+  Record(history, TActionKind::Create, 7, PointFig(dtPolygon, {{9, 9}, {90, 9}, {9, 90}}, kDrawnLook));
+  TFigData stamp = BoxFig(dtStamp, {100, 100}, {160, 140}, kDrawnLook);
   stamp.StampData = std::make_unique<TFigList>();
-  AddCopy(stamp.StampData.MakeUnique(), Figure(dtRectangle, {0, 0}, {60, 40}));
-  AddCopy(stamp.StampData.MakeUnique(), PointFigure(dtPolygon, {{0, 0}, {30, 40}, {60, 0}}));
+  AddCopy(stamp.StampData.MakeUnique(), BoxFig(dtRectangle, {0, 0}, {60, 40}, kDrawnLook));
+  AddCopy(stamp.StampData.MakeUnique(), PointFig(dtPolygon, {{0, 0}, {30, 40}, {60, 0}}, kDrawnLook));
   Record(history, TActionKind::Create, 8, stamp);
 
   Record(history, TActionKind::SetStamp, 0);
@@ -145,7 +136,7 @@ void BuildEveryKind(THistoryList& history) {
   changed.End = {50, 35};
   changed.TextSize = 9;
   Record(history, TActionKind::Change, 4, changed).Parameter = TParameter::Size;
-  TFigData changedFree = PointFigure(dtFreeLine, {{0, 0}, {-6, 14}, {1280, 960}});
+  TFigData changedFree = PointFig(dtFreeLine, {{0, 0}, {-6, 14}, {1280, 960}}, kDrawnLook);
   Record(history, TActionKind::Change, 3, changedFree).Parameter = TParameter::Size;
   TFigData changedStamp = stamp;
   changedStamp.End = {220, 180};
@@ -176,19 +167,19 @@ void BuildEveryKind(THistoryList& history) {
 }
 
 void BuildNestedStamps(THistoryList& history) {
-  TFigData polygon = PointFigure(dtPolygon, {{0, 0}, {10, -10}, {20, 0}});
-  TFigData inner = Figure(dtStamp, {0, 0}, {20, 10});
+  TFigData polygon = PointFig(dtPolygon, {{0, 0}, {10, -10}, {20, 0}}, kDrawnLook);
+  TFigData inner = BoxFig(dtStamp, {0, 0}, {20, 10}, kDrawnLook);
   inner.StampData = std::make_unique<TFigList>();
   AddCopy(inner.StampData.MakeUnique(), polygon);
-  TFigData middle = Figure(dtStamp, {5, 5}, {25, 15});
+  TFigData middle = BoxFig(dtStamp, {5, 5}, {25, 15}, kDrawnLook);
   middle.StampData = std::make_unique<TFigList>();
   AddCopy(middle.StampData.MakeUnique(), inner);
-  AddCopy(middle.StampData.MakeUnique(), Figure(dtLine, {0, 0}, {-1, -1}));
-  TFigData outer = Figure(dtStamp, {300, 200}, {330, 220});
+  AddCopy(middle.StampData.MakeUnique(), BoxFig(dtLine, {0, 0}, {-1, -1}, kDrawnLook));
+  TFigData outer = BoxFig(dtStamp, {300, 200}, {330, 220}, kDrawnLook);
   outer.StampData = std::make_unique<TFigList>();
   AddCopy(outer.StampData.MakeUnique(), middle);
-  AddCopy(outer.StampData.MakeUnique(), Figure(dtEllipse, {0, 0}, {30, 20}));
-  TFigData empty = Figure(dtStamp, {1, 1}, {1, 1});
+  AddCopy(outer.StampData.MakeUnique(), BoxFig(dtEllipse, {0, 0}, {30, 20}, kDrawnLook));
+  TFigData empty = BoxFig(dtStamp, {1, 1}, {1, 1}, kDrawnLook);
   empty.StampData = std::make_unique<TFigList>();
 
   Record(history, TActionKind::Create, 1, outer);
@@ -201,7 +192,7 @@ void BuildNestedStamps(THistoryList& history) {
 }
 
 void BuildLongLines(THistoryList& history) {
-  TFigData free = Figure(dtFreeLine, {}, {});
+  TFigData free = BoxFig(dtFreeLine, {}, {}, kDrawnLook);
   free.PointData = std::make_unique<TPointData>();
   for (int i = 0; i < TPointData::MaxPoints; ++i) free.PointData->AddPoint(i % 640 - 20, i / 4);
   FitToPoints(free);
@@ -220,15 +211,6 @@ std::string WriteToString(const THistoryList& history) {
   return out.Text();
 }
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::filesystem::path DataPath(const std::string& name) {
   return std::filesystem::path(MIREL_TEST_DATA) / name;

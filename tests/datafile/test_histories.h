@@ -5,11 +5,14 @@
 #include <string>
 
 #include "history/history_list.h"
+#include "support/figure_builders.h"
+#include "support/file_helpers.h"
 
 namespace mirel::test {
 
-TFigData Figure(TDrawingTool tool, TPoint start, TPoint end);
-TFigData PointFigure(TDrawingTool tool, std::initializer_list<TPoint> points);
+// The data file tests' look: what the drawing tools give new figures.
+inline constexpr TLook kDrawnLook{4, clBlack, clWhite, clBlack};
+
 TActionData& Record(THistoryList& history, TActionKind kind, std::int32_t id,
                     const TFigData& figure = {});
 
@@ -22,8 +25,6 @@ void BuildNestedStamps(THistoryList& history);
 void BuildLongLines(THistoryList& history);
 
 std::string WriteToString(const THistoryList& history);
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::filesystem::path DataPath(const std::string& name);
 
 // Adds a test failure for every field the data file carries that differs.

@@ -6,8 +6,9 @@
 namespace mirel {
 namespace {
 
-using test::Figure;
-using test::PointFigure;
+using test::BoxFig;
+using test::kDrawnLook;
+using test::PointFig;
 using test::Record;
 using test::WriteToString;
 
@@ -27,7 +28,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(Writer, ReproducesTheTwoRecordExampleByteForByte) {
   THistoryList history;
-  TActionData& create = Record(history, TActionKind::Create, 1, Figure(dtLine, {10, 20}, {200, 150}));
+  TActionData& create = Record(history, TActionKind::Create, 1, BoxFig(dtLine, {10, 20}, {200, 150}, kDrawnLook));
   create.ActionTime = {2004, 15, 7, 23, 10, 42, 5};
   TFigData red = create.FigData;
   red.PenColor = 0x000000FF;
@@ -78,7 +79,7 @@ TEST(Writer, TimeLineIsFixedColumnsZeroPadded) {
 
 TEST(Writer, FigureSectionCarriesEveryValueLineAndPointsWithSigns) {
   THistoryList history;
-  TFigData polygon = PointFigure(dtPolygon, {{-5, 12}, {7, -3}});
+  TFigData polygon = PointFig(dtPolygon, {{-5, 12}, {7, -3}}, kDrawnLook);
   polygon.Text = "\x82\xCD";  // a text left over from a text figure, as its bytes
   polygon.BrushColor = 0x00B469FF;
   Record(history, TActionKind::Create, 3, polygon);
@@ -93,7 +94,7 @@ TEST(Writer, FigureSectionCarriesEveryValueLineAndPointsWithSigns) {
 
 TEST(Writer, PointListFigureWithoutPointsWritesAnEmptySection) {
   THistoryList history;
-  Record(history, TActionKind::Create, 1, Figure(dtFreeLine, {0, 0}, {0, 0}));
+  Record(history, TActionKind::Create, 1, BoxFig(dtFreeLine, {0, 0}, {0, 0}, kDrawnLook));
   const std::string text = WriteToString(history);
   EXPECT_NE(text.find("0 0\r\nbegin PointData\r\nend PointData\r\nend FigData"), std::string::npos);
 }
@@ -136,7 +137,7 @@ TEST(Writer, ChangeSectionsHoldOnlyTheirParameterLines) {
     TParameter Parameter;
     std::vector<std::string> Section;
   };
-  TFigData figure = Figure(dtText, {1, 2}, {3, 4});
+  TFigData figure = BoxFig(dtText, {1, 2}, {3, 4}, kDrawnLook);
   figure.Text = "abc";
   figure.TextColor = 0x00FF0000;
   figure.PenWidth = 7;
@@ -169,15 +170,15 @@ TEST(Writer, SizeChangeSectionFollowsTheFirstRecordWithItsID) {
   // Figure 4 was created as an ellipse: a Size change holding a point list
   // (as a stray snapshot might) still writes no point section.
   THistoryList history;
-  Record(history, TActionKind::Create, 4, Figure(dtEllipse, {0, 0}, {10, 10}));
-  Record(history, TActionKind::Change, 4, PointFigure(dtFreeLine, {{1, 1}})).Parameter =
+  Record(history, TActionKind::Create, 4, BoxFig(dtEllipse, {0, 0}, {10, 10}, kDrawnLook));
+  Record(history, TActionKind::Change, 4, PointFig(dtFreeLine, {{1, 1}}, kDrawnLook)).Parameter =
       TParameter::Size;
   // Figure 6 was created as a free line: its Size change writes the points.
-  Record(history, TActionKind::Create, 6, PointFigure(dtFreeLine, {{0, 0}, {5, 5}}));
-  Record(history, TActionKind::Change, 6, PointFigure(dtFreeLine, {{0, 0}, {9, 9}})).Parameter =
+  Record(history, TActionKind::Create, 6, PointFig(dtFreeLine, {{0, 0}, {5, 5}}, kDrawnLook));
+  Record(history, TActionKind::Change, 6, PointFig(dtFreeLine, {{0, 0}, {9, 9}}, kDrawnLook)).Parameter =
       TParameter::Size;
   // A Size change that is the first record of its ID decides by its own tool.
-  Record(history, TActionKind::Change, 8, PointFigure(dtPolyline, {{2, 2}})).Parameter =
+  Record(history, TActionKind::Change, 8, PointFig(dtPolyline, {{2, 2}}, kDrawnLook)).Parameter =
       TParameter::Size;
   const std::string text = WriteToString(history);
   EXPECT_NE(text.find("Size\r\nbegin FigData\r\n0\r\n1 1\r\n1 1\r\nend FigData"), std::string::npos);
@@ -192,11 +193,11 @@ TEST(Writer, SizeChangeSectionFollowsTheFirstRecordWithItsID) {
 TEST(Writer, BranchStepNumberIsNoFigureIDForTheSizeRule) {
   // Drawing resumed from step 2 before figure 2, a free line, was drawn.
   THistoryList history;
-  Record(history, TActionKind::Create, 1, Figure(dtRectangle, {0, 0}, {10, 10}));
-  Record(history, TActionKind::Move, 1, Figure(dtRectangle, {5, 5}, {15, 15}));
+  Record(history, TActionKind::Create, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, kDrawnLook));
+  Record(history, TActionKind::Move, 1, BoxFig(dtRectangle, {5, 5}, {15, 15}, kDrawnLook));
   Record(history, TActionKind::Branch, 2);
-  Record(history, TActionKind::Create, 2, PointFigure(dtFreeLine, {{0, 0}, {5, 5}}));
-  Record(history, TActionKind::Change, 2, PointFigure(dtFreeLine, {{0, 0}, {9, 9}})).Parameter =
+  Record(history, TActionKind::Create, 2, PointFig(dtFreeLine, {{0, 0}, {5, 5}}, kDrawnLook));
+  Record(history, TActionKind::Change, 2, PointFig(dtFreeLine, {{0, 0}, {9, 9}}, kDrawnLook)).Parameter =
       TParameter::Size;
   EXPECT_NE(WriteToString(history).find("Size\r\nbegin FigData\r\n0\r\n0 0\r\n9 9\r\n"
                                         "begin PointData\r\n0 0\r\n9 9\r\nend PointData\r\n"),

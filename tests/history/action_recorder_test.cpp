@@ -11,8 +11,12 @@
 namespace mirel {
 namespace {
 
+using test::BoxFig;
+using test::PointFig;
+using test::TextFig;
+using test::kModelLook;
+
 using test::ExpectListInvariants;
-using test::MakeRect;
 
 // A clock that advances 10 ms per reading and counts the readings.
 struct TFakeClock {
@@ -34,7 +38,7 @@ class Recorder : public ::testing::Test {
 
   // Draws a rectangle: into the figure list, then recorded.
   TFigItem* Draw(int x, int y) {
-    TFigItem* item = AddCopy(figures, MakeRect(x, y, x + 30, y + 20));
+    TFigItem* item = AddCopy(figures, BoxFig(dtRectangle, {x, y}, {x + 30, y + 20}, kModelLook));
     recorder.RecordCreation(TActionKind::Create, item);
     return item;
   }
@@ -166,7 +170,7 @@ TEST_F(Recorder, TurningAFreeLineOverAndBackIsRecordedBothTimes) {
   // The record of a point-list figure takes the bounds of its points as its
   // corners, so after being turned over the live figure's width is the
   // negative of its record's; turning it back gives the record's width again.
-  TFigItem* line = AddCopy(figures, test::MakePointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}));
+  TFigItem* line = AddCopy(figures, PointFig(dtFreeLine, {{100, 0}, {120, 5}, {200, 10}}, kModelLook));
   recorder.RecordCreation(TActionKind::Create, line);
   selected = line;
   TFigData& f = line->Data;
@@ -313,7 +317,7 @@ TEST_F(Recorder, ResizeAfterABranchComparesWithTheResumedStep) {
 // A text change keeps the resized box but not the new text size, so the
 // resize pending over it is still recorded.
 TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
-  TFigItem* text = AddCopy(figures, test::MakeText("a", {5, 5}));
+  TFigItem* text = AddCopy(figures, TextFig({5, 5}, {45, 17}, "a", 12, 0, kModelLook));
   recorder.RecordCreation(TActionKind::Create, text);
   selected = text;
   text->Data.TextSize = 24;
@@ -327,7 +331,7 @@ TEST_F(Recorder, ResizeOverATextChangeIsStillRecorded) {
 }
 
 TEST_F(Recorder, TextChangeAndBranchNeverCommit) {
-  TFigItem* text = AddCopy(figures, test::MakeText("a", {5, 5}));
+  TFigItem* text = AddCopy(figures, TextFig({5, 5}, {45, 17}, "a", 12, 0, kModelLook));
   recorder.RecordCreation(TActionKind::Create, text);
   selected = text;
   Widen(6);
@@ -372,7 +376,7 @@ TEST_F(Recorder, StampResizeBaseIsClearedByEveryCommit) {
 
 TEST_F(Recorder, UnknownFigureGetsIdZeroAndNothingCrashes) {
   Draw(0, 0);
-  TFigItem* stranger = AddCopy(figures, MakeRect(1, 1, 2, 2));  // never recorded
+  TFigItem* stranger = AddCopy(figures, BoxFig(dtRectangle, {1, 1}, {2, 2}, kModelLook));  // never recorded
   selected = stranger;
   recorder.RecordEdit(TActionKind::Back, selected);
   EXPECT_EQ(Step(2).TargetID, 0);

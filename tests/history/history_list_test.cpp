@@ -7,10 +7,12 @@
 namespace mirel {
 namespace {
 
+using test::BoxFig;
+using test::PointFig;
+using test::StampFig;
+using test::kModelLook;
+
 using test::ExpectListInvariants;
-using test::MakePointFig;
-using test::MakeRect;
-using test::MakeStamp;
 
 TEST(HistoryList, FreshHistory) {
   const THistoryList history;
@@ -39,7 +41,7 @@ TEST(HistoryList, BlankActionIsLinkedAfterTheHead) {
 
 TEST(HistoryList, SnapshotIsAStoredCopy) {
   THistoryList history;
-  TFigData polyline = MakePointFig(dtPolyline, {{10, 20}, {90, 95}, {40, 60}});
+  TFigData polyline = PointFig(dtPolyline, {{10, 20}, {90, 95}, {40, 60}}, kModelLook);
   polyline.Start = {0, 0};
   polyline.End = {1, 1};
   const TFigData& snapshot = history.AddAction(polyline)->Data.FigData;
@@ -53,9 +55,9 @@ TEST(HistoryList, SnapshotIsAStoredCopy) {
 }
 
 TEST(HistoryList, StampInStampSnapshotKeepsItsLevelsWhateverBecomesOfTheFigure) {
-  const TFigData rect = MakeRect(0, 0, 3, 3);
-  const TFigData inner = MakeStamp({0, 0}, {3, 3}, {&rect});
-  auto outer = std::make_unique<TFigData>(MakeStamp({5, 5}, {8, 8}, {&inner}));
+  const TFigData rect = BoxFig(dtRectangle, {0, 0}, {3, 3}, kModelLook);
+  const TFigData inner = StampFig({0, 0}, {3, 3}, {&rect}, kModelLook);
+  auto outer = std::make_unique<TFigData>(StampFig({5, 5}, {8, 8}, {&inner}, kModelLook));
   THistoryList history;
   const TFigData& snapshot = history.AddAction(*outer)->Data.FigData;
   // The figure changes at the inner level, then goes.
@@ -74,7 +76,7 @@ TEST(HistoryList, ClearHistoryResetsIdsOnlyWhenThereWereRecords) {
   history.ClearHistory();
   EXPECT_EQ(history.NextFigureID(), 9);
 
-  for (int i = 0; i < 3; ++i) history.AddAction(MakeRect(0, 0, i, i));
+  for (int i = 0; i < 3; ++i) history.AddAction(BoxFig(dtRectangle, {0, 0}, {i, i}, kModelLook));
   TActionItem* head = history.GetHead();
   history.ClearHistory();
   EXPECT_EQ(history.GetStepCount(), 0);
@@ -89,7 +91,7 @@ TEST(HistoryList, ClearHistoryResetsIdsOnlyWhenThereWereRecords) {
 TEST(HistoryList, StepsAndLinks) {
   THistoryList history;
   TFigList figures;
-  TFigItem* live = AddCopy(figures, MakeRect(0, 0, 1, 1));
+  TFigItem* live = AddCopy(figures, BoxFig(dtRectangle, {0, 0}, {1, 1}, kModelLook));
   std::vector<TActionItem*> items;
   for (int i = 0; i < 4; ++i) {
     items.push_back(history.AddAction(live->Data));
@@ -115,8 +117,8 @@ TEST(HistoryList, StepsAndLinks) {
 
 TEST(HistoryList, FreeHistoryReleasesEverything) {
   auto history = std::make_unique<THistoryList>();
-  const TFigData line = MakePointFig(dtFreeLine, {{1, 2}, {3, 4}});
-  const TFigData stamp = MakeStamp({0, 0}, {4, 4}, {&line});
+  const TFigData line = PointFig(dtFreeLine, {{1, 2}, {3, 4}}, kModelLook);
+  const TFigData stamp = StampFig({0, 0}, {4, 4}, {&line}, kModelLook);
   for (int i = 0; i < 1000; ++i) history->AddAction(stamp);
   FreeHistory(history);
   EXPECT_EQ(history, nullptr);

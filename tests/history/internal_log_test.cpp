@@ -7,6 +7,9 @@
 namespace mirel {
 namespace {
 
+using test::BoxFig;
+using test::kModelLook;
+
 using Lines = std::vector<std::string>;
 
 TActionData Record(TActionKind kind, std::int32_t id, TActionTime time = {2004, 22, 11, 5, 13, 87, 9}) {
@@ -24,9 +27,9 @@ TEST(DescribeAction, WorkedExample) {
   log.ShowInternal = true;
   TActionData change = Record(TActionKind::Change, 3);
   change.Parameter = TParameter::LineColor;
-  change.FigData = test::MakeRect(0, 0, 1, 1);
+  change.FigData = BoxFig(dtRectangle, {0, 0}, {1, 1}, kModelLook);
   TActionData create = Record(TActionKind::Create, 4, {2004, 22, 11, 5, 13, 40, 12});
-  create.FigData = test::MakeRect(0, 0, 1, 1);
+  create.FigData = BoxFig(dtRectangle, {0, 0}, {1, 1}, kModelLook);
   log.LogAction(change);
   log.LogAction(create);
   EXPECT_EQ(log.Lines(), (Lines{"Change figure (ID = 3)", "Parameter: Line color", "at 13:05:09.87 2004/11/22.", "",

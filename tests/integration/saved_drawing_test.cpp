@@ -17,10 +17,6 @@
 namespace mirel::test {
 namespace {
 
-TFigData Rectangle(TPoint start, TPoint end) { return BoxFig(dtRectangle, start, end); }
-
-TFigData FreeLine(std::initializer_list<TPoint> points) { return PointFig(dtFreeLine, points); }
-
 // Saves, reads back into a fresh history and rebuilds its last step.
 struct TReadBack {
   explicit TReadBack(const std::string& bytes) : lines(bytes) {
@@ -42,13 +38,13 @@ struct TReadBack {
 // its points.
 TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
   TEditorSession editor;
-  TFigItem* rectangle = editor.Draw(Rectangle({10, 10}, {60, 40}));  // ID 1, step 1
+  TFigItem* rectangle = editor.Draw(BoxFig(dtRectangle, {10, 10}, {60, 40}));  // ID 1, step 1
   editor.SelectAndDrag(rectangle, {5, 5});                               // step 2
   editor.SelectAndDrag(editor.FigureAt(0), {5, 5});                      // step 3
   ASSERT_TRUE(editor.SwitchToPlay());
   editor.ShowStep(2);
   editor.LeavePlay(true);  // Branch to step 2, step 4
-  TFigItem* line = editor.Draw(FreeLine({{100, 100}, {150, 120}, {200, 100}}));  // ID 2
+  TFigItem* line = editor.Draw(PointFig(dtFreeLine, {{100, 100}, {150, 120}, {200, 100}}));  // ID 2
   editor.SelectAndDrag(line, {0, 0});
   editor.TrackBar(true, 10);
   const std::string bytes = editor.Save();
@@ -65,7 +61,7 @@ TEST(SavedDrawing, ResizeOfAFigureWhoseIDAnEarlierBranchUsesAsItsStep) {
 // back with the same width, it must not stay turned over in the file.
 TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
   TEditorSession editor;
-  TFigItem* line = editor.Draw(FreeLine({{100, 100}, {120, 110}, {200, 120}}));
+  TFigItem* line = editor.Draw(PointFig(dtFreeLine, {{100, 100}, {120, 110}, {200, 120}}));
   editor.SelectAndDrag(line, {0, 0});
   editor.TrackBar(true, -100);
   EXPECT_EQ(line->Data.PointData->Point(1).X, 180);
@@ -80,11 +76,11 @@ TEST(SavedDrawing, FreeLineTurnedOverAndBackKeepsItsPoints) {
 
 TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
   TEditorSession editor;
-  editor.Draw(Rectangle({40, 0}, {50, 20}));
+  editor.Draw(BoxFig(dtRectangle, {40, 0}, {50, 20}));
   editor.GatherStamp({37, -3}, {53, 23});  // the inner stamp: one rectangle
   editor.SelectAndDrag(editor.FigureAt(0), {0, 0});
   editor.Delete();
-  editor.Draw(Rectangle({0, 0}, {50, 20}));
+  editor.Draw(BoxFig(dtRectangle, {0, 0}, {50, 20}));
   editor.PlaceStamp({40, 0});
   editor.GatherStamp({-3, -3}, {53, 23});  // the rectangle and the inner stamp
   TFigItem* item = editor.PlaceStamp({300, 300});
@@ -105,8 +101,8 @@ TEST(SavedDrawing, StretchedStampKeepsItsScaledContentsNestedStampsIncluded) {
 
 TEST(SavedDrawing, UndoneFigureComesBackInFrontWithANewID) {
   TEditorSession editor;
-  editor.Draw(Rectangle({0, 0}, {10, 10}));  // A, ID 1
-  editor.Draw(Rectangle({5, 5}, {30, 30}));  // B, ID 2
+  editor.Draw(BoxFig(dtRectangle, {0, 0}, {10, 10}));  // A, ID 1
+  editor.Draw(BoxFig(dtRectangle, {5, 5}, {30, 30}));  // B, ID 2
   editor.SelectAndDrag(editor.FigureAt(0), {0, 0});
   editor.Delete();
   editor.Undo();  // ID 3

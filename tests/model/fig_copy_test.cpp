@@ -9,22 +9,24 @@
 namespace mirel {
 namespace {
 
-using test::MakePointFig;
-using test::MakeRect;
-using test::MakeStamp;
-using test::MakeText;
+using test::BoxFig;
+using test::PointFig;
+using test::StampFig;
+using test::TextFig;
+using test::kModelLook;
+
 
 void ExpectSameFigure(const TFigData& a, const TFigData& b) { EXPECT_EQ(test::FigureDifference(a, b), ""); }
 
 // Stamp(outer) > stamp(middle) > stamp(inner) > free line, with a text and
 // a rectangle beside them at the outer levels.
 TFigData ThreeLevelStamp() {
-  const TFigData line = MakePointFig(dtFreeLine, {{5, 6}, {40, 2}, {17, 30}});
-  const TFigData inner = MakeStamp({1, 1}, {41, 31}, {&line});
-  const TFigData text = MakeText("\x95\x5C", {0, 0});
-  const TFigData middle = MakeStamp({2, 3}, {60, 60}, {&text, &inner});
-  const TFigData rect = MakeRect(0, 0, 9, 9);
-  return MakeStamp({100, 120}, {180, 200}, {&middle, &rect});
+  const TFigData line = PointFig(dtFreeLine, {{5, 6}, {40, 2}, {17, 30}}, kModelLook);
+  const TFigData inner = StampFig({1, 1}, {41, 31}, {&line}, kModelLook);
+  const TFigData text = TextFig({0, 0}, {40, 12}, "\x95\x5C", 12, 0, kModelLook);
+  const TFigData middle = StampFig({2, 3}, {60, 60}, {&text, &inner}, kModelLook);
+  const TFigData rect = BoxFig(dtRectangle, {0, 0}, {9, 9}, kModelLook);
+  return StampFig({100, 120}, {180, 200}, {&middle, &rect}, kModelLook);
 }
 
 // The free line at the bottom, to read, and to change (each level's
@@ -100,7 +102,7 @@ TEST(StampContents, ContentsWithOtherCornersAreFittedOnceForAllCopies) {
 }
 
 TEST(FigCopy, PointFigureCornersAreRecomputedFromPoints) {
-  TFigData line = MakePointFig(dtPolyline, {{10, 20}, {90, 95}, {50, 50}});
+  TFigData line = PointFig(dtPolyline, {{10, 20}, {90, 95}, {50, 50}}, kModelLook);
   SetPointCoord(line, 0, 2, 200);  // bounds are now stale
   SetPointCoord(line, 1, 0, -4);
   line.Start = {1, 1};
@@ -115,19 +117,19 @@ TEST(FigCopy, PointFigureCornersAreRecomputedFromPoints) {
 
 TEST(FigCopy, OwnedPartsFollowTheKind) {
   // A rectangle that happens to carry a point list gets none in the copy.
-  TFigData rect = MakeRect(0, 0, 5, 5);
+  TFigData rect = BoxFig(dtRectangle, {0, 0}, {5, 5}, kModelLook);
   rect.PointData = std::make_unique<TPointData>();
   TFigList list;
   EXPECT_EQ(AddCopy(list, rect)->Data.PointData, nullptr);
   // An empty stamp copies to an empty stamp.
-  const TFigData empty = MakeStamp({0, 0}, {1, 1}, {});
+  const TFigData empty = StampFig({0, 0}, {1, 1}, std::initializer_list<const TFigData*>{}, kModelLook);
   const TFigData& copy = AddCopy(list, empty)->Data;
   ASSERT_NE(copy.StampData, nullptr);
   EXPECT_TRUE(copy.StampData->IsEmpty());
 }
 
 TEST(FigCopy, FullFreeLineCopiesAll2000Points) {
-  TFigData line = MakePointFig(dtFreeLine, {});
+  TFigData line = PointFig(dtFreeLine, {}, kModelLook);
   for (int i = 0; i < 2000; ++i) line.PointData->AddPoint(i % 640, i % 480);
   TFigList list;
   const TFigData& copy = AddCopy(list, line)->Data;
@@ -142,7 +144,7 @@ TEST(FigCopy, OffsetMovesPointsButNotStampContents) {
   EXPECT_EQ(stamp.End, (TPoint{190, 180}));
   EXPECT_EQ(InnerLine(stamp).PointData->Point(0), (TPoint{5, 6}));
 
-  TFigData line = MakePointFig(dtFreeLine, {{5, 6}, {7, 8}});
+  TFigData line = PointFig(dtFreeLine, {{5, 6}, {7, 8}}, kModelLook);
   OffsetFig(line, 3, 4);
   EXPECT_EQ(line.PointData->Point(1), (TPoint{10, 12}));
   EXPECT_EQ(line.Start, (TPoint{8, 10}));
@@ -150,7 +152,7 @@ TEST(FigCopy, OffsetMovesPointsButNotStampContents) {
 }
 
 TEST(FigCopy, OffsetWrapsInsteadOfOverflowing) {
-  TFigData rect = MakeRect(0x7FFFFFFF, 0, 0, 0);
+  TFigData rect = BoxFig(dtRectangle, {0x7FFFFFFF, 0}, {0, 0}, kModelLook);
   OffsetFig(rect, 1, 0);
   EXPECT_EQ(rect.Start.X, static_cast<std::int32_t>(0x80000000u));
 }

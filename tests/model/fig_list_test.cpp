@@ -7,15 +7,17 @@
 namespace mirel {
 namespace {
 
+using test::BoxFig;
+using test::kModelLook;
+
 using test::ExpectListInvariants;
-using test::MakeRect;
 using test::Tags;
 
 // A list of figures tagged 1..n (by PenWidth); returns their items.
 std::vector<TFigItem*> Fill(TFigList& list, int n) {
   std::vector<TFigItem*> items;
   for (int i = 1; i <= n; ++i) {
-    TFigData f = MakeRect(0, 0, i, i);
+    TFigData f = BoxFig(dtRectangle, {0, 0}, {i, i}, kModelLook);
     f.PenWidth = i;
     items.push_back(AddCopy(list, f));
   }
@@ -129,7 +131,7 @@ TEST(FigList, ClearKeepsTheHeadAndAcceptsNewFigures) {
 
 TEST(FigList, LongListReleasesWithoutDeepRecursion) {
   auto list = std::make_unique<TFigList>();
-  const TFigData f = MakeRect(0, 0, 1, 1);
+  const TFigData f = BoxFig(dtRectangle, {0, 0}, {1, 1}, kModelLook);
   for (int i = 0; i < 200000; ++i) AddCopy(*list, f);
   FreeFigList(list);
   EXPECT_EQ(list, nullptr);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fig_builders.h"
+#include "support/figure_builders.h"
 #include "gui_environment.h"
 #include "model/fig_ops.h"
 #include "render/figure_drawing.h"
@@ -11,7 +11,7 @@
 namespace mirel {
 namespace {
 
-using test::BoxFigure;
+using test::BoxFig;
 using test::Rgb;
 using test::RgbOf;
 
@@ -53,8 +53,8 @@ TEST(ComposeCanvas, BackgroundShowsItsTopLeftAndWhiteBeyondASmallerOne) {
 TEST(ComposeCanvas, LaterFiguresCoverEarlierOnes) {
   TSurface back(CanvasWidth, CanvasHeight);
   TFigList figures;
-  AddCopy(figures, BoxFigure(dtRectangle, {10, 10}, {60, 60}, Red));
-  TFigItem* front = AddCopy(figures, BoxFigure(dtEllipse, {30, 30}, {90, 90}, Green));
+  AddCopy(figures, BoxFig(dtRectangle, {10, 10}, {60, 60}, {1, clBlack, Red}));
+  TFigItem* front = AddCopy(figures, BoxFig(dtEllipse, {30, 30}, {90, 90}, {1, clBlack, Green}));
   const QImage background = Solid(640, 480, qRgb(255, 255, 255));
   ComposeCanvas(back, background, figures, nullptr);
   EXPECT_EQ(Rgb(back.Image(), 50, 50), RgbOf(Green));
@@ -68,7 +68,7 @@ TEST(ComposeCanvas, LaterFiguresCoverEarlierOnes) {
 TEST(ComposeCanvas, SelectedFigureGetsOneMarkOverTheFigures) {
   TSurface back(CanvasWidth, CanvasHeight);
   TFigList figures;
-  TFigItem* item = AddCopy(figures, BoxFigure(dtRectangle, {100, 100}, {200, 150}, clBtnFace));
+  TFigItem* item = AddCopy(figures, BoxFig(dtRectangle, {100, 100}, {200, 150}, {1, clBlack, clBtnFace}));
   const QImage background = Solid(640, 480, qRgb(255, 255, 255));
   ComposeCanvas(back, background, figures, nullptr);
   const QImage plain = back.Image();

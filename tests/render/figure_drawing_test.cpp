@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "fig_builders.h"
+#include "support/figure_builders.h"
 #include "gui_environment.h"
 #include "pixels.h"
 
 namespace mirel {
 namespace {
 
-using test::BoxFigure;
-using test::PointFigure;
+using test::BoxFig;
+using test::PointFig;
 using test::Rgb;
 using test::RgbOf;
-using test::StampFigure;
-using test::TextFigure;
+using test::StampFig;
+using test::TextFig;
 
 constexpr TColor Red = 0x0000FF;
 constexpr TColor Blue = 0xFF0000;
@@ -30,26 +30,26 @@ TEST(DrawFigure, NoFillBodiesShowWhatIsBehind) {
   TSurface surface(100, 100);
   Fill(surface, Red);
   for (TDrawingTool tool : {dtRectangle, dtEllipse}) {
-    DrawFigure(BoxFigure(tool, {10, 10}, {90, 90}, clBtnFace), surface, {}, TPenMode::Copy);
+    DrawFigure(BoxFig(tool, {10, 10}, {90, 90}, {1, clBlack, clBtnFace}), surface, {}, TPenMode::Copy);
     EXPECT_EQ(Rgb(surface.Image(), 50, 50), 0xFF0000u) << int(tool);
     EXPECT_EQ(surface.State.BrushStyle, TBrushStyle::Clear);
   }
-  DrawFigure(PointFigure(dtPolygon, {{10, 10}, {90, 10}, {50, 90}}, clBtnFace), surface, {},
+  DrawFigure(PointFig(dtPolygon, {{10, 10}, {90, 10}, {50, 90}}, {1, clBlack, clBtnFace}), surface, {},
              TPenMode::Copy);
   EXPECT_EQ(Rgb(surface.Image(), 50, 40), 0xFF0000u);
 
-  DrawFigure(BoxFigure(dtRectangle, {10, 10}, {90, 90}, clWhite), surface, {}, TPenMode::Copy);
+  DrawFigure(BoxFig(dtRectangle, {10, 10}, {90, 90}, {1, clBlack, clWhite}), surface, {}, TPenMode::Copy);
   EXPECT_EQ(Rgb(surface.Image(), 50, 50), 0xFFFFFFu);
-  DrawFigure(PointFigure(dtPolygon, {{10, 10}, {90, 10}, {50, 90}}, Blue), surface, {},
+  DrawFigure(PointFig(dtPolygon, {{10, 10}, {90, 10}, {50, 90}}, {1, clBlack, Blue}), surface, {},
              TPenMode::Copy);
   EXPECT_EQ(Rgb(surface.Image(), 50, 40), RgbOf(Blue));
 }
 
 TEST(DrawFigure, OpenFiguresAreNeverFilled) {
   TSurface surface(100, 100);
-  DrawFigure(PointFigure(dtPolyline, {{10, 10}, {90, 10}, {50, 90}}, Blue), surface, {},
+  DrawFigure(PointFig(dtPolyline, {{10, 10}, {90, 10}, {50, 90}}, {1, clBlack, Blue}), surface, {},
              TPenMode::Copy);
-  DrawFigure(PointFigure(dtFreeLine, {{10, 10}, {90, 10}, {50, 90}}, Blue), surface, {},
+  DrawFigure(PointFig(dtFreeLine, {{10, 10}, {90, 10}, {50, 90}}, {1, clBlack, Blue}), surface, {},
              TPenMode::Copy);
   EXPECT_EQ(Rgb(surface.Image(), 50, 40), 0xFFFFFFu);
   EXPECT_EQ(Rgb(surface.Image(), 50, 10), 0u);
@@ -58,7 +58,7 @@ TEST(DrawFigure, OpenFiguresAreNeverFilled) {
 TEST(DrawFigure, SetsTheSurfaceStateFromTheFigureAndOffsetsIt) {
   TSurface surface(100, 100);
   SetMarkPen(surface);
-  DrawFigure(BoxFigure(dtLine, {0, 0}, {20, 0}, Blue, Red, 6), surface, {30, 40}, TPenMode::Copy);
+  DrawFigure(BoxFig(dtLine, {0, 0}, {20, 0}, {6, Red, Blue}), surface, {30, 40}, TPenMode::Copy);
   EXPECT_EQ(surface.State.PenWidth, 6);
   EXPECT_EQ(surface.State.PenColor, Red);
   EXPECT_EQ(surface.State.PenStyle, TPenStyle::Solid);
@@ -72,7 +72,7 @@ TEST(DrawFigure, SetsTheSurfaceStateFromTheFigureAndOffsetsIt) {
 TEST(DrawFigure, TextHasATransparentBackgroundWhateverItsBrush) {
   TSurface surface(200, 60);
   Fill(surface, Red);
-  const TFigData text = TextFigure({10, 10}, "\x82\xA0\x82\xA2", 20, Blue, clWhite);  // "あい"
+  const TFigData text = TextFig({10, 10}, {10, 10}, "\x82\xA0\x82\xA2", 20, Blue, {1, clBlack, clWhite});  // "あい"
   DrawFigure(text, surface, {}, TPenMode::Copy);
   const QImage& image = surface.Image();
   int glyph = 0, other = 0;
@@ -97,9 +97,9 @@ TEST(DrawFigure, TextHasATransparentBackgroundWhateverItsBrush) {
 
 TEST(DrawStamp, NestedStampsAddOffsetsLevelByLevel) {
   // A one-pixel dot at the inner stamp's origin: a line one pixel long.
-  const TFigData dot = BoxFigure(dtLine, {0, 0}, {1, 0}, clWhite, Red, 1);
-  const TFigData inner = StampFigure({10, 5}, {&dot});
-  const TFigData outer = StampFigure({100, 100}, {&inner});
+  const TFigData dot = BoxFig(dtLine, {0, 0}, {1, 0}, {1, Red, clWhite});
+  const TFigData inner = StampFig({10, 5}, {10, 5}, {&dot});
+  const TFigData outer = StampFig({100, 100}, {100, 100}, {&inner});
   TSurface surface(200, 200);
   DrawFigure(outer, surface, {}, TPenMode::Copy);
   EXPECT_EQ(Rgb(surface.Image(), 110, 105), 0xFF0000u);
@@ -115,9 +115,9 @@ TEST(DrawStamp, NestedStampsAddOffsetsLevelByLevel) {
 }
 
 TEST(DrawStamp, DrawsInCopyModeAndLeavesTheLastFiguresAttributes) {
-  const TFigData first = BoxFigure(dtRectangle, {0, 0}, {20, 20}, Blue, Red, 2);
-  const TFigData last = BoxFigure(dtEllipse, {30, 0}, {50, 20}, clBtnFace, Blue, 8);
-  const TFigData stamp = StampFigure({10, 10}, {&first, &last});
+  const TFigData first = BoxFig(dtRectangle, {0, 0}, {20, 20}, {2, Red, Blue});
+  const TFigData last = BoxFig(dtEllipse, {30, 0}, {50, 20}, {8, Blue, clBtnFace});
+  const TFigData stamp = StampFig({10, 10}, {10, 10}, {&first, &last});
   TSurface surface(100, 100);
   DrawFigure(stamp, surface, {}, TPenMode::NotXor);
   EXPECT_EQ(surface.State.PenMode, TPenMode::Copy);
@@ -131,7 +131,7 @@ TEST(DrawStamp, DrawsInCopyModeAndLeavesTheLastFiguresAttributes) {
 
 TEST(DrawStamp, EmptyContentsDrawNothing) {
   TSurface surface(50, 50);
-  TFigData stamp = StampFigure({10, 10}, {});
+  TFigData stamp = StampFig({10, 10}, {10, 10}, std::initializer_list<const TFigData*>{});
   DrawFigure(stamp, surface, {}, TPenMode::Copy);
   const TSurface white(50, 50);
   EXPECT_EQ(surface.Image(), white.Image());
@@ -142,7 +142,7 @@ TEST(DrawSelectionMark, DrawnTwiceLeavesThePixelsUnchanged) {
   const QImage pattern = test::PatternImage(100, 100);
   surface.CopyRect(QRect(0, 0, 100, 100), pattern, pattern.rect());
   // Corners as stored, unordered (a line drawn right to left).
-  const TFigData line = BoxFigure(dtLine, {80, 70}, {20, 10});
+  const TFigData line = BoxFig(dtLine, {80, 70}, {20, 10});
   DrawSelectionMark(line, surface);
   const QImage marked = surface.Image();
   EXPECT_NE(marked, pattern);

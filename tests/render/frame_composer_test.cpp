@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "fig_builders.h"
+#include "support/figure_builders.h"
 #include "model/fig_ops.h"
 #include "pixels.h"
 #include "render/canvas_composition.h"
@@ -25,14 +25,14 @@ class TChangingDrawing {
     const TColor brush = Pick(0, 3) == 0 ? clBtnFace : static_cast<TColor>(rng_() & 0xFFFFFF);
     const TColor pen = static_cast<TColor>(rng_() & 0xFFFFFF);
     switch (Pick(0, 4)) {
-      case 0: return BoxFigure(dtEllipse, a, b, brush, pen, Pick(1, 9));
-      case 1: return PointFigure(dtPolygon, {a, b, {a.X, b.Y + 7}}, brush, pen, Pick(1, 5));
-      case 2: return TextFigure(a, "mirel", Pick(8, 30), pen);
+      case 0: return BoxFig(dtEllipse, a, b, {Pick(1, 9), pen, brush});
+      case 1: return PointFig(dtPolygon, {a, b, {a.X, b.Y + 7}}, {Pick(1, 5), pen, brush});
+      case 2: return TextFig(a, a, "mirel", Pick(8, 30), pen);
       case 3: {
-        const TFigData inner = BoxFigure(dtRectangle, {0, 0}, {20, 10}, brush, pen, 2);
-        return StampFigure(a, {&inner});
+        const TFigData inner = BoxFig(dtRectangle, {0, 0}, {20, 10}, {2, pen, brush});
+        return StampFig(a, a, {&inner});
       }
-      default: return BoxFigure(dtRectangle, a, b, brush, pen, Pick(1, 9));
+      default: return BoxFig(dtRectangle, a, b, {Pick(1, 9), pen, brush});
     }
   }
 
@@ -115,13 +115,13 @@ TEST(FrameComposer, DrawnBoundsHoldEveryPixelAFigureTouches) {
 }
 
 TEST(FrameComposer, FingerprintsSeeEveryFieldThatIsDrawn) {
-  const TFigData inner = BoxFigure(dtRectangle, {0, 0}, {20, 10});
-  const TFigData base = StampFigure({5, 5}, {&inner});
+  const TFigData inner = BoxFig(dtRectangle, {0, 0}, {20, 10});
+  const TFigData base = StampFig({5, 5}, {5, 5}, {&inner});
   TFigData other = base;
   EXPECT_EQ(FigureFingerprint(base), FigureFingerprint(other));
   other.StampData.MakeUnique().GetTail()->Data.End.X = 21;
   EXPECT_NE(FigureFingerprint(base), FigureFingerprint(other));
-  TFigData text = TextFigure({1, 1}, "a", 12, clBlack);
+  TFigData text = TextFig({1, 1}, {1, 1}, "a", 12, clBlack);
   const std::uint64_t before = FigureFingerprint(text);
   text.Text = "b";
   EXPECT_NE(FigureFingerprint(text), before);

@@ -16,7 +16,7 @@ TActionData ChangeRecord(TParameter parameter, const TFigData& snapshot) {
 }
 
 TFigData Recoloured() {
-  TFigData s = MakeRect(7, {200, 200}, {260, 230});
+  TFigData s = BoxFig(dtRectangle, {200, 200}, {260, 230}, Tagged(7));
   s.Text = "ちがう";
   s.TextSize = 30;
   s.PenColor = 0x112233;
@@ -48,7 +48,7 @@ TEST(ApplyChange, EachParameterCopiesOnlyItsFields) {
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.parameter));
     TFigList list;
-    TFigItem* item = AddCopy(list, MakeRect(1, {0, 0}, {10, 10}));
+    TFigItem* item = AddCopy(list, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
     TFigData expected = item->Data;
     c.expect(expected);
     EXPECT_EQ(ApplyChange(ChangeRecord(c.parameter, snapshot), *item), 0);
@@ -58,9 +58,9 @@ TEST(ApplyChange, EachParameterCopiesOnlyItsFields) {
 
 TEST(ApplyChange, SizeOfAPointFigureCopiesPointsAndBounds) {
   TFigList list;
-  TFigItem* item = AddCopy(list, MakeFreeLine(1, {{10, 10}, {20, 30}, {40, 15}}));
+  TFigItem* item = AddCopy(list, PointFig(dtFreeLine, {{10, 10}, {20, 30}, {40, 15}}, Tagged(1)));
   item->Data.PenColor = 0xABCDEF;
-  TFigData snapshot = MakeFreeLine(2, {{10, 10}, {50, 90}, {100, 15}});
+  TFigData snapshot = PointFig(dtFreeLine, {{10, 10}, {50, 90}, {100, 15}}, Tagged(2));
   snapshot.TextSize = 5;
   ASSERT_EQ(ApplyChange(ChangeRecord(TParameter::Size, snapshot), *item), 0);
 
@@ -80,10 +80,10 @@ TEST(ApplyChange, SizeOfAPointFigureCopiesPointsAndBounds) {
 
 TEST(ApplyChange, SizeOfAStampReplacesItsContents) {
   TFigList list;
-  TFigItem* item = AddCopy(list, MakeStamp(1, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
-  const TFigData inner = MakeStamp(23, {0, 0}, {4, 4}, {MakeRect(230, {0, 0}, {2, 2})});
+  TFigItem* item = AddCopy(list, StampFig({0, 0}, {20, 20}, {BoxFig(dtRectangle, {0, 0}, {5, 5}, Tagged(11))}, Tagged(1)));
+  const TFigData inner = StampFig({0, 0}, {4, 4}, {BoxFig(dtRectangle, {0, 0}, {2, 2}, Tagged(230))}, Tagged(23));
   TActionData record = ChangeRecord(
-      TParameter::Size, MakeStamp(2, {0, 0}, {40, 40}, {MakeRect(21, {0, 0}, {10, 10}), MakeRect(22, {1, 1}, {9, 9}), inner}));
+      TParameter::Size, StampFig({0, 0}, {40, 40}, {BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(21)), BoxFig(dtRectangle, {1, 1}, {9, 9}, Tagged(22)), inner}, Tagged(2)));
   ASSERT_EQ(ApplyChange(record, *item), 0);
 
   EXPECT_EQ(item->Data.End, (TPoint{40, 40}));
@@ -98,16 +98,16 @@ TEST(ApplyChange, SizeOfAStampReplacesItsContents) {
 // stamp's contents are copies, so the polygon's corners are its points'
 // bounds, one stamp down as well. The record keeps what the file says.
 TEST(ApplyChange, SizeOfAStampGivesCopiedPolygonsTheirPointsBounds) {
-  TFigData polygon = MakeFreeLine(31, {{0, 0}, {30, 40}, {60, 0}});
+  TFigData polygon = PointFig(dtFreeLine, {{0, 0}, {30, 40}, {60, 0}}, Tagged(31));
   polygon.DrawingTool = dtPolygon;
   TActionData record = ChangeRecord(
-      TParameter::Size, MakeStamp(2, {0, 0}, {60, 40}, {MakeStamp(32, {0, 0}, {60, 40}, {polygon}), polygon}));
+      TParameter::Size, StampFig({0, 0}, {60, 40}, {StampFig({0, 0}, {60, 40}, {polygon}, Tagged(32)), polygon}, Tagged(2)));
   TFigList& written = record.FigData.StampData.MakeUnique();
   written.GetTail()->Data.End = {1, 2};
   written.GetHead()->Next()->Data.StampData.MakeUnique().GetTail()->Data.Start = {5, 5};
 
   TFigList list;
-  TFigItem* item = AddCopy(list, MakeStamp(1, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
+  TFigItem* item = AddCopy(list, StampFig({0, 0}, {20, 20}, {BoxFig(dtRectangle, {0, 0}, {5, 5}, Tagged(11))}, Tagged(1)));
   ASSERT_EQ(ApplyChange(record, *item), 0);
   const TFigData& outerPolygon = item->Data.StampData->GetTail()->Data;
   const TFigData& innerPolygon = item->Data.StampData->GetHead()->Next()->Data.StampData->GetTail()->Data;
@@ -122,14 +122,14 @@ TEST(ApplyChange, SizeOfAStampGivesCopiedPolygonsTheirPointsBounds) {
 
 TEST(ApplyChange, SizeThatCannotComeFromThisFigureChangesNothing) {
   TFigList list;
-  TFigItem* line = AddCopy(list, MakeFreeLine(1, {{0, 0}, {10, 10}, {20, 0}}));
-  TFigItem* stamp = AddCopy(list, MakeStamp(2, {0, 0}, {20, 20}, {MakeRect(11, {0, 0}, {5, 5})}));
+  TFigItem* line = AddCopy(list, PointFig(dtFreeLine, {{0, 0}, {10, 10}, {20, 0}}, Tagged(1)));
+  TFigItem* stamp = AddCopy(list, StampFig({0, 0}, {20, 20}, {BoxFig(dtRectangle, {0, 0}, {5, 5}, Tagged(11))}, Tagged(2)));
   const TFigData lineBefore = line->Data;
   const TFigData stampBefore = stamp->Data;
 
-  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeFreeLine(1, {{0, 0}, {90, 90}})), *line), 1);
-  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeRect(1, {0, 0}, {90, 90})), *line), 1);
-  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, MakeRect(2, {0, 0}, {90, 90})), *stamp), 1);
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, PointFig(dtFreeLine, {{0, 0}, {90, 90}}, Tagged(1))), *line), 1);
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, BoxFig(dtRectangle, {0, 0}, {90, 90}, Tagged(1))), *line), 1);
+  EXPECT_EQ(ApplyChange(ChangeRecord(TParameter::Size, BoxFig(dtRectangle, {0, 0}, {90, 90}, Tagged(2))), *stamp), 1);
   EXPECT_TRUE(SameFigure(line->Data, lineBefore));
   EXPECT_TRUE(SameFigure(stamp->Data, stampBefore));
 }

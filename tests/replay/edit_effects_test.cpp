@@ -9,7 +9,7 @@ namespace {
 
 TEST(EditEffects, DeletedFiguresComeBackNewestFirstInFrontOfAllOthers) {
   TFigList figures, deleted;
-  for (int tag = 1; tag <= 4; ++tag) AddCopy(figures, MakeRect(tag, {tag, tag}, {tag + 10, tag + 10}));
+  for (int tag = 1; tag <= 4; ++tag) AddCopy(figures, BoxFig(dtRectangle, {tag, tag}, {tag + 10, tag + 10}, Tagged(tag)));
   DeleteFigure(figures, deleted, figures.GetNext(figures.GetHead()));  // 1
   DeleteFigure(figures, deleted, figures.GetTail());                   // 4
   EXPECT_EQ(Tags(figures), (std::vector<int>{2, 3}));
@@ -36,7 +36,7 @@ TEST(EditEffects, EachAttributeReadsBackAndLeavesTheOthers) {
                                    TParameter::LineWidth};
   for (const TParameter changed : attributes) {
     SCOPED_TRACE(static_cast<int>(changed));
-    TFigData figure = MakeRect(3, {0, 0}, {10, 10});
+    TFigData figure = BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(3));
     const TFigData before = figure;
     // A system colour keeps its high bit.
     const std::int64_t value = changed == TParameter::LineWidth ? 29 : std::int64_t{0x8000000F};
@@ -49,10 +49,10 @@ TEST(EditEffects, EachAttributeReadsBackAndLeavesTheOthers) {
     }
   }
   // Size and text are not attributes of one value: nothing changes.
-  TFigData figure = MakeRect(3, {0, 0}, {10, 10});
+  TFigData figure = BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(3));
   SetAttribute(figure, TParameter::Size, 99);
   SetAttribute(figure, TParameter::Text, 99);
-  EXPECT_TRUE(SameFigure(figure, MakeRect(3, {0, 0}, {10, 10})));
+  EXPECT_TRUE(SameFigure(figure, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(3))));
 }
 
 }  // namespace

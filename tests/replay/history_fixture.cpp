@@ -6,27 +6,6 @@
 
 namespace mirel::test {
 
-// Figures are told apart by their PenWidth, the "tag".
-constexpr test::TLook Tagged(int tag) { return {tag, 0x0000FF, clBtnFace, clBlack}; }
-
-TFigData MakeRect(int tag, TPoint start, TPoint end) { return test::BoxFig(dtRectangle, start, end, Tagged(tag)); }
-
-TFigData MakeFreeLine(int tag, std::initializer_list<TPoint> points) {
-  return test::PointFig(dtFreeLine, points, Tagged(tag));
-}
-
-TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData>& contents) {
-  std::vector<const TFigData*> pointers;
-  for (const TFigData& c : contents) pointers.push_back(&c);
-  return test::StampFig(start, end, pointers, Tagged(tag));
-}
-
-std::vector<int> Tags(const TFigList& list) {
-  std::vector<int> tags;
-  for (const TFigItem* i = list.GetNext(list.GetHead()); i; i = i->Next()) tags.push_back(i->Data.PenWidth);
-  return tags;
-}
-
 TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig, TActionKind kind) {
   return AddWithFigure(h, kind, id, fig);
 }

@@ -10,17 +10,13 @@
 #include "history/history_list.h"
 #include "model/fig_ops.h"
 #include "replay/replay_engine.h"
+#include "support/figure_builders.h"
 #include "support/figure_compare.h"
 
 namespace mirel::test {
 
 // Figures are told apart by their PenWidth, the "tag".
-TFigData MakeRect(int tag, TPoint start, TPoint end);
-TFigData MakeFreeLine(int tag, std::initializer_list<TPoint> points);
-TFigData MakeStamp(int tag, TPoint start, TPoint end, const std::vector<TFigData>& contents);
-
-// The tags of a list from back to front.
-std::vector<int> Tags(const TFigList& list);
+constexpr TLook Tagged(int tag) { return {tag, 0x0000FF, clBtnFace, clBlack}; }
 
 // Appends records of each kind; each returns the new record.
 TActionData& AddCreate(THistoryList& h, std::int32_t id, const TFigData& fig,

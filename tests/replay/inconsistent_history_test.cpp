@@ -12,12 +12,12 @@ using Ints = std::vector<int>;
 
 TEST(InconsistentHistory, RecordsAboutAnUnknownFigureAreSkipped) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddWithFigure(f.History, Move, 7, MakeRect(1, {50, 50}, {60, 60}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddWithFigure(f.History, Move, 7, BoxFig(dtRectangle, {50, 50}, {60, 60}, Tagged(1)));
   AddOnFigure(f.History, Delete, 7);
   AddOnFigure(f.History, Front, 7);
   AddOnFigure(f.History, Back, 7);
-  AddChange(f.History, 7, TParameter::LineWidth, MakeRect(9, {0, 0}, {1, 1}));
+  AddChange(f.History, 7, TParameter::LineWidth, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(9)));
   const TRebuiltStep step = f.Rebuild(6);
   EXPECT_EQ(step.SkippedRecords, 5);
   EXPECT_EQ(Tags(f.FigList), (Ints{1}));
@@ -26,13 +26,13 @@ TEST(InconsistentHistory, RecordsAboutAnUnknownFigureAreSkipped) {
 
 TEST(InconsistentHistory, RecordsAboutADeletedOrClearedFigureAreSkipped) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {10, 10}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(2)));
   AddOnFigure(f.History, Delete, 1);
   AddOnFigure(f.History, Delete, 1);
-  AddWithFigure(f.History, Move, 1, MakeRect(1, {5, 5}, {15, 15}));
+  AddWithFigure(f.History, Move, 1, BoxFig(dtRectangle, {5, 5}, {15, 15}, Tagged(1)));
   AddPlain(f.History, ClearDrawing);
-  AddChange(f.History, 2, TParameter::Size, MakeRect(2, {0, 0}, {90, 90}));
+  AddChange(f.History, 2, TParameter::Size, BoxFig(dtRectangle, {0, 0}, {90, 90}, Tagged(2)));
   AddOnFigure(f.History, Front, 2);
   AddOnFigure(f.History, Delete, 2);
   const TRebuiltStep step = f.Rebuild(9);
@@ -44,10 +44,10 @@ TEST(InconsistentHistory, RecordsAboutADeletedOrClearedFigureAreSkipped) {
 
 TEST(InconsistentHistory, FigureCreatedOnlyLaterIsNotInTheDrawingYet) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddWithFigure(f.History, Move, 2, MakeRect(2, {70, 70}, {80, 80}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddWithFigure(f.History, Move, 2, BoxFig(dtRectangle, {70, 70}, {80, 80}, Tagged(2)));
   AddOnFigure(f.History, Delete, 2);
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {10, 10}));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(2)));
   // The second rebuild meets records about figure 2 while its creator still
   // holds the link the first rebuild gave it.
   f.Rebuild(4);
@@ -59,9 +59,9 @@ TEST(InconsistentHistory, FigureCreatedOnlyLaterIsNotInTheDrawingYet) {
 
 TEST(InconsistentHistory, RepeatedIdActsOnTheFirstCreator) {
   TReplayFixture f;
-  AddCreate(f.History, 5, MakeRect(1, {0, 0}, {10, 10}));
-  AddCreate(f.History, 5, MakeRect(2, {0, 0}, {10, 10}));
-  AddWithFigure(f.History, Move, 5, MakeRect(0, {30, 0}, {40, 10}));
+  AddCreate(f.History, 5, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddCreate(f.History, 5, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(2)));
+  AddWithFigure(f.History, Move, 5, BoxFig(dtRectangle, {30, 0}, {40, 10}, Tagged(0)));
   f.Rebuild(3);
   EXPECT_EQ(f.Record(1).LiveItem->Data.Start, (TPoint{30, 0}));
   EXPECT_EQ(f.Record(2).LiveItem->Data.Start, (TPoint{0, 0}));
@@ -77,10 +77,10 @@ TEST(InconsistentHistory, RepeatedIdActsOnTheFirstCreator) {
 
 TEST(InconsistentHistory, BranchNotBelowItsOwnStepIsSkipped) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   AddBranch(f.History, 2);   // itself
   AddBranch(f.History, 9);   // the future
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
   const TRebuiltStep step = f.Rebuild(4);
   EXPECT_EQ(step.SkippedRecords, 2);
   EXPECT_EQ(Tags(f.FigList), (Ints{1, 2}));
@@ -88,9 +88,9 @@ TEST(InconsistentHistory, BranchNotBelowItsOwnStepIsSkipped) {
 
 TEST(InconsistentHistory, BranchBeforeTheFirstStepResumesFromTheEmptyDrawing) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   AddBranch(f.History, -1);
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
   EXPECT_EQ(f.Rebuild(2).SkippedRecords, 0);
   EXPECT_TRUE(Tags(f.FigList).empty());
   f.Rebuild(3);
@@ -99,8 +99,8 @@ TEST(InconsistentHistory, BranchBeforeTheFirstStepResumesFromTheEmptyDrawing) {
 
 TEST(InconsistentHistory, UndoWithNothingDeletedRestoresNothing) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}), Undo);
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)), Undo);
   AddOnFigure(f.History, Delete, 2);
   const TRebuiltStep step = f.Rebuild(3);
   EXPECT_EQ(step.SkippedRecords, 2);
@@ -110,10 +110,10 @@ TEST(InconsistentHistory, UndoWithNothingDeletedRestoresNothing) {
 
 TEST(InconsistentHistory, SizeChangeThatDoesNotFitItsFigureIsSkipped) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeFreeLine(1, {{0, 0}, {10, 10}, {20, 0}}));
-  AddChange(f.History, 1, TParameter::Size, MakeFreeLine(1, {{0, 0}, {30, 30}}));
-  AddCreate(f.History, 2, MakeStamp(2, {0, 0}, {10, 10}, {MakeRect(3, {0, 0}, {5, 5})}));
-  AddChange(f.History, 2, TParameter::Size, MakeRect(2, {0, 0}, {90, 90}));
+  AddCreate(f.History, 1, PointFig(dtFreeLine, {{0, 0}, {10, 10}, {20, 0}}, Tagged(1)));
+  AddChange(f.History, 1, TParameter::Size, PointFig(dtFreeLine, {{0, 0}, {30, 30}}, Tagged(1)));
+  AddCreate(f.History, 2, StampFig({0, 0}, {10, 10}, {BoxFig(dtRectangle, {0, 0}, {5, 5}, Tagged(3))}, Tagged(2)));
+  AddChange(f.History, 2, TParameter::Size, BoxFig(dtRectangle, {0, 0}, {90, 90}, Tagged(2)));
   const TRebuiltStep step = f.Rebuild(4);
   EXPECT_EQ(step.SkippedRecords, 2);
   EXPECT_TRUE(SameFigure(f.Record(1).LiveItem->Data, f.Record(1).FigData));
@@ -122,7 +122,7 @@ TEST(InconsistentHistory, SizeChangeThatDoesNotFitItsFigureIsSkipped) {
 
 TEST(InconsistentHistory, UnknownKindsChangeNothing) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   AddPlain(f.History, SetStamp);
   AddPlain(f.History, ReadData).FileName = "old.mrl";
   AddPlain(f.History, NoAction);
@@ -135,18 +135,18 @@ TEST(InconsistentHistory, UnknownKindsChangeNothing) {
 
 TEST(InconsistentHistory, HistoryEmptiedAndRefilledBetweenRebuilds) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
   f.Rebuild(2);
   f.History.ClearHistory();
-  AddCreate(f.History, 1, MakeRect(3, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(3)));
   f.Rebuild(1);
   EXPECT_EQ(Tags(f.FigList), (Ints{3}));
 }
 
 TEST(InconsistentHistory, CursorOutsideTheHistoryRebuildsStepZero) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   THistoryList other;
   other.AddBlankAction();
   EXPECT_EQ(f.Engine.RebuildDrawing(other.GetTail()).Dates, (TStepDateTexts{"", ""}));
@@ -156,7 +156,7 @@ TEST(InconsistentHistory, CursorOutsideTheHistoryRebuildsStepZero) {
 
 TEST(InconsistentHistory, LongBranchChainsNeedNoDeepRecursion) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   for (int k = 2; k <= 20000; ++k) AddBranch(f.History, k - 1);
   f.Rebuild(20000);
   EXPECT_EQ(Tags(f.FigList), (Ints{1}));

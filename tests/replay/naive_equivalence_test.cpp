@@ -25,16 +25,16 @@ class TGenerator {
     const TPoint at{Pick(0, 600), Pick(0, 440)};
     switch (Pick(0, depth < 2 ? 2 : 1)) {
       case 0:
-        return MakeRect(tag, at, {at.X + Pick(1, 40), at.Y + Pick(1, 40)});
+        return BoxFig(dtRectangle, at, {at.X + Pick(1, 40), at.Y + Pick(1, 40)}, Tagged(tag));
       case 1: {
-        TFigData f = MakeFreeLine(tag, {at});
+        TFigData f = PointFig(dtFreeLine, {at}, Tagged(tag));
         for (int n = Pick(1, 5); n > 0; --n) f.PointData->AddPoint(at.X + Pick(-30, 30), at.Y + Pick(-30, 30));
         return TFigData(f);  // a stored copy fits the corners to the points
       }
       default: {
         std::vector<TFigData> contents;
         for (int n = Pick(1, 3); n > 0; --n) contents.push_back(RandomFigure(tag * 10 + n, depth + 1));
-        return MakeStamp(tag, at, {at.X + 50, at.Y + 50}, contents);
+        return StampFig(at, {at.X + 50, at.Y + 50}, contents, Tagged(tag));
       }
     }
   }

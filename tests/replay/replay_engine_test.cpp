@@ -13,10 +13,10 @@ using Ints = std::vector<int>;
 
 TEST(ReplayEngine, DeleteAndUndoRestoreInFront) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddCreate(f.History, 2, MakeRect(2, {20, 20}, {30, 30}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {20, 20}, {30, 30}, Tagged(2)));
   AddOnFigure(f.History, Delete, 1);
-  AddCreate(f.History, 3, MakeRect(99, {0, 0}, {1, 1}), Undo);  // its snapshot is not used
+  AddCreate(f.History, 3, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(99)), Undo);  // its snapshot is not used
 
   f.Rebuild(4);
   EXPECT_EQ(Tags(f.FigList), (Ints{2, 1}));
@@ -34,10 +34,10 @@ TEST(ReplayEngine, DeleteAndUndoRestoreInFront) {
 
 TEST(ReplayEngine, RebuildDoesNotDependOnTheStepShownBefore) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddCreate(f.History, 2, MakeRect(2, {5, 5}, {15, 15}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {5, 5}, {15, 15}, Tagged(2)));
   AddOnFigure(f.History, Back, 2);
-  AddWithFigure(f.History, Move, 1, MakeRect(1, {40, 40}, {50, 50}));
+  AddWithFigure(f.History, Move, 1, BoxFig(dtRectangle, {40, 40}, {50, 50}, Tagged(1)));
   f.Rebuild(4);
   TFigList first;
   for (const TFigItem* i = f.FigList.GetNext(f.FigList.GetHead()); i; i = i->Next()) AddCopy(first, i->Data);
@@ -50,11 +50,11 @@ TEST(ReplayEngine, RebuildDoesNotDependOnTheStepShownBefore) {
 
 TEST(ReplayEngine, BranchResumesFromItsStep) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
-  AddCreate(f.History, 3, MakeRect(3, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
+  AddCreate(f.History, 3, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(3)));
   AddBranch(f.History, 2);
-  AddCreate(f.History, 4, MakeRect(4, {0, 0}, {1, 1}));
+  AddCreate(f.History, 4, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(4)));
 
   f.Rebuild(5);
   EXPECT_EQ(Tags(f.FigList), (Ints{1, 2, 4}));
@@ -69,11 +69,11 @@ TEST(ReplayEngine, BranchResumesFromItsStep) {
 
 TEST(ReplayEngine, RecordsAfterABranchActOnTheResumedDrawing) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddWithFigure(f.History, Move, 1, MakeRect(1, {50, 0}, {60, 10}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddWithFigure(f.History, Move, 1, BoxFig(dtRectangle, {50, 0}, {60, 10}, Tagged(1)));
   AddOnFigure(f.History, Delete, 1);
   AddBranch(f.History, 2);  // the figure is back, moved
-  AddWithFigure(f.History, Move, 1, MakeRect(1, {50, 70}, {60, 80}));
+  AddWithFigure(f.History, Move, 1, BoxFig(dtRectangle, {50, 70}, {60, 80}, Tagged(1)));
   AddBranch(f.History, 1);  // and back where it was drawn
   AddOnFigure(f.History, Delete, 1);
 
@@ -92,12 +92,12 @@ TEST(ReplayEngine, RecordsAfterABranchActOnTheResumedDrawing) {
 
 TEST(ReplayEngine, ChainOfBranchesEachResumingFromTheOneBefore) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
   // Branch at step k resumes from step k-1, the branch before it: each
   // one's drawing is the drawing of step 2.
   for (int k = 3; k < 63; ++k) AddBranch(f.History, k - 1);
-  AddCreate(f.History, 3, MakeRect(3, {0, 0}, {1, 1}));
+  AddCreate(f.History, 3, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(3)));
 
   const TRebuiltStep step = f.Rebuild(f.History.GetStepCount());
   EXPECT_EQ(Tags(f.FigList), (Ints{1, 2, 3}));
@@ -112,7 +112,7 @@ TEST(ReplayEngine, BranchBackToTheStartEndsTheBackgroundToo) {
   surface.Existing = {"hana.jpg"};
   AddReadBG(f.History, "hana.jpg");
   AddBranch(f.History, 0);
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
 
   EXPECT_EQ(f.Engine.RebuildDrawing(f.History.StepItem(1), surface).BackgroundFile, "hana.jpg");
   EXPECT_EQ(surface.Picture, "hana.jpg");
@@ -130,7 +130,7 @@ TEST(ReplayEngine, StepZeroIsTheEmptyDrawing) {
   TFakeBackground surface;
   surface.Existing = {"a.bmp"};
   AddReadBG(f.History, "a.bmp");
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   AddOnFigure(f.History, Delete, 1);
   f.Record(3).ActionTime = {2004, 22, 11, 5, 13, 87, 9};
   EXPECT_EQ(f.Engine.RebuildDrawing(f.History.StepItem(3), surface).Dates,
@@ -149,11 +149,11 @@ TEST(ReplayEngine, StepZeroIsTheEmptyDrawing) {
 TEST(ReplayEngine, BackgroundFollowsReadClearAndClearAll) {
   TReplayFixture f;
   AddReadBG(f.History, "a.bmp");
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {1, 1}));
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
   AddPlain(f.History, ClearDrawing);  // keeps the background
   AddPlain(f.History, CleareBG);
   AddReadBG(f.History, "b.jpg");
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {1, 1}));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(2)));
   AddPlain(f.History, ClearAll);
 
   EXPECT_EQ(f.Rebuild(3).BackgroundFile, "a.bmp");
@@ -167,9 +167,9 @@ TEST(ReplayEngine, BackgroundFollowsReadClearAndClearAll) {
 
 TEST(ReplayEngine, MoveShiftsCornersAndPointsBySnapshotOffset) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeFreeLine(1, {{80, 40}, {90, 60}, {85, 45}}));
+  AddCreate(f.History, 1, PointFig(dtFreeLine, {{80, 40}, {90, 60}, {85, 45}}, Tagged(1)));
   // The snapshot's points are not copied: only its Start counts.
-  AddWithFigure(f.History, Move, 1, MakeFreeLine(1, {{100, 50}, {0, 0}}));
+  AddWithFigure(f.History, Move, 1, PointFig(dtFreeLine, {{100, 50}, {0, 0}}, Tagged(1)));
   f.History.GetTail()->Data.FigData.Start = {100, 50};
 
   f.Rebuild(2);
@@ -184,10 +184,10 @@ TEST(ReplayEngine, MoveShiftsCornersAndPointsBySnapshotOffset) {
 
 TEST(ReplayEngine, ChangeAndFrontBackActOnTheLiveFigure) {
   TReplayFixture f;
-  AddCreate(f.History, 1, MakeRect(1, {0, 0}, {10, 10}));
-  AddCreate(f.History, 2, MakeRect(2, {0, 0}, {10, 10}), Duplicate);
-  AddCreate(f.History, 3, MakeRect(3, {0, 0}, {10, 10}));
-  TFigData recoloured = MakeRect(1, {300, 300}, {310, 310});
+  AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(1)));
+  AddCreate(f.History, 2, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(2)), Duplicate);
+  AddCreate(f.History, 3, BoxFig(dtRectangle, {0, 0}, {10, 10}, Tagged(3)));
+  TFigData recoloured = BoxFig(dtRectangle, {300, 300}, {310, 310}, Tagged(1));
   recoloured.PenColor = 0x00FF00;
   AddChange(f.History, 1, TParameter::LineColor, recoloured);
   AddOnFigure(f.History, Front, 1);

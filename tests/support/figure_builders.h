@@ -3,6 +3,7 @@
 // helpers only choose the look (tags, colours) that suits its checks.
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -49,11 +50,31 @@ inline TFigData TextFig(TPoint start, TPoint end, std::string cp932, std::int32_
 }
 
 // A stamp holding copies of `contents`, in order.
-inline TFigData StampFig(TPoint start, TPoint end, const std::vector<const TFigData*>& contents, TLook look = {}) {
+inline TFigData StampFig(TPoint start, TPoint end, std::initializer_list<const TFigData*> contents,
+                         TLook look = {}) {
   TFigData f = BoxFig(dtStamp, start, end, look);
   f.StampData = std::make_unique<TFigList>();
   for (const TFigData* c : contents) AddCopy(f.StampData.MakeUnique(), *c);
   return f;
+}
+
+// The same from figures given by value.
+inline TFigData StampFig(TPoint start, TPoint end, std::span<const TFigData> contents, TLook look = {}) {
+  TFigData f = BoxFig(dtStamp, start, end, look);
+  f.StampData = std::make_unique<TFigList>();
+  for (const TFigData& c : contents) AddCopy(f.StampData.MakeUnique(), c);
+  return f;
+}
+inline TFigData StampFig(TPoint start, TPoint end, std::initializer_list<TFigData> contents, TLook look = {}) {
+  return StampFig(start, end, std::span<const TFigData>(contents.begin(), contents.size()), look);
+}
+
+// The figures of a list from back to front, by their PenWidth (the tests'
+// tag for telling figures apart).
+inline std::vector<int> Tags(const TFigList& list) {
+  std::vector<int> tags;
+  for (const TFigItem* i = list.GetNext(list.GetHead()); i; i = i->Next()) tags.push_back(i->Data.PenWidth);
+  return tags;
 }
 
 }  // namespace mirel::test

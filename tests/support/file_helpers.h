@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace mirel::test {
 
@@ -15,6 +16,12 @@ namespace mirel::test {
 inline std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Replaces the file with `bytes`.
+inline void WriteAll(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Runs `body` in a child process (limits and lost rights stay there); its
