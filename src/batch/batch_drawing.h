@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "datafile/read_result.h"
-#include "model/result.h"
 #include "editor/document.h"
 #include "export/background_picture.h"
+#include "model/result.h"
 #include "render/canvas_damage.h"
 #include "render/frame_composer.h"
 #include "render/surface.h"

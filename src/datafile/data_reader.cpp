@@ -6,6 +6,7 @@
 #include "datafile/format_names.h"
 #include "datafile/printable_line.h"
 #include "datafile/value_parse.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 
 namespace mirel {
@@ -36,7 +37,7 @@ void StepPastReadIDs(THistoryList& history) {
 }  // namespace
 
 std::string NotIntegerMessage(std::string_view lineUtf8) {
-  return Quoted(lineUtf8) + " は整数ではありません";
+  return Quoted(lineUtf8) + std::string(msg::kNotInteger);
 }
 
 TResult<> ReadDataFile(TLineReader& lines, THistoryList& history, TInternalLog& log,
@@ -59,7 +60,7 @@ TResult<> TDataFileReader::ReadDataFile() {
       FailMissingLine("the header");
     }
     result.Ok = false;
-    result.Message = kBadFormatMessage;
+    result.Message = msg::kBadFormatMessage;
   } else {
     int status = 0;
     while ((status = ReadActionData()) == 0) {
@@ -67,7 +68,7 @@ TResult<> TDataFileReader::ReadDataFile() {
     if (status == 1) {
       result.Ok = false;
       result.Message = badColorLine_ ? NotIntegerMessage(PrintableLine(*badColorLine_))
-                                     : std::string(kBadItemMessage);
+                                     : std::string(msg::kBadItemMessage);
     }
     // Also after a failure: drawing may go on from the records kept.
     StepPastReadIDs(history_);

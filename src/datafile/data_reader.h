@@ -14,16 +14,19 @@
 #include <string_view>
 
 #include "datafile/line_reader.h"
-#include "datafile/read_result.h"
-#include "model/result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/size_rule.h"
 #include "history/history_list.h"
 #include "history/internal_log.h"
+#include "model/result.h"
 
 namespace mirel {
 
 inline constexpr int kMaxStampDepth = 256;
+
+// The message for a number line that is none: `lineUtf8` quoted, then
+// msg::kNotInteger.
+std::string NotIntegerMessage(std::string_view lineUtf8);
 
 // Reads the whole file, appending to `history` (the caller empties it
 // first). A failure's Detail says where reading stopped ("line 14: ...")

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "fileio/user_words.h"
 #include "text/cp932.h"
 #include "text/path_utils.h"
 
@@ -45,8 +46,8 @@ std::string ResolveFileName(std::string_view name, IReaderPrompts& prompts) {
   }
 
   const std::string lastUtf8 = Cp932ToUtf8(last).Text;
-  const std::string question = lastUtf8 + std::string(kLocateQuestionTail);
-  if (!prompts.AskYesNo(kLocateCaption, question)) return std::string(name);
+  const std::string question = lastUtf8 + std::string(msg::kLocateQuestionTail);
+  if (!prompts.AskYesNo(msg::kLocateCaption, question)) return std::string(name);
   const std::string extension = ExtensionOfCp932(name);
   const int filterIndex = (extension == ".jpg" || extension == ".JPG") ? 2 : 1;
   const std::optional<std::string> chosen = prompts.LocatePicture(lastUtf8, filterIndex);

@@ -8,9 +8,6 @@
 
 namespace mirel {
 
-inline constexpr std::string_view kLocateCaption = "確認";
-inline constexpr std::string_view kLocateQuestionTail = "が見つかりません。場所を指定しますか？";
-
 // `name` is the line read (code page 932 bytes); so is the result. Windows
 // paths such as C:\work\hana.jpg split at '\' as well as '/'. Never fails.
 std::string ResolveFileName(std::string_view name, IReaderPrompts& prompts);

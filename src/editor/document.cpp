@@ -5,6 +5,7 @@
 
 #include "datafile/data_reader.h"
 #include "datafile/line_reader.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 #include "replay/edit_effects.h"
 
@@ -73,11 +74,11 @@ bool TDocument::FitsInMemory(const std::string& path) const {
 }
 
 TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, const std::function<bool()>& replace) {
-  if (!FitsInMemory(path)) return ReadFailure(kFileTooLargeMessage, path + ": larger than the memory left");
+  if (!FitsInMemory(path)) return ReadFailure(msg::kFileTooLargeMessage, path + ": larger than the memory left");
   // Only regular files open; the reason says why another did not.
   TResult<TLineReader> lines = TLineReader::OpenFile(path);
   if (!lines) {
-    return lines.Told(std::string(kReadFailedMessage));
+    return lines.Told(std::string(msg::kReadFailedMessage));
   }
   if (replace && !replace()) return ReadFailure({}, path + ": not read, the drawing stays");
   try {
@@ -89,7 +90,7 @@ TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, cons
     } else {
       Reset();
     }
-    return ReadFailure(kFileTooLargeMessage, path + ": out of memory while reading");
+    return ReadFailure(msg::kFileTooLargeMessage, path + ": out of memory while reading");
   }
 }
 

@@ -8,8 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "datafile/read_result.h"
-#include "model/result.h"
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
 #include "editor/editor_types.h"
@@ -21,12 +19,10 @@
 #include "history/history_list.h"
 #include "history/internal_log.h"
 #include "model/fig_data.h"
+#include "model/result.h"
 #include "replay/replay_engine.h"
 
 namespace mirel {
-
-inline constexpr std::string_view kReadFailedMessage = "データ読み込みに失敗しました";
-inline constexpr std::string_view kFileTooLargeMessage = "ファイルが おおきすぎて よみこめません";
 
 class TDocument {
  public:
@@ -60,9 +56,9 @@ class TDocument {
   void ClearFigures();
 
   // Reads a data file (native path) into the emptied history. A file that
-  // cannot be opened changes nothing and fails with kReadFailedMessage; any
+  // cannot be opened changes nothing and fails with msg::kReadFailedMessage; any
   // other failure leaves the complete records read before it.
-  // A file too large to hold fails with kFileTooLargeMessage and changes
+  // A file too large to hold fails with msg::kFileTooLargeMessage and changes
   // nothing. `replace`, when given, runs once the file is open and fits,
   // before its records are read (the window resets itself there, or returns
   // false to keep its drawing: nothing is read, and there is no message),

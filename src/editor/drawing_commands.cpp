@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "editor/editor.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 #include "text/cp932.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "editor/editor.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "text/cp932.h"
 
 namespace mirel {

@@ -1,6 +1,6 @@
 #include "editor/editor.h"
 
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 
 namespace mirel {

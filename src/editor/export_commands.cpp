@@ -1,7 +1,7 @@
 // The canvas as pictures outside the program: the clipboard, BMP and JPEG
 // files, and every step of the drawing as a series of JPEG files.
 #include "editor/editor.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "text/picture_names.h"
 
 namespace mirel {

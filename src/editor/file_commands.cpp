@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "editor/editor.h"
-#include "editor/messages.h"
 #include "editor/recovery_folder.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 #include "text/cp932.h"
 #include "text/path_utils.h"
@@ -27,7 +27,7 @@ bool Exists(const std::string& path) {
 }  // namespace
 
 bool TEditor::ConfirmRead() {
-  return doc_.History.GetStepCount() == 0 || prompts_.AskYesNo(kCaptionKakunin, msg::kReallyRead);
+  return doc_.History.GetStepCount() == 0 || prompts_.AskYesNo(msg::kCaptionKakunin, msg::kReallyRead);
 }
 
 void TEditor::OpenFileByName(const std::string& path) {
@@ -76,7 +76,7 @@ bool TEditor::KeepReplacedDrawing() {
   TResult<> failure;
   if (KeepDrawing(doc_.History, recoveryFolder_, clock_(), failure)) return true;
   // The user has said the drawing may go; asked again, knowing no copy stays.
-  return prompts_.AskYesNo(kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + failure.Reason);
+  return prompts_.AskYesNo(msg::kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + failure.Reason);
 }
 
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
@@ -174,7 +174,7 @@ TResult<> TEditor::SaveAs() {
   if (!path) return TResult<>::Failed({}, "the save dialog was cancelled");
   ClearSelection();
   Repaint();
-  if (Exists(*path) && !prompts_.AskYesNo(kCaptionConfirm, msg::kOverwriteExisting)) {
+  if (Exists(*path) && !prompts_.AskYesNo(msg::kCaptionConfirm, msg::kOverwriteExisting)) {
     prompts_.Notice(msg::kSaveCancelled);
     return TResult<>::Failed(std::string(msg::kSaveCancelled), "the user kept the existing file");
   }
@@ -215,7 +215,7 @@ void TEditor::ExitMenuClick() {
   }
   const bool named = !doc_.DataFileName.empty();
   const TAnswer answer =
-      prompts_.AskYesNoCancel(kCaptionConfirm, named ? msg::kOverwriteBeforeExit : msg::kSaveBeforeExit);
+      prompts_.AskYesNoCancel(msg::kCaptionConfirm, named ? msg::kOverwriteBeforeExit : msg::kSaveBeforeExit);
   if (answer == TAnswer::Cancel) return;
   if (answer == TAnswer::Yes) {
     // Also while watching: the history is whole then too. A cancelled or

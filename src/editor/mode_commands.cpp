@@ -1,6 +1,6 @@
 // Mode buttons, tool buttons, the palette and leaving watching mode.
 #include "editor/editor.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 
 namespace mirel {
@@ -8,7 +8,7 @@ namespace mirel {
 bool TEditor::LeavePlay() {
   THistoryList& history = doc_.History;
   if (playStep_ != history.GetStepCount()) {
-    switch (prompts_.AskYesNoCancel(kCaptionKakunin, msg::kResumeHere)) {
+    switch (prompts_.AskYesNoCancel(msg::kCaptionKakunin, msg::kResumeHere)) {
       case TAnswer::Yes: {
         // The later records stay in the history; the Branch after them
         // makes the drawing go on from the step shown.

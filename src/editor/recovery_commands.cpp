@@ -6,8 +6,8 @@
 #include "datafile/data_reader.h"
 #include "datafile/line_reader.h"
 #include "editor/editor.h"
-#include "editor/messages.h"
 #include "editor/recovery_folder.h"
+#include "fileio/user_words.h"
 
 namespace mirel {
 
@@ -59,7 +59,7 @@ void TEditor::StartRecovery(const std::string& folder) {
   TLeftJournal* recovered = nullptr;
   for (std::size_t i = 0; i < left.size(); ++i) {
     TLeftJournal& journal = left[i];
-    if (!recovered && prompts_.AskYesNo(kCaptionKakunin, RecoverQuestion(journal, i + 1, left.size())) &&
+    if (!recovered && prompts_.AskYesNo(msg::kCaptionKakunin, RecoverQuestion(journal, i + 1, left.size())) &&
         RecoverJournal(journal.Path.string(), journal.DataFileName)) {
       recovered = &journal;
       continue;

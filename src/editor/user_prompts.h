@@ -33,10 +33,6 @@ struct TFileDialogSpec {
 
 TFileDialogSpec DialogSpec(TFileDialog dialog);
 
-// Captions of the questions.
-inline constexpr std::string_view kCaptionKakunin = "かくにん";
-inline constexpr std::string_view kCaptionConfirm = "確認";
-
 class IUserPrompts : public IReaderPrompts {
  public:
   // A notice with one OK button, captioned with the application title.

@@ -8,6 +8,7 @@
 #include "export/picture_decoding.h"
 #include "fileio/regular_file.h"
 #include "fileio/system_reason.h"
+#include "fileio/user_words.h"
 #include "model/geometry.h"
 #include "text/path_utils.h"
 
@@ -22,27 +23,22 @@ TBackgroundLoadResult Outcome(TBackgroundLoadKind kind) {
 }
 
 // Simple words for the child at the screen; the exact reason goes to Detail.
-const char* UserReason(TDecodeFailure failure) {
+std::string_view UserReason(TDecodeFailure failure) {
   switch (failure) {
-    case TDecodeFailure::NotAPicture:
-      return "えのファイルではありません";
-    case TDecodeFailure::Unsupported:
-      return "このしゅるいのえはよみこめません";
-    case TDecodeFailure::TooLarge:
-      return "えがおおきすぎてよみこめません";
-    case TDecodeFailure::ReadError:
-      return "ファイルをよめません";
+    case TDecodeFailure::NotAPicture: return msg::kNotAPicture;
+    case TDecodeFailure::Unsupported: return msg::kPictureKindUnsupported;
+    case TDecodeFailure::TooLarge: return msg::kPictureTooLarge;
+    case TDecodeFailure::ReadError: return msg::kFileUnreadable;
     case TDecodeFailure::Damaged:
-    case TDecodeFailure::None:
-      break;
+    case TDecodeFailure::None: break;
   }
-  return "えのデータがこわれています";
+  return msg::kPictureDamaged;
 }
 
 TBackgroundLoadResult Failure(const std::string& path, TDecodeFailure failure, const std::string& detail) {
   TBackgroundLoadResult result =
       Outcome(failure == TDecodeFailure::TooLarge ? TBackgroundLoadKind::TooLarge : TBackgroundLoadKind::Undecodable);
-  result.Message = path + ": " + UserReason(failure);
+  result.Message = path + ": " + std::string(UserReason(failure));
   result.Detail = path + ": " + detail;
   return result;
 }
@@ -85,7 +81,7 @@ TBackgroundLoadResult TBackgroundPicture::LoadPath(const std::string& nativePath
   if (failure == TOpenFailure::Missing || failure == TOpenFailure::Folder) return Outcome(TBackgroundLoadKind::Missing);
   if (!opened) {
     TBackgroundLoadResult result = Failure(nativePath, TDecodeFailure::ReadError, opened.Detail);
-    if (failure == TOpenFailure::NotRegular) result.Message = nativePath + ": ふつうのファイルではありません";
+    if (failure == TOpenFailure::NotRegular) result.Message = nativePath + ": " + std::string(msg::kNotRegularFile);
     result.Detail = opened.Detail;
     return result;
   }

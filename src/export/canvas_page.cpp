@@ -6,6 +6,7 @@
 #include <span>
 
 #include "export/picture_file.h"
+#include "fileio/user_words.h"
 #include "render/surface.h"
 #include "render/visible_figures.h"
 
@@ -52,7 +53,7 @@ TResult<> SaveCanvasPdf(const QImage& background, const TFigList& figures, const
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Mirel"));
     if (!PaintCanvasPage(writer, background, figures)) {
-      return TResult<>::Failed("ファイルにかきだせませんでした: " + path, "cannot paint the PDF page of " + path);
+      return TResult<>::Failed(std::string(msg::kFileNotWritten) + path, "cannot paint the PDF page of " + path);
     }
   }
   return WritePictureFile(std::span(reinterpret_cast<const unsigned char*>(pdf.constData()),

@@ -5,12 +5,13 @@
 
 #include "export/bmp_encoder.h"
 #include "fileio/user_reason.h"
+#include "fileio/user_words.h"
 
 namespace mirel {
 namespace {
 
 std::string NotWritten(const std::string& path, const std::string& why) {
-  return "ファイルにかきだせませんでした: " + path + " (" + why + ")";
+  return std::string(msg::kFileNotWritten) + path + " (" + why + ")";
 }
 
 TResult<> EncodingFailure(const std::string& path, const std::string& why) {

@@ -11,6 +11,7 @@
 
 #include "export/jpeg_encoder.h"
 #include "export/picture_file.h"
+#include "fileio/user_words.h"
 
 namespace mirel {
 namespace {
@@ -77,7 +78,7 @@ struct TPictureSeriesWriter::TState {
       TResult<> written =
           job->Error.empty()
               ? WritePictureFile(job->Bytes, job->Path, {}, TDurability::Deferred)
-              : TResult<>::Failed("ファイルにかきだせませんでした: " + job->Path + " (" + job->Error + ")",
+              : TResult<>::Failed(std::string(msg::kFileNotWritten) + job->Path + " (" + job->Error + ")",
                                 "cannot encode " + job->Path + ": " + job->Error);
       lock.lock();
       Writing = false;
@@ -167,7 +168,7 @@ TSeriesResult TPictureSeriesWriter::Finish() {
   for (const std::filesystem::path& folder : s.Folders) {
     if (const TResult<> synced = SyncFileSystem(folder); !synced) {
       result.Ok = false;
-      result.Message = "ファイルにかきだせませんでした: " + folder.string() + " (" + synced.Message + ")";
+      result.Message = std::string(msg::kFileNotWritten) + folder.string() + " (" + synced.Message + ")";
       result.Detail = "cannot sync the frames in " + folder.string() + ": " + synced.Message;
       result.Reason = synced.Reason;
       result.FailedFile = folder.string();

@@ -10,6 +10,7 @@
 #include "fileio/system_reason.h"
 #include "fileio/temp_file.h"
 #include "fileio/user_reason.h"
+#include "fileio/user_words.h"
 #include "model/geometry.h"
 #include "text/path_utils.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 // `error`: the errno value behind it, 0 when the encoder failed.
 TResult<> Failure(const std::string& path, const std::string& why, int error = 0) {
-  TResult<> result = TResult<>::Failed("どうがを かきだせませんでした：" + path, path + ": " + why);
+  TResult<> result = TResult<>::Failed(std::string(msg::kVideoNotWritten) + "：" + path, path + ": " + why);
   result.Reason = UserReason(error, TFileUse::Writing);
   return result;
 }
@@ -72,7 +73,7 @@ TResult<> TTimelapseWriter::Open(const std::string& path, int fps) {
 }
 
 TResult<> TTimelapseWriter::AddFrame(const QImage& frame, int count) {
-  if (!state_ || !state_->Video) return TResult<>::Failed("どうがを かきだせませんでした", "not open");
+  if (!state_ || !state_->Video) return TResult<>::Failed(std::string(msg::kVideoNotWritten), "not open");
   TState& s = *state_;
   // Format_RGB32 holds B, G, R, X bytes in memory on this machine.
   const QImage canvas = frame.format() == QImage::Format_RGB32 && frame.size() == QSize(CanvasWidth, CanvasHeight)
@@ -86,7 +87,7 @@ TResult<> TTimelapseWriter::AddFrame(const QImage& frame, int count) {
 }
 
 TResult<> TTimelapseWriter::Finish() {
-  if (!state_ || !state_->Video) return TResult<>::Failed("どうがを かきだせませんでした", "not open");
+  if (!state_ || !state_->Video) return TResult<>::Failed(std::string(msg::kVideoNotWritten), "not open");
   TState& s = *state_;
   if (s.Module->Finish(s.Video.get(), s.Error.data(), s.Error.size()) != 0) return s.Failed();
   // On the disk before it takes the name, as every file Mirel writes.

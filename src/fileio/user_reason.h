@@ -1,6 +1,6 @@
 #pragma once
 // Why a file could not be read or written, in words a child or a teacher
-// can act on. Every such reason the user is shown comes from this one table.
+// can act on, from the table in user_words.h.
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -10,6 +10,7 @@
 #include "export/frame_sinks.h"
 #include "export/picture_file.h"
 #include "fileio/file_replace.h"
+#include "fileio/user_words.h"
 #include "gallery/gallery_pages.h"
 
 namespace mirel {
@@ -123,11 +124,11 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
       if (!written.Ok) trouble = written.Detail;
     }
     if (trouble.empty() && !build.Cancelled) trouble = WriteSiteFile(folder / "index.html", DrawingPage(card));
-    if (!trouble.empty()) fail("つくれませんでした: " + trouble);
+    if (!trouble.empty()) fail(std::string(msg::kDrawingNotMade) + trouble);
   }
   if (!build.Cancelled) {
     const std::string written = WriteSiteFile(folder / "card.json", CardJson(card));
-    if (!written.empty() && card.Ok()) fail("つくれませんでした: " + written);
+    if (!written.empty() && card.Ok()) fail(std::string(msg::kDrawingNotMade) + written);
   }
   build.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
   return build;

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "fileio/file_replace.h"
+#include "fileio/user_words.h"
 #include "gallery/drawing_build.h"
 #include "gallery/gallery_pages.h"
 
@@ -197,10 +198,10 @@ TResult<> WriteGalleryIndex(const std::filesystem::path& site, const std::vector
                                     std::pair{"manifest.json", QJsonDocument(QJsonObject{{"drawings", drawings}}).toJson()},
                                     std::pair{"index.html", IndexPage(cards)}}) {
     const std::string failed = WriteSiteFile(site / name, bytes);
-    if (!failed.empty()) return TResult<>::Failed("ギャラリーを かきだせませんでした", failed);
+    if (!failed.empty()) return TResult<>::Failed(std::string(msg::kGalleryNotWritten), failed);
   }
   if (!SyncFileSystem(site)) {
-    return TResult<>::Failed("ギャラリーを かきだせませんでした", site.string() + ": sync failed");
+    return TResult<>::Failed(std::string(msg::kGalleryNotWritten), site.string() + ": sync failed");
   }
   return TResult<>::Done();
 }

@@ -1,7 +1,7 @@
 // What the drawing tools make: figures, texts, stamps, and the attributes
 // they carry over.
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 #include "model/fig_ops.h"
 
 namespace mirel::test {

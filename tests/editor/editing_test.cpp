@@ -1,6 +1,6 @@
 // Selecting, dragging and the editing panel.
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 
 namespace mirel::test {
 namespace {

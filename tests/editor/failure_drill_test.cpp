@@ -13,9 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "fileio/user_words.h"
 #include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
 #include "support/file_helpers.h"
 
 namespace mirel::test {

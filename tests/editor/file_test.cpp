@@ -2,9 +2,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fileio/user_words.h"
 #include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
 #include "support/file_helpers.h"
 
 namespace mirel::test {

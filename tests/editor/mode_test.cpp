@@ -1,6 +1,6 @@
 // Modes, tools, the palette and leaving watching mode.
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
+#include "fileio/user_words.h"
 
 namespace mirel::test {
 namespace {

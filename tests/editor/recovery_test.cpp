@@ -10,9 +10,9 @@
 #include <sys/resource.h>
 
 #include "datafile/data_writer.h"
+#include "fileio/user_words.h"
 #include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
-#include "editor/messages.h"
 #include "editor/recovery_folder.h"
 #include "fileio/file_replace.h"
 #include "support/file_helpers.h"

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "datafile/safe_save.h"
+#include "fileio/user_words.h"
 #include "support/temp_folder.h"
-#include "editor/messages.h"
 #include "support/file_helpers.h"
 #include "ui/form_fixture.h"
 
