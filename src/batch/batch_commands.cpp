@@ -89,7 +89,7 @@ int RunDumpCommand(const TBatchOptions& options) {
   if (!step) return kExitUsage;
   // One rebuild and no other: copies kept for later rebuilds would only
   // cost memory (as much again as the drawing, many times over).
-  drawing.Document.Replay.SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
+  drawing.Document.Replay().SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
   const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);

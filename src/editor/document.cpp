@@ -12,7 +12,7 @@
 namespace mirel {
 
 TDocument::TDocument(TClock clock)
-    : Replay(History, FigList, DeletedFigList), recorder_(History, Log, std::move(clock)) {}
+    : replay_(History, FigList, DeletedFigList), recorder_(History, Log, std::move(clock)) {}
 
 void TDocument::Reset() {
   recorder_.ResetPending();
@@ -23,8 +23,8 @@ void TDocument::Reset() {
 }
 
 void TDocument::SetDataFileName(std::string path) {
-  DataFileName = std::move(path);
-  if (journal_) journal_->SetDataFileName(DataFileName);
+  dataFileName_ = std::move(path);
+  if (journal_) journal_->SetDataFileName(dataFileName_);
 }
 
 void TDocument::StartJournal(std::unique_ptr<TRecoveryJournal> journal) {
@@ -48,7 +48,7 @@ void TDocument::EndJournal() {
 
 void TDocument::ClearFigures() {
   History.Links.UnlinkAll();
-  Replay.Invalidate();
+  replay_.Invalidate();
   selected_ = nullptr;
   EmptyDrawing(FigList, DeletedFigList);
 }
@@ -69,7 +69,7 @@ bool TDocument::FitsInMemory(const std::string& path) const {
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(path, ec);
   if (ec) return true;
-  const std::uint64_t room = MemoryAvailable ? MemoryAvailable() : UINT64_MAX;
+  const std::uint64_t room = memoryAvailable_ ? memoryAvailable_() : UINT64_MAX;
   return size <= room / kMemoryPerFileByte;
 }
 
@@ -97,12 +97,12 @@ TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, cons
 TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& background) {
   // The rebuild releases every figure; nothing may stay selected.
   selected_ = nullptr;
-  return Replay.RebuildDrawing(cursor, background);
+  return replay_.RebuildDrawing(cursor, background);
 }
 
 TRebuiltStep TDocument::RebuildStep(std::int32_t step, IBackgroundSurface& background) {
   selected_ = nullptr;
-  return Replay.RebuildStep(step, background);
+  return replay_.RebuildStep(step, background);
 }
 
 void TDocument::CommitPendingResize() {

@@ -34,10 +34,11 @@ class TDocument {
   TFigList FigList;
   TFigList DeletedFigList;
   TInternalLog Log;
-  TReplayEngine Replay;
+  // Replays the history into the figure lists.
+  TReplayEngine& Replay() { return replay_; }
   // The data file overwrite-save writes (native path); empty until a file is
-  // read or saved. Set it through SetDataFileName so the journal follows.
-  std::string DataFileName;
+  // read or saved. The journal follows it.
+  const std::string& DataFileName() const { return dataFileName_; }
   void SetDataFileName(std::string path);
 
   // The crash journal, when the document keeps one (made from this history
@@ -68,7 +69,7 @@ class TDocument {
   // memory left. Unknown sizes fit: the read itself then decides.
   bool FitsInMemory(const std::string& path) const;
   // Where FitsInMemory learns the memory left.
-  std::function<std::uint64_t()> MemoryAvailable = AvailableMemory;
+  void SetMemoryAvailable(std::function<std::uint64_t()> available) { memoryAvailable_ = std::move(available); }
 
   // Rebuilds the figures as they stood after `cursor` and brings the
   // background in line; the recorder's selection is cleared first.
@@ -130,6 +131,9 @@ class TDocument {
   TResult<std::filesystem::path> Save(const std::string& path, TBackupRule rule) const;
 
  private:
+  TReplayEngine replay_;
+  std::string dataFileName_;
+  std::function<std::uint64_t()> memoryAvailable_ = AvailableMemory;
   TActionRecorder recorder_;
   std::unique_ptr<TRecoveryJournal> journal_;
   TFigItem* selected_ = nullptr;

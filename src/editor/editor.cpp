@@ -25,7 +25,7 @@ TMenuState TEditor::Menus() const {
 
 std::string TEditor::Caption() const {
   std::string caption(kVersionText);
-  if (!doc_.DataFileName.empty()) caption += " - " + doc_.DataFileName;
+  if (!doc_.DataFileName().empty()) caption += " - " + doc_.DataFileName();
   return caption;
 }
 
@@ -97,7 +97,7 @@ void TEditor::ResetEditor() {
   doc_.Log.Clear();
   SetDrawDefaults();
   view_.ClearBackground();
-  doc_.Replay.ForgetShownBackground();
+  doc_.Replay().ForgetShownBackground();
   ForgetStamp();
   Repaint();
 }

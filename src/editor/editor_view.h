@@ -43,8 +43,8 @@ class IEditorView : public IBackgroundSurface {
   // file was simply not there.
   virtual std::string TakeBackgroundError() = 0;
 
-  // PaintBoxPaint: compose background, the scene's figures and its
-  // selection mark in BackBuffer and show it on the canvas.
+  // Composes the background, the scene's figures and its selection mark in
+  // the back buffer and shows them on the canvas.
   virtual void Repaint(const TCanvasScene& scene) = 0;
 
   // Width in pixels of a code page 932 text drawn at `points` in the canvas

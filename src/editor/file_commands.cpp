@@ -126,7 +126,7 @@ void TEditor::LoadPicture(const std::string& path) {
     prompts_.Notice(std::string(msg::kPictureLoadFailed) + (why.empty() ? path : why));
     return;
   }
-  doc_.Replay.SetShownBackground(recorded.Text);
+  doc_.Replay().SetShownBackground(recorded.Text);
   doc_.RecordBackground(recorded.Text);
   Repaint();
 }
@@ -157,8 +157,8 @@ TResult<> TEditor::OverwriteSave() {
   doc_.CommitPendingResize();
   ClearSelection();
   Repaint();
-  if (doc_.DataFileName.empty()) return SaveAs();
-  TResult<> result = SaveTo(doc_.DataFileName, TBackupRule::OverwriteSave);
+  if (doc_.DataFileName().empty()) return SaveAs();
+  TResult<> result = SaveTo(doc_.DataFileName(), TBackupRule::OverwriteSave);
   if (result.Ok) {
     prompts_.Notice(msg::kOverwritten);
     return result;
@@ -193,7 +193,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
   doc_.CommitPendingResize();
   if (menu != TClearMenu::ClearImageMenu) {
     view_.ClearBackground();
-    doc_.Replay.ForgetShownBackground();
+    doc_.Replay().ForgetShownBackground();
   }
   if (menu != TClearMenu::ClearBGMenu) {
     ClearSelection();
@@ -213,7 +213,7 @@ void TEditor::ExitMenuClick() {
     exitStatus_ = 0;
     return;
   }
-  const bool named = !doc_.DataFileName.empty();
+  const bool named = !doc_.DataFileName().empty();
   const TAnswer answer =
       prompts_.AskYesNoCancel(msg::kCaptionConfirm, named ? msg::kOverwriteBeforeExit : msg::kSaveBeforeExit);
   if (answer == TAnswer::Cancel) return;

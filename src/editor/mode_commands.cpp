@@ -76,7 +76,7 @@ void TEditor::EnterPlayMode() {
   mode_ = mdPlay;
   playStep_ = 0;
   view_.ClearBackground();
-  doc_.Replay.ForgetShownBackground();
+  doc_.Replay().ForgetShownBackground();
   doc_.ClearFigures();
   ClearSelection();
   ForgetStamp();

@@ -68,7 +68,7 @@ void TEditor::StartRecovery(const std::string& folder) {
     SetAside(journal, clock_());
   }
   std::string detail;
-  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName, detail));
+  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName(), detail));
   if (doc_.Journal()->Failed()) {
     // Told once: the journal is tried again as drawing goes on, and the
     // user hears of it again only after it has worked in between.

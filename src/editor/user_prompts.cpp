@@ -2,7 +2,7 @@
 
 namespace mirel {
 
-TFileDialogSpec DialogSpec(TFileDialog dialog) {
+TFileChoice FileChoiceFor(TFileDialog dialog) {
   switch (dialog) {
     case TFileDialog::OpenData: return {"Mirelファイル（*.mrl）|*.mrl", "", false};
     case TFileDialog::SaveData: return {"Mirelファイル（*.mrl）|*.mrl", "mrl", true};

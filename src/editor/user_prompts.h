@@ -13,17 +13,19 @@ namespace mirel {
 
 enum class TAnswer { Yes, No, Cancel };
 
-// The file dialogs of the window, each with its filter and default extension.
+// What a file is chosen for, each with the files offered and a default
+// extension.
 enum class TFileDialog {
-  OpenData,   // OpenDataDialog: read a drawing
-  SaveData,   // SaveDataDialog: save a drawing under a name
-  OpenBG,     // OpenBGDialog: load a background picture
-  SaveBMP,    // SaveBGDialog: export the canvas as BMP
-  SaveJPEG,   // SaveJPEGBGDialog: export the canvas, or every step, as JPEG
+  OpenData,   // read a drawing
+  SaveData,   // save a drawing under a name
+  OpenBG,     // load a background picture
+  SaveBMP,    // export the canvas as BMP
+  SaveJPEG,   // export the canvas, or every step, as JPEG
   SaveVideo,  // the making of the drawing as a video
 };
 
-struct TFileDialogSpec {
+// The files offered when choosing one for a purpose.
+struct TFileChoice {
   // Filter in the form "caption|patterns|caption|patterns", patterns joined by ';'.
   std::string_view Filter;
   // Added to a typed name without extension; empty for the open dialogs.
@@ -31,7 +33,7 @@ struct TFileDialogSpec {
   bool Save = false;
 };
 
-TFileDialogSpec DialogSpec(TFileDialog dialog);
+TFileChoice FileChoiceFor(TFileDialog dialog);
 
 class IUserPrompts : public IReaderPrompts {
  public:

@@ -164,7 +164,7 @@ void TActionRecorder::MarkPendingResize(const TFigItem* item) {
 
 void TActionRecorder::ResetPending() {
   pendingFig_ = nullptr;
-  StampResizeBase = nullptr;
+  stampResizeBase_ = nullptr;
 }
 
 void TActionRecorder::FindFigureID(TActionItem& record, const TFigData* figure) const {

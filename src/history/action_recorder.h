@@ -21,7 +21,10 @@ class TActionRecorder {
   // The figure a record is about is an item of the drawing's figure list. A
   // Delete is recorded while the figure is still in the list; the caller
   // takes it out right after.
-  const TFigData* StampResizeBase = nullptr;  // reference geometry of a stamp being resized
+  // The reference geometry of a stamp being resized; cleared with the
+  // pending resize.
+  const TFigData* StampResizeBase() const { return stampResizeBase_; }
+  void SetStampResizeBase(const TFigData* base) { stampResizeBase_ = base; }
 
   // A figure of the drawing resized with the track bars whose size record
   // is not written yet; none when no resize is pending.
@@ -72,6 +75,7 @@ class TActionRecorder {
  private:
   void Finish(TActionItem& record);
 
+  const TFigData* stampResizeBase_ = nullptr;
   const TFigData* pendingFig_ = nullptr;
 
   THistoryList& history_;

@@ -95,7 +95,7 @@ std::string TQtUserPrompts::PictureDialogFolder() const {
 }
 
 std::optional<std::string> TQtUserPrompts::RunFileDialog(TFileDialog kind, int filterIndex) {
-  const TFileDialogSpec settings = DialogSpec(kind);
+  const TFileChoice settings = FileChoiceFor(kind);
   QFileDialog dialog(&window_, DialogTitle(kind), QDir::currentPath());
   // Qt's own dialog everywhere: its texts are Japanese and it behaves the same
   // on every desktop. Saving never asks here: the commands ask or back up.

@@ -161,14 +161,14 @@ TEST(FailureDrillTest, ReadingWhatIsNoDrawingIsToldAndNeverHangs) {
     TScriptedUser user;
     TRecordingView view;
     TEditor editor(view, user, FixedClock());
-    editor.Document().MemoryAvailable = [] { return std::uint64_t{1} << 20; };
+    editor.Document().SetMemoryAvailable([] { return std::uint64_t{1} << 20; });
     editor.FinishBoxFigure(dtRectangle, {10, 10}, {20, 20});
     user.YesNo = {true};
     editor.OpenFileByName(c.Path.string());
     ASSERT_EQ(user.Notices.size(), 1u);
     EXPECT_FALSE(user.Notices[0].empty());
     EXPECT_EQ(user.Reasons, c.Reasons);
-    EXPECT_TRUE(editor.Document().DataFileName.empty());
+    EXPECT_TRUE(editor.Document().DataFileName().empty());
     if (c.KeepsDrawing) {
       EXPECT_EQ(editor.Document().History.GetStepCount(), 1);
     }

@@ -76,14 +76,14 @@ TEST_F(TFileTest, ReadingAFileWithoutRecordsAndAFailedRead) {
   Editor.ReadDataMenuClick();
   EXPECT_EQ(History().GetStepCount(), 0);
   EXPECT_EQ(History().NextFigureID(), 1);
-  EXPECT_EQ(Doc().DataFileName, empty);
+  EXPECT_EQ(Doc().DataFileName(), empty);
   // A broken file: the message, and no file name to overwrite.
   const std::string broken = Path("broken.mrl");
   std::ofstream(broken, std::ios::binary) << "MIREL FILE FORMAT 1.3\r\nbegin ActionData\r\n";
   User.Files = {broken};
   Editor.ReadDataMenuClick();
   EXPECT_EQ(User.Notices, std::vector<std::string>{"ActionItem：読み込みエラー"});
-  EXPECT_TRUE(Doc().DataFileName.empty());
+  EXPECT_TRUE(Doc().DataFileName().empty());
   EXPECT_EQ(View.Caption, "Mirel Ver.1.31");
   User.Files = {Path("wrong.MrL")};
   Editor.ReadDataMenuClick();
@@ -163,7 +163,7 @@ TEST_F(TFileTest, SaveAsAndOverwriteSaveKeepBackups) {
   User.Files = {Path("gone/drawing.mrl")};
   EXPECT_FALSE(Editor.WriteDataMenuClick().Ok);
   EXPECT_EQ(User.Notices.back(), "データ保存に失敗しました");
-  EXPECT_EQ(Doc().DataFileName, path);
+  EXPECT_EQ(Doc().DataFileName(), path);
 }
 
 TEST_F(TFileTest, ExitAsksToSaveAndStaysWhenTheSaveDoesNotHappen) {

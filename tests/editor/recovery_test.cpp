@@ -210,7 +210,7 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
   const TDocument& doc = second.Editor.Document();
   EXPECT_EQ(Written(doc.History), before);
   EXPECT_EQ(doc.FigList.Count(), 2);
-  EXPECT_EQ(doc.DataFileName, saved.string());
+  EXPECT_EQ(doc.DataFileName(), saved.string());
   EXPECT_EQ(second.View.Caption, "Mirel Ver.1.31 - " + saved.string());
   // The drawing now lives in the new window's journal alone.
   EXPECT_EQ(FilesIn(folder.Path(), "journal-"), (std::vector<fs::path>{second.Journal()}));

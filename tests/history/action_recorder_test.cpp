@@ -368,10 +368,10 @@ TEST_F(Recorder, FileAndClearRecordsCarryNoFigure) {
 TEST_F(Recorder, StampResizeBaseIsClearedByEveryCommit) {
   TFigItem* a = Draw(0, 0);
   selected = a;
-  recorder.StampResizeBase = &Step(1).FigData;
+  recorder.SetStampResizeBase(&Step(1).FigData);
   recorder.MarkPendingResize(selected);
   recorder.CommitSizeChange();
-  EXPECT_EQ(recorder.StampResizeBase, nullptr);
+  EXPECT_EQ(recorder.StampResizeBase(), nullptr);
 }
 
 TEST_F(Recorder, UnknownFigureGetsIdZeroAndNothingCrashes) {

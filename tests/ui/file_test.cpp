@@ -70,7 +70,7 @@ TEST_F(TFileTest, OpensAFileWhoseNameIsNotUtf8) {
   const std::string file = Drawing("\x82\xa6.mrl");  // "え" in code page 932
   Form().FormCreate(ArgumentFromBytes(file));
   EXPECT_TRUE(User().Notices.empty());
-  EXPECT_EQ(Editor().Document().DataFileName, file);
+  EXPECT_EQ(Editor().Document().DataFileName(), file);
   EXPECT_GT(History().GetStepCount(), 0);
   EXPECT_EQ(Form().windowTitle(), QString::fromUtf8("Mirel Ver.1.31 - " + file));
 }

@@ -100,7 +100,7 @@ TEST(WindowRecoveryTest, ADrawingTakenBackAndReplacedAtOnceIsKept) {
 
   TWindow second(folder.Path(), {true, true}, QString::fromStdString(other.string()));
   EXPECT_EQ(second.User->Questions.size(), 2u);
-  EXPECT_EQ(second.Editor().Document().DataFileName, other.string());
+  EXPECT_EQ(second.Editor().Document().DataFileName(), other.string());
   const std::vector<fs::path> kept = Files(folder.Path(), "recovered-");
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(ReadAll(kept[0]), ReadAll(copy));
