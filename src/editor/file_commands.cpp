@@ -73,10 +73,10 @@ bool TEditor::IsUnsaved() const {
 bool TEditor::KeepReplacedDrawing() {
   if (recoveryFolder_.empty() || !IsUnsaved()) return true;
   doc_.CommitPendingResize();
-  TResult<> failure;
-  if (KeepDrawing(doc_.History, recoveryFolder_, clock_(), failure)) return true;
+  const TResult<std::filesystem::path> kept = KeepDrawing(doc_.History, recoveryFolder_, clock_());
+  if (kept) return true;
   // The user has said the drawing may go; asked again, knowing no copy stays.
-  return prompts_.AskYesNo(msg::kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + failure.Reason);
+  return prompts_.AskYesNo(msg::kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + kept.Reason);
 }
 
 void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {

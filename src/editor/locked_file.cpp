@@ -8,6 +8,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "fileio/user_reason.h"
+
 namespace mirel {
 
 TLockedFile::~TLockedFile() { Close(); }
@@ -22,17 +24,11 @@ TLockedFile& TLockedFile::operator=(TLockedFile&& other) noexcept {
   return *this;
 }
 
-std::optional<TLockedFile> TLockedFile::CreateNew(const std::filesystem::path& path, std::string& detail) {
+TResult<TLockedFile> TLockedFile::CreateNew(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) {
-    detail = "cannot create " + path.string() + ": " + std::strerror(errno);
-    return std::nullopt;
-  }
+  if (fd < 0) return FileFailure("cannot create", path, errno, TFileUse::Writing);
   TLockedFile file(fd);
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    detail = "cannot lock " + path.string() + ": " + std::strerror(errno);
-    return std::nullopt;
-  }
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return FileFailure("cannot lock", path, errno, TFileUse::Writing);
   return file;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/result.h"
+
 namespace mirel {
 
 class TLockedFile {
@@ -18,7 +20,7 @@ class TLockedFile {
   TLockedFile& operator=(const TLockedFile&) = delete;
 
   // Creates a new file (it must not exist) and locks it.
-  static std::optional<TLockedFile> CreateNew(const std::filesystem::path& path, std::string& detail);
+  static TResult<TLockedFile> CreateNew(const std::filesystem::path& path);
   // Opens an existing file for reading and locks it; none when another
   // process holds the lock or the file cannot be opened.
   static std::optional<TLockedFile> TryLockExisting(const std::filesystem::path& path);

@@ -67,8 +67,7 @@ void TEditor::StartRecovery(const std::string& folder) {
     // Refused, unreadable, or older than the one recovered: kept for the user.
     SetAside(journal, clock_());
   }
-  std::string detail;
-  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName(), detail));
+  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName()));
   if (doc_.Journal()->Failed()) {
     // Told once: the journal is tried again as drawing goes on, and the
     // user hears of it again only after it has worked in between.

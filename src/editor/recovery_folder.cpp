@@ -147,26 +147,20 @@ std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLoca
   return kept;
 }
 
-std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
-                                                 const TLocalTime& now, TResult<>& failure) {
+TResult<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
+                                           const TLocalTime& now) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   // Written whole under a name no one looks at, then given its own name: a
   // recovered file is never half a drawing.
   const std::filesystem::path temp = UniqueFilePath(folder, ".keeping-");
   const TResult<std::filesystem::path> saved = SaveHistoryToFile(history, temp, TBackupRule::SaveAs);
-  if (!saved.Ok) {
-    failure = saved;
-    return std::nullopt;
-  }
+  if (!saved) return saved.Failure();
   std::optional<std::filesystem::path> kept = MoveToRecovered(temp, folder, now);
-  if (!kept) {
-    const int error = errno;
-    std::filesystem::remove(temp, ec);
-    failure = TResult<>::Failed({}, "cannot rename " + temp.string() + ": " + std::strerror(error));
-    failure.Reason = UserReason(error, TFileUse::Writing);
-  }
-  return kept;
+  if (kept) return *kept;
+  const int error = errno;
+  std::filesystem::remove(temp, ec);
+  return FileFailure("cannot rename", temp, error, TFileUse::Writing).Told({});
 }
 
 void RemoveLeftJournal(TLeftJournal& journal) {

@@ -45,8 +45,8 @@ std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLoca
 // Writes `history` as recovered-YYYYMMDD-HHMMSS.mrl in `folder` (made if
 // missing), never over an existing file: a drawing about to be replaced is
 // kept there. The new path, or the failure.
-std::optional<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
-                                                 const TLocalTime& now, TResult<>& failure);
+TResult<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
+                                           const TLocalTime& now);
 
 // Removes a journal whose drawing lives on in another.
 void RemoveLeftJournal(TLeftJournal& journal);

@@ -10,6 +10,7 @@
 #include "datafile/data_writer.h"
 #include "datafile/format_names.h"
 #include "editor/recovery_folder.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -24,10 +25,9 @@ constexpr std::chrono::seconds kRetryInterval{5};
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temp = path;
   temp += ".tmp";
-  std::string detail;
   std::error_code ec;
   std::filesystem::remove(temp, ec);
-  std::optional<TLockedFile> file = TLockedFile::CreateNew(temp, detail);
+  TResult<TLockedFile> file = TLockedFile::CreateNew(temp);
   if (!file) return false;
   const bool ok = file->WriteAll(bytes) && ::fdatasync(file->Descriptor()) == 0;
   file->Close();
@@ -57,31 +57,27 @@ std::filesystem::path TRecoveryJournal::NameFileOf(const std::filesystem::path& 
 
 std::unique_ptr<TRecoveryJournal> TRecoveryJournal::Create(const std::filesystem::path& folder,
                                                            const THistoryList& history,
-                                                           const std::string& dataFileName,
-                                                           std::string& detail) {
+                                                           const std::string& dataFileName) {
   std::unique_ptr<TRecoveryJournal> journal(
       new TRecoveryJournal(folder, UniqueFilePath(folder, "journal-")));
   journal->dataFileName_ = dataFileName;
   journal->lastTry_ = std::chrono::steady_clock::now();
   // Not written yet: tried again like a failed write.
-  if (!journal->WriteWhole(history, detail)) journal->failed_ = true;
+  if (!journal->WriteWhole(history)) journal->failed_ = true;
   return journal;
 }
 
-bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& detail) {
+TResult<> TRecoveryJournal::WriteWhole(const THistoryList& history) {
   // A new file, locked before it takes the journal's name, so that no other
   // window ever sees an unlocked journal of a running one, and a crash
   // halfway leaves the previous journal whole. The folder may have gone, or
   // never have been made.
   std::error_code ec;
   std::filesystem::create_directories(folder_, ec);
-  if (ec) {
-    detail = "cannot make " + folder_.string() + ": " + ec.message();
-    return false;
-  }
+  if (ec) return FileFailure("cannot make", folder_, ec.value(), TFileUse::Writing);
   const std::filesystem::path temp = UniqueFilePath(folder_, ".writing-");
-  std::optional<TLockedFile> file = TLockedFile::CreateNew(temp, detail);
-  if (!file) return false;
+  TResult<TLockedFile> file = TLockedFile::CreateNew(temp);
+  if (!file) return file.Failure();
   TDataOutput out([&](std::string_view bytes) { return file->WriteAll(bytes); });
   out.Line(kHeaderLine);
   TFirstRecordIndex index;
@@ -93,16 +89,16 @@ bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& deta
     ++written;
   }
   if (!out.Flush() || ::fdatasync(file->Descriptor()) != 0) {
-    detail = "cannot write " + temp.string() + ": " + std::strerror(errno);
+    const int error = errno;
     std::filesystem::remove(temp, ec);
-    return false;
+    return FileFailure("cannot write", temp, error, TFileUse::Writing);
   }
   const off_t size = ::lseek(file->Descriptor(), 0, SEEK_CUR);
   std::filesystem::rename(temp, path_, ec);
   if (ec) {
-    detail = "cannot rename " + temp.string() + ": " + ec.message();
+    const int error = ec.value();
     std::filesystem::remove(temp, ec);
-    return false;
+    return FileFailure("cannot rename", temp, error, TFileUse::Writing);
   }
   file_ = std::move(*file);
   index_ = std::move(index);
@@ -116,14 +112,13 @@ bool TRecoveryJournal::WriteWhole(const THistoryList& history, std::string& deta
     created_ = true;
     SetDataFileName(dataFileName_);
   }
-  return true;
+  return TResult<>::Done();
 }
 
 void TRecoveryJournal::Rewrite(const THistoryList& history) {
   if (removed_) return;
-  std::string detail;
   lastTry_ = std::chrono::steady_clock::now();
-  if (!WriteWhole(history, detail)) {
+  if (!WriteWhole(history)) {
     failed_ = true;
     return;
   }

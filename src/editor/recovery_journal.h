@@ -16,16 +16,17 @@
 #include "editor/locked_file.h"
 #include "history/history_list.h"
 
+#include "model/result.h"
+
 namespace mirel {
 
 class TRecoveryJournal {
  public:
   // A new journal in `folder` (made if missing), holding `history` as it
-  // stands. When it cannot be written (the reason in `detail`) it starts
-  // Failed and is tried again as a failed write is.
+  // stands. When it cannot be written it starts Failed and is tried again as
+  // a failed write is.
   static std::unique_ptr<TRecoveryJournal> Create(const std::filesystem::path& folder,
-                                                  const THistoryList& history,
-                                                  const std::string& dataFileName, std::string& detail);
+                                                  const THistoryList& history, const std::string& dataFileName);
   ~TRecoveryJournal();
   TRecoveryJournal(const TRecoveryJournal&) = delete;
   TRecoveryJournal& operator=(const TRecoveryJournal&) = delete;
@@ -56,7 +57,7 @@ class TRecoveryJournal {
  private:
   TRecoveryJournal(std::filesystem::path folder, std::filesystem::path path);
   // Writes `history` whole to a new locked file and renames it into place.
-  bool WriteWhole(const THistoryList& history, std::string& detail);
+  TResult<> WriteWhole(const THistoryList& history);
   bool AppendBytes(std::string_view bytes);
   void SyncSoon();
 
