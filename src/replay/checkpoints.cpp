@@ -41,12 +41,15 @@ std::int64_t FigureWeight(const TFigList& list) {
 TCheckpoints::TCheckpoints(std::int32_t spacing, std::int64_t budget)
     : initialSpacing_(spacing), spacing_(spacing), budget_(budget) {}
 
-bool TCheckpoints::Wants(std::int32_t step) const {
+bool TCheckpoints::Wants(std::int32_t step, std::int32_t target) const {
   if (step <= 0 || byStep_.contains(step)) return false;
   if (step % spacing_ == 0) return true;
   // Beyond the newest copy, one every initial spacing however far apart the
-  // others have grown: the newest steps are the ones shown most.
-  return step % initialSpacing_ == 0 && (byStep_.empty() || step > byStep_.rbegin()->first);
+  // others have grown: the newest steps are the ones shown most. Opening a
+  // long drawing would otherwise copy it whole every initial spacing, each
+  // copy replacing the one before.
+  return step % initialSpacing_ == 0 && target - step < initialSpacing_ &&
+         (byStep_.empty() || step > byStep_.rbegin()->first);
 }
 
 void TCheckpoints::Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint) {

@@ -35,8 +35,10 @@ class TCheckpoints {
   explicit TCheckpoints(std::int32_t spacing = 1024, std::int64_t budget = kDefaultBudget);
 
   void Clear() { byStep_.clear(); weight_ = 0; spacing_ = initialSpacing_; }
-  // Whether a copy of `step` is wanted and not yet kept.
-  bool Wants(std::int32_t step) const;
+  // Whether a copy of `step` is wanted and not yet kept, in a rebuild that
+  // goes on to `target`: a copy kept only for being the newest is not made
+  // when the same rebuild makes a newer one.
+  bool Wants(std::int32_t step, std::int32_t target) const;
   void Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint);
   // The copy of `step`, or none.
   const TCheckpoint* At(std::int32_t step) const;

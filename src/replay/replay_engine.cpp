@@ -30,7 +30,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   IndexHistory();
   const std::int32_t target = IsHistoryStep(step, history_.GetStepCount()) ? step : 0;
   if (ContinuesLastRebuild(target)) {
-    ApplyStep(target);
+    ApplyStep(target, target);
   } else {
     Everything();
     ClearDrawing();
@@ -39,7 +39,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
     if (const std::int32_t base = CollectEffectiveSteps(target); base > 0) {
       RestoreCheckpoint(*checkpoints_.At(base));
     }
-    for (const std::int32_t step : effective_) ApplyStep(step);
+    for (const std::int32_t step : effective_) ApplyStep(step, target);
   }
   lastStep_ = target;
   lastRecords_ = history_.GetStepCount();
@@ -62,13 +62,13 @@ bool TReplayEngine::ContinuesLastRebuild(std::int32_t step) const {
          resumeFrom_[static_cast<std::size_t>(step)] < 0;
 }
 
-void TReplayEngine::ApplyStep(std::int32_t step) {
+void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {
   if (resumeFrom_[static_cast<std::size_t>(step)] == kBadBranch) {
     ++skipped_;
   } else {
     ApplyAction(*history_.StepItem(step));
   }
-  if (checkpoints_.Wants(step)) SaveCheckpoint(step);
+  if (checkpoints_.Wants(step, target)) SaveCheckpoint(step);
 }
 
 void TReplayEngine::SaveCheckpoint(std::int32_t step) {

@@ -96,7 +96,8 @@ class TReplayEngine {
   // Whether the lists hold exactly what the last rebuild left, with the
   // history unchanged since: then the next step needs only its own record.
   bool ContinuesLastRebuild(std::int32_t step) const;
-  void ApplyStep(std::int32_t step);
+  // Applies `step` of a rebuild that goes on to `target`.
+  void ApplyStep(std::int32_t step, std::int32_t target);
   void ApplyAction(TActionItem& item);
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
