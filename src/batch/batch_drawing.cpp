@@ -45,8 +45,13 @@ const QImage& TBatchDrawing::Compose() {
 const QImage& TBatchDrawing::RebuildAndCompose(int step) {
   // Told from the first composition on: finding a text's bounds needs the
   // fonts, which the commands that only rebuild do not load.
-  Document.Replay().SetDrawingChanges(&damage_);
+  Document.SetDrawingChanges(&damage_);
   RebuildTo(step);
+  return ComposeChanged();
+}
+
+const QImage& TBatchDrawing::ComposeChanged() {
+  Document.SetDrawingChanges(&damage_);
   composer_.ComposeChanged(BackBuffer, Background.Picture(), FigList, nullptr, damage_);
   return BackBuffer.Image();
 }

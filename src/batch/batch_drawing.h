@@ -55,6 +55,9 @@ class TBatchDrawing {
   // Rebuilds `step` and composes it, redrawing only what the rebuild
   // changed since the step composed before.
   const QImage& RebuildAndCompose(int step);
+  // Composes the drawing, redrawing only what rebuilds and the document's
+  // edits changed since the last composition from changes.
+  const QImage& ComposeChanged();
 
   TDocument Document;
   THistoryList& History = Document.History;

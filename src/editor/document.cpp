@@ -46,7 +46,13 @@ void TDocument::EndJournal() {
   recorder_.OnRecorded = nullptr;
 }
 
+void TDocument::SetDrawingChanges(IDrawingChanges* changes) {
+  changes_ = changes;
+  replay_.SetDrawingChanges(changes);
+}
+
 void TDocument::ClearFigures() {
+  if (changes_) changes_->Everything();
   History.Links.UnlinkAll();
   replay_.Invalidate();
   selected_ = nullptr;

@@ -71,6 +71,10 @@ class TDocument {
   // Where FitsInMemory learns the memory left.
   void SetMemoryAvailable(std::function<std::uint64_t()> available) { memoryAvailable_ = std::move(available); }
 
+  // Told from now on what every change of the figures does to the canvas:
+  // the edits below, clears and rebuilds. None: nobody is told.
+  void SetDrawingChanges(IDrawingChanges* changes);
+
   // Rebuilds the figures as they stood after `cursor` and brings the
   // background in line; the recorder's selection is cleared first.
   TRebuiltStep Rebuild(const TActionItem* cursor, IBackgroundSurface& background);
@@ -134,7 +138,21 @@ class TDocument {
   TReplayEngine replay_;
   std::string dataFileName_;
   std::function<std::uint64_t()> memoryAvailable_ = AvailableMemory;
+
+  // `change` alters `figure` in place; the canvas is told where it showed
+  // and where it shows afterwards.
+  template <class Change>
+  void ChangeShown(TFigData& figure, Change change) {
+    if (changes_) changes_->Leaving(figure);
+    change();
+    if (changes_) changes_->Entered(figure);
+  }
+  void Added(const TFigData& figure) {
+    if (changes_) changes_->Added(figure);
+  }
+
   TActionRecorder recorder_;
+  IDrawingChanges* changes_ = nullptr;
   std::unique_ptr<TRecoveryJournal> journal_;
   TFigItem* selected_ = nullptr;
 };

@@ -8,6 +8,7 @@ namespace mirel {
 
 TFigItem* TDocument::AddFigure(const TFigData& figure) {
   TFigItem* item = AddCopy(FigList, figure);
+  Added(item->Data);
   recorder_.RecordCreation(TActionKind::Create, item);
   return item;
 }
@@ -16,6 +17,7 @@ TFigItem* TDocument::DuplicateSelected() {
   if (!selected_) return nullptr;
   TFigItem* copy = DuplicateFig(FigList, selected_);
   OffsetFig(copy->Data, 20, 20);
+  Added(copy->Data);
   selected_ = copy;
   recorder_.RecordCreation(TActionKind::Duplicate, copy);
   return copy;
@@ -27,6 +29,7 @@ void TDocument::DeleteSelected() {
     // The record names the figure while it is still in the drawing; only
     // then does it leave.
     recorder_.RecordEdit(TActionKind::Delete, item);
+    if (changes_) changes_->Leaving(item->Data);
     DeleteFigure(FigList, DeletedFigList, item);
   }
   selected_ = nullptr;
@@ -34,17 +37,17 @@ void TDocument::DeleteSelected() {
 
 TFigItem* TDocument::UndoDelete() {
   TFigItem* restored = RestoreNewestDeleted(FigList, DeletedFigList);
-  if (restored) recorder_.RecordCreation(TActionKind::Undo, restored);
+  if (!restored) return nullptr;
+  Added(restored->Data);
+  recorder_.RecordCreation(TActionKind::Undo, restored);
   return restored;
 }
 
 TEditOutcome TDocument::ReorderSelected(bool front) {
   if (!selected_) return TEditOutcome::Unchanged;
-  if (front) {
-    if (MoveFront(FigList, selected_) != 0) return TEditOutcome::NoFurtherFront;
-  } else if (MoveBack(FigList, selected_) != 0) {
-    return TEditOutcome::NoFurtherBack;
-  }
+  int refused = 0;
+  ChangeShown(selected_->Data, [&] { refused = front ? MoveFront(FigList, selected_) : MoveBack(FigList, selected_); });
+  if (refused != 0) return front ? TEditOutcome::NoFurtherFront : TEditOutcome::NoFurtherBack;
   recorder_.RecordEdit(front ? TActionKind::Front : TActionKind::Back, selected_);
   return TEditOutcome::Done;
 }
@@ -57,7 +60,7 @@ TEditOutcome TDocument::ChangeSelectedColor(TParameter which, TColor color) {
   if (color == clBtnFace && which == TParameter::TextColor) return TEditOutcome::NoFillForText;
   if (which == TParameter::TextColor && figure.DrawingTool != dtText) return TEditOutcome::Unchanged;
   if (AttributeOf(figure, which) == color) return TEditOutcome::Unchanged;
-  SetAttribute(figure, which, color);
+  ChangeShown(figure, [&] { SetAttribute(figure, which, color); });
   recorder_.RecordChange(TActionKind::Change, which, selected_);
   return TEditOutcome::Done;
 }
@@ -68,7 +71,7 @@ TEditOutcome TDocument::ChangeSelectedPenWidth(std::int32_t by) {
   if (figure.DrawingTool == dtStamp) return TEditOutcome::StampUnchangeable;
   if (by > 0 && figure.PenWidth >= 30) return TEditOutcome::NoThicker;
   if (by < 0 && figure.PenWidth <= 1) return TEditOutcome::NoThinner;
-  SetAttribute(figure, TParameter::LineWidth, std::int64_t{figure.PenWidth} + by);
+  ChangeShown(figure, [&] { SetAttribute(figure, TParameter::LineWidth, std::int64_t{figure.PenWidth} + by); });
   recorder_.RecordChange(TActionKind::Change, TParameter::LineWidth, selected_);
   return TEditOutcome::Done;
 }
@@ -76,13 +79,13 @@ TEditOutcome TDocument::ChangeSelectedPenWidth(std::int32_t by) {
 bool TDocument::ChangeSelectedText(const std::string& cp932Text, TPoint end) {
   if (!selected_ || selected_->Data.DrawingTool != dtText) return false;
   TFigData& figure = selected_->Data;
-  SetText(figure, cp932Text, figure.Start, end);
+  ChangeShown(figure, [&] { SetText(figure, cp932Text, figure.Start, end); });
   recorder_.RecordTextChange(selected_);
   return true;
 }
 
 void TDocument::DragSelected(std::int32_t dx, std::int32_t dy) {
-  if (selected_) OffsetFig(selected_->Data, dx, dy);
+  if (selected_) ChangeShown(selected_->Data, [&] { OffsetFig(selected_->Data, dx, dy); });
 }
 
 void TDocument::RecordMoveOfSelected() {
@@ -92,7 +95,7 @@ void TDocument::RecordMoveOfSelected() {
 void TDocument::ResizeSelected(const TResizeBase& base, TAxis axis, std::int32_t position,
                                const TTextWidth& textWidth) {
   if (!selected_) return;
-  ResizeFigure(selected_->Data, base, axis, position, textWidth);
+  ChangeShown(selected_->Data, [&] { ResizeFigure(selected_->Data, base, axis, position, textWidth); });
   recorder_.MarkPendingResize(selected_);
 }
 

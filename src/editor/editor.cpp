@@ -8,6 +8,7 @@ namespace mirel {
 TEditor::TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock)
     : view_(view), prompts_(prompts), clock_(clock), doc_(std::move(clock)) {
   SetDrawDefaults();
+  doc_.SetDrawingChanges(view_.CanvasChanges());
 }
 
 std::string_view TEditor::PaletteHint() const {

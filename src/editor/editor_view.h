@@ -11,6 +11,7 @@
 #include "model/geometry.h"
 #include "model/result.h"
 #include "replay/background_surface.h"
+#include "replay/drawing_changes.h"
 #include "replay/step_date_texts.h"
 #include "text/picture_names.h"
 
@@ -46,6 +47,10 @@ class IEditorView : public IBackgroundSurface {
   // Composes the background, the scene's figures and its selection mark in
   // the back buffer and shows them on the canvas.
   virtual void Repaint(const TCanvasScene& scene) = 0;
+  // Told every change of the scene's figures from the editor's start on,
+  // so that a repaint redraws only what changed; none for a view that
+  // redraws everything.
+  virtual IDrawingChanges* CanvasChanges() { return nullptr; }
 
   // Width in pixels of a code page 932 text drawn at `points` in the canvas
   // font (where the pen stands after drawing it, less its left edge).

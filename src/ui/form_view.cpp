@@ -43,7 +43,7 @@ void TFormView::ClearBackground() { background_.ClearBackground(); }
 std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
 
 void TFormView::Repaint(const TCanvasScene& scene) {
-  composer_.Compose(backBuffer_, background_.Picture(), scene.Figures, scene.Marked);
+  composer_.ComposeChanged(backBuffer_, background_.Picture(), scene.Figures, scene.Marked, damage_);
   TPaintBox& box = *controls_.PaintBox;
   box.Canvas().CopyRect(QRect(0, 0, CanvasWidth, CanvasHeight), backBuffer_,
                         QRect(0, 0, CanvasWidth, CanvasHeight));

@@ -10,6 +10,7 @@
 #include "editor/editor_view.h"
 #include "export/background_picture.h"
 #include "export/jpeg_encoder.h"
+#include "render/canvas_damage.h"
 #include "render/frame_composer.h"
 #include "render/surface.h"
 #include "ui/form_controls.h"
@@ -29,6 +30,7 @@ class TFormView final : public IEditorView {
   void ClearBackground() override;
   std::string TakeBackgroundError() override;
   void Repaint(const TCanvasScene& scene) override;
+  IDrawingChanges* CanvasChanges() override { return &damage_; }
   int TextWidth(const std::string& cp932Text, int points) override;
   void ShowTextBox(TPoint topLeft, int width, const std::string* utf8Text) override;
   void HideTextBox() override;
@@ -59,8 +61,9 @@ class TFormView final : public IEditorView {
   const TFormControls& controls_;
   TBackgroundPicture background_;
   TSurface backBuffer_;
-  // Redraws only what changed since the last repaint: a drag step redraws
-  // the moved figure's area, not the whole drawing.
+  // Redraws only what the editor told changed since the last repaint: a
+  // drag step redraws the moved figure's area, not the whole drawing.
+  TCanvasDamage damage_;
   TFrameComposer composer_;
   TJpegEncoder jpeg_;
   bool busy_ = false;

@@ -1,7 +1,7 @@
 // Composing a step from the damage its records report gives the pixels of
 // drawing the whole canvas, at every step of random mixed histories (stamps,
 // clears, backgrounds, duplicates, undos, reorders and resumes), stepping
-// forward, back and jumping.
+// forward, back and jumping, and after each edit the window makes.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -38,6 +38,39 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
         check(step);
       }
     }
+    // The window's edits on the last step, each told by the document.
+    TDocument& document = drawing.Document;
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
+    for (int edit = 0; edit < 60 && !HasFatalFailure(); ++edit) {
+      TFigItem* item = document.FigList.GetNext(document.FigList.GetHead());
+      for (int n = pick(document.FigList.Count()); item && n > 0; --n) item = item->Next();
+      document.Select(item);
+      switch (pick(10)) {
+        case 0: document.DragSelected(pick(61) - 30, pick(61) - 30); break;
+        case 1: document.ChangeSelectedColor(TParameter::LineColor, rng() & 0xFFFFFF); break;
+        case 2: document.ChangeSelectedColor(TParameter::BodyColor, rng() & 0xFFFFFF); break;
+        case 3: document.ChangeSelectedPenWidth(pick(2) ? 2 : -2); break;
+        case 4: document.ReorderSelected(pick(2) == 0); break;
+        case 5: document.DeleteSelected(); break;
+        case 6: document.UndoDelete(); break;
+        case 7: document.DuplicateSelected(); break;
+        case 8:
+          if (item) {
+            const TResizeBase base{item->Data.Start, item->Data.End, item->Data.TextSize, {}, {}};
+            if (item->Data.DrawingTool != dtStamp && !item->Data.PointData) {
+              document.ResizeSelected(base, pick(2) ? TAxis::X : TAxis::Y, pick(120) - 40,
+                                      [](const std::string& text, int) { return static_cast<int>(text.size()) * 8; });
+            }
+          }
+          break;
+        default:
+          if (edit == 50) document.ClearFigures();
+          break;
+      }
+      ASSERT_EQ(drawing.ComposeChanged(), DrawnLiterally(drawing.FigList, drawing.Background.Picture()))
+          << "seed " << seed << ", edit " << edit;
+    }
+    check(kSteps / 2);  // back to playback
   }
 }
 
