@@ -6,9 +6,24 @@
 
 namespace mirel {
 
+namespace {
+
+const QRect kCanvas(0, 0, CanvasWidth, CanvasHeight);
+
+}  // namespace
+
+void TCanvasDamage::InStep(const QRect& box) {
+  if (recording_) stepArea_[static_cast<std::size_t>(applying_)] |= box.intersected(kCanvas);
+}
+
 void TCanvasDamage::Leaving(const TFigData& figure) {
   told_ = true;
-  if (!all_) area_ |= BoundsOf(figure).intersected(QRect(0, 0, CanvasWidth, CanvasHeight));
+  OutsideSteps();
+  if (!all_ || recording_) {
+    const QRect box = BoundsOf(figure);
+    if (!all_) area_ |= box.intersected(kCanvas);
+    InStep(box);
+  }
   // The figure changes or goes, and its memory may hold another one next.
   bounds_.erase(&figure);
   std::erase(added_, &figure);
@@ -16,20 +31,66 @@ void TCanvasDamage::Leaving(const TFigData& figure) {
 
 void TCanvasDamage::Added(const TFigData& figure) {
   told_ = true;
-  bounds_[&figure] = DrawnBounds(figure);
+  OutsideSteps();
+  const QRect box = DrawnBounds(figure);
+  bounds_[&figure] = box;
   if (!all_) added_.push_back(&figure);
+  InStep(box);
 }
 
 void TCanvasDamage::Entered(const TFigData& figure) {
   told_ = true;
+  OutsideSteps();
   const QRect box = DrawnBounds(figure);
   bounds_[&figure] = box;
-  if (!all_) area_ |= box.intersected(QRect(0, 0, CanvasWidth, CanvasHeight));
+  if (!all_) area_ |= box.intersected(kCanvas);
+  InStep(box);
 }
 
 void TCanvasDamage::Everything() {
   Forget();
   told_ = true;
+  OutsideSteps();
+  if (recording_) stepKind_[static_cast<std::size_t>(applying_)] = TStepArea::Whole;
+  recording_ = false;
+}
+
+void TCanvasDamage::Applying(std::int32_t step, std::uint64_t history) {
+  if (history != history_) {
+    // Another history: what was known of the steps of the last one is not.
+    history_ = history;
+    stepKind_.clear();
+    stepArea_.clear();
+  }
+  applying_ = step;
+  shown_ = -1;
+  const auto at = static_cast<std::size_t>(step);
+  if (stepKind_.size() <= at) {
+    stepKind_.resize(at + 1, TStepArea::Unknown);
+    stepArea_.resize(at + 1);
+  }
+  // A step already known is told the same again: nothing to learn.
+  recording_ = stepKind_[at] == TStepArea::Unknown;
+  if (recording_) {
+    stepKind_[at] = TStepArea::Area;
+    stepArea_[at] = QRegion();
+  }
+}
+
+void TCanvasDamage::Rebuilt(std::int32_t step) {
+  applying_ = -1;
+  recording_ = false;
+  shown_ = step;
+}
+
+std::optional<QRegion> TCanvasDamage::Between(std::int32_t a, std::int32_t b) const {
+  QRegion area;
+  for (std::int32_t step = std::min(a, b) + 1; step <= std::max(a, b); ++step) {
+    const auto at = static_cast<std::size_t>(step);
+    if (at >= stepKind_.size() || stepKind_[at] != TStepArea::Area) return std::nullopt;
+    area |= stepArea_[at];
+  }
+  return area;
 }
 
 void TCanvasDamage::Forget() {

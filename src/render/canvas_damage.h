@@ -2,6 +2,8 @@
 // The part of the canvas that rebuilds changed since the last composition,
 // as they told it, and the bounds of the figures of the drawing.
 #include <QRegion>
+#include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -15,6 +17,8 @@ class TCanvasDamage final : public IDrawingChanges {
   void Added(const TFigData& figure) override;
   void Entered(const TFigData& figure) override;
   void Everything() override;
+  void Applying(std::int32_t step, std::uint64_t history) override;
+  void Rebuilt(std::int32_t step) override;
 
   // Whether rebuilds told anything since the last composition.
   bool Told() const { return told_; }
@@ -33,12 +37,37 @@ class TCanvasDamage final : public IDrawingChanges {
   // may be stale, and the next composition from damage redraws everything.
   void Forget();
 
+  // The step the drawing shows when only rebuilds changed it since the
+  // last one ended, else -1; and the history it is a step of.
+  std::int32_t ShownStep() const { return shown_; }
+  std::uint64_t ShownHistory() const { return history_; }
+  // The area in which the drawings of steps `a` and `b` differ, known when
+  // rebuilds applied every step between them and none of those changed
+  // the background or the whole drawing; none otherwise.
+  std::optional<QRegion> Between(std::int32_t a, std::int32_t b) const;
+
  private:
   std::unordered_map<const TFigData*, QRect> bounds_;
   QRegion area_;
+  // What a change told now means for the step being applied, if any.
+  void InStep(const QRect& box);
+  void OutsideSteps() {
+    if (applying_ < 0) shown_ = -1;
+  }
+
   std::vector<const TFigData*> added_;
   bool all_ = true;
   bool told_ = false;
+
+  // What each step applied so far changed, by step, for the history
+  // `history_`: unknown, the area, or everything.
+  enum class TStepArea : std::uint8_t { Unknown, Area, Whole };
+  std::vector<TStepArea> stepKind_;
+  std::vector<QRegion> stepArea_;
+  std::uint64_t history_ = 0;
+  std::int32_t applying_ = -1;  // the step whose changes are told, if any
+  bool recording_ = false;      // whose area is not yet known
+  std::int32_t shown_ = -1;
 };
 
 }  // namespace mirel

@@ -1,6 +1,7 @@
 #include "render/frame_composer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <unordered_map>
 
@@ -139,10 +140,11 @@ void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& backgrou
                                     const TFigItem* selected, TCanvasDamage& damage) {
   const bool known = composed_ && !damage.All();
   Unmark(backBuffer);
-  const auto boundsOf = [&](const TFigData& figure) { return damage.BoundsOf(figure); };
-  if (NewBackground(backBuffer, background) || !known) {
-    Restore(backBuffer, base_);
-    DrawVisibleFigures(backBuffer, figures, QRect(0, 0, CanvasWidth, CanvasHeight), boundsOf);
+  const bool newBackground = NewBackground(backBuffer, background);
+  if (newBackground || !known) {
+    if (!FromNearStep(backBuffer, figures, damage, composed_ && !newBackground)) {
+      RedrawFigures(backBuffer, figures, QRect(0, 0, CanvasWidth, CanvasHeight), damage);
+    }
   } else {
     // Figures added in front are drawn over the rest, unless the order
     // changed since; then they are redrawn with their area.
@@ -157,10 +159,7 @@ void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& backgrou
       const QRect canvas(0, 0, CanvasWidth, CanvasHeight);
       for (const TFigData* figure : added) area |= damage.BoundsOf(*figure).intersected(canvas);
     }
-    if (!area.isEmpty()) {
-      for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
-      DrawVisibleFigures(backBuffer, figures, area, boundsOf);
-    }
+    RedrawFigures(backBuffer, figures, area, damage);
     if (inFront) {
       for (const TFigData* figure : added) DrawFigure(*figure, backBuffer, TPoint{}, TPenMode::Copy);
     }
@@ -168,7 +167,49 @@ void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& backgrou
   damage.Composed();
   drawn_.clear();
   fingerprinted_ = false;
+  shownStep_ = damage.ShownStep();
+  shownHistory_ = damage.ShownHistory();
+  if (shownStep_ >= 0) keyframes_.Offer(shownStep_, shownHistory_, backgroundKey_, backBuffer.Image());
   Finish(backBuffer, selected);
+}
+
+void TFrameComposer::RedrawFigures(TSurface& backBuffer, const TFigList& figures, const QRegion& area,
+                                   TCanvasDamage& damage) {
+  if (area.isEmpty()) return;
+  const bool whole = area.rectCount() == 1 && area.boundingRect() == QRect(0, 0, CanvasWidth, CanvasHeight);
+  if (whole) {
+    Restore(backBuffer, base_);
+  } else {
+    for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
+  }
+  DrawVisibleFigures(backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); });
+}
+
+bool TFrameComposer::FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage,
+                                  bool shown) {
+  const std::int32_t step = damage.ShownStep();
+  const std::uint64_t history = damage.ShownHistory();
+  if (step < 0) return false;
+  // The nearest of the last composition and the kept canvases on either
+  // side, within the keyframes' spacing.
+  const QImage* from = nullptr;
+  std::int32_t fromStep = -1;
+  auto consider = [&](std::int32_t candidate, const QImage* canvas) {
+    if (candidate < 0 || std::abs(candidate - step) > TCanvasKeyframes::kSpacing) return;
+    if (fromStep >= 0 && std::abs(candidate - step) >= std::abs(fromStep - step)) return;
+    if (!damage.Between(candidate, step)) return;
+    from = canvas;
+    fromStep = candidate;
+  };
+  if (shown && shownHistory_ == history) consider(shownStep_, nullptr);
+  for (const TKeyframe* kept : {keyframes_.Before(step, history, backgroundKey_),
+                                keyframes_.After(step, history, backgroundKey_)}) {
+    if (kept) consider(kept->Step, &kept->Canvas);
+  }
+  if (fromStep < 0) return false;
+  if (from) Restore(backBuffer, *from);
+  RedrawFigures(backBuffer, figures, *damage.Between(fromStep, step), damage);
+  return true;
 }
 
 QRegion TFrameComposer::ChangedArea() const {

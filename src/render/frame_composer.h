@@ -12,6 +12,7 @@
 
 #include "model/fig_data.h"
 #include "render/canvas_damage.h"
+#include "render/canvas_keyframes.h"
 #include "render/surface.h"
 #include "render/visible_figures.h"
 
@@ -27,7 +28,9 @@ class TFrameComposer {
                const TFigItem* selected);
   // The same after rebuilds that told `damage` all they changed since the
   // last composition by this composer: only that is redrawn, with no need
-  // to compare the figures. `damage` is then cleared.
+  // to compare the figures. A rebuild that started afresh is composed from
+  // the canvas of a step near it, the last one or one kept, redrawing what
+  // the steps between changed. `damage` is then cleared.
   void ComposeChanged(TSurface& backBuffer, const QImage& background, const TFigList& figures,
                       const TFigItem* selected, TCanvasDamage& damage);
   // The next composition draws everything.
@@ -56,6 +59,11 @@ class TFrameComposer {
   // Brings back the last composition when a selection mark lies over it.
   void Unmark(TSurface& backBuffer);
   void Finish(TSurface& backBuffer, const TFigItem* selected);
+  // Composes the step `damage` shows from the canvas of a step near it;
+  // false when there is none. `shown`: whether the back buffer holds the
+  // last composition over this background.
+  bool FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage, bool shown);
+  void RedrawFigures(TSurface& backBuffer, const TFigList& figures, const QRegion& area, TCanvasDamage& damage);
 
   QImage base_;  // the background alone, canvas-sized
   QImage top_;   // the last composition, when a mark was drawn over it
@@ -68,6 +76,10 @@ class TFrameComposer {
   std::vector<TDrawn> current_;
   std::vector<TPlacedFigure> placed_;
   qint64 backgroundKey_ = 0;
+  // The step the last composition showed (-1: none), of which history.
+  std::int32_t shownStep_ = -1;
+  std::uint64_t shownHistory_ = 0;
+  TCanvasKeyframes keyframes_;
 };
 
 }  // namespace mirel

@@ -1,6 +1,8 @@
 #pragma once
 // What a rebuild changes on the canvas, told as each record is applied, so
 // that composition can redraw only that.
+#include <cstdint>
+
 #include "model/fig_data.h"
 
 namespace mirel {
@@ -18,6 +20,13 @@ class IDrawingChanges {
   // earlier step, a rebuild that started afresh): every figure may be a new
   // one.
   virtual void Everything() = 0;
+  // The changes told next, until the next call, are those of applying
+  // `step` of the history (told apart from others by `history`) to the
+  // drawing of the step before it.
+  virtual void Applying(std::int32_t /*step*/, std::uint64_t /*history*/) {}
+  // The rebuild is done: the drawing is that of `step`. What is told next
+  // belongs to no step.
+  virtual void Rebuilt(std::int32_t /*step*/) {}
 };
 
 }  // namespace mirel

@@ -41,6 +41,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
     }
     for (const std::int32_t step : effective_) ApplyStep(step, target);
   }
+  if (changes_) changes_->Rebuilt(target);
   lastStep_ = target;
   lastRecords_ = history_.GetStepCount();
   lastGeneration_ = history_.Generation();
@@ -63,6 +64,7 @@ bool TReplayEngine::ContinuesLastRebuild(std::int32_t step) const {
 }
 
 void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {
+  if (changes_) changes_->Applying(step, history_.Generation());
   if (resumeFrom_[static_cast<std::size_t>(step)] == kBadBranch) {
     ++skipped_;
   } else {
