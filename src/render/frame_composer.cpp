@@ -182,7 +182,8 @@ void TFrameComposer::RedrawFigures(TSurface& backBuffer, const TFigList& figures
   } else {
     for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
   }
-  DrawVisibleFigures(backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); });
+  DrawVisibleFigures(
+      backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); }, &spans_);
 }
 
 bool TFrameComposer::FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage,

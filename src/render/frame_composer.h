@@ -13,6 +13,7 @@
 #include "model/fig_data.h"
 #include "render/canvas_damage.h"
 #include "render/canvas_keyframes.h"
+#include "render/figure_spans.h"
 #include "render/surface.h"
 #include "render/visible_figures.h"
 
@@ -80,6 +81,7 @@ class TFrameComposer {
   std::int32_t shownStep_ = -1;
   std::uint64_t shownHistory_ = 0;
   TCanvasKeyframes keyframes_;
+  TFigureSpans spans_;
 };
 
 }  // namespace mirel

@@ -4,6 +4,7 @@
 
 #include "render/cover_grid.h"
 #include "render/figure_drawing.h"
+#include "render/figure_spans.h"
 
 namespace mirel {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // `nextFromFront(box)` gives the figures from the front backwards, each
 // with its box, and none after the last.
 template <class NextFromFront>
-void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromFront) {
+void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromFront, TFigureSpans* spans = nullptr) {
   const QRect canvas(0, 0, CanvasWidth, CanvasHeight);
   const QRegion seen = area.intersected(canvas);
   if (seen.isEmpty()) return;
@@ -31,7 +32,11 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
   }
   if (!whole) surface.SetClip(seen);
   for (auto figure = shown.rbegin(); figure != shown.rend(); ++figure) {
-    DrawFigure(**figure, surface, TPoint{}, TPenMode::Copy);
+    if (spans) {
+      spans->Draw(**figure, surface, seen, whole);
+    } else {
+      DrawFigure(**figure, surface, TPoint{}, TPenMode::Copy);
+    }
   }
   if (!whole) surface.ClearClip();
 }
@@ -39,15 +44,18 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
 }  // namespace
 
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
-                        const TBoundsOf& boundsOf) {
+                        const TBoundsOf& boundsOf, TFigureSpans* spans) {
   const TFigItem* item = figures.GetTail();
-  DrawVisible(surface, area, [&](QRect& box) -> const TFigData* {
-    if (!item || item == figures.GetHead()) return nullptr;
-    const TFigData* figure = &item->Data;
-    item = item->Prev();
-    box = boundsOf(*figure);
-    return figure;
-  });
+  DrawVisible(
+      surface, area,
+      [&](QRect& box) -> const TFigData* {
+        if (!item || item == figures.GetHead()) return nullptr;
+        const TFigData* figure = &item->Data;
+        item = item->Prev();
+        box = boundsOf(*figure);
+        return figure;
+      },
+      spans);
 }
 
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area) {

@@ -21,10 +21,12 @@ struct TPlacedFigure {
 // front of it paint over: the pixels are those of drawing them all. The
 // surface is not clipped when the area holds the whole canvas.
 // `boundsOf` gives a figure's DrawnBounds (perhaps remembered); it is asked
-// only for figures that something in front does not already hide.
+// only for figures that something in front does not already hide. With
+// `spans`, figures drawn before are filled from their kept pixels.
 using TBoundsOf = std::function<QRect(const TFigData&)>;
+class TFigureSpans;
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
-                        const TBoundsOf& boundsOf);
+                        const TBoundsOf& boundsOf, TFigureSpans* spans = nullptr);
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area);
 void DrawVisibleFigures(TSurface& surface, std::span<const TPlacedFigure> figures, const QRegion& area);
 
