@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/locked_file.h"
+#include "fileio/locked_file.h"
 #include "history/clock.h"
 #include "history/history_list.h"
 #include "model/result.h"

@@ -13,9 +13,8 @@
 #include <string>
 
 #include "datafile/size_rule.h"
-#include "editor/locked_file.h"
+#include "fileio/locked_file.h"
 #include "history/history_list.h"
-
 #include "model/result.h"
 
 namespace mirel {

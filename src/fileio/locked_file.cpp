@@ -1,4 +1,4 @@
-#include "editor/locked_file.h"
+#include "fileio/locked_file.h"
 
 #include <cerrno>
 #include <cstring>
