@@ -11,9 +11,8 @@ namespace {
 
 class TNullView final : public IEditorView {
  public:
-  int LoadBackground(const std::string&) override { return kBackgroundMissing; }
+  TResult<> LoadBackground(const std::string&) override { return BackgroundNotFound(); }
   void ClearBackground() override {}
-  std::string TakeBackgroundError() override { return {}; }
   void Repaint(const TCanvasScene&) override {}
   int TextWidth(const std::string& text, int points) override { return static_cast<int>(text.size()) * points / 2; }
   void ShowTextBox(TPoint, int, const std::string*) override { box_ = true; }

@@ -7,14 +7,14 @@ namespace mirel {
 std::vector<std::string> TBackgroundWarnings::Collect(int step, const std::vector<TBackgroundAttempt>& attempts) {
   // The replay asks for the recorded name first, then perhaps for its last
   // component nearby: only when the last load failed is nothing shown.
-  if (attempts.empty() || attempts.back().Result.Kind == TBackgroundLoadKind::Loaded) return {};
+  if (attempts.empty() || (attempts.back().Result && *attempts.back().Result)) return {};
   const std::string& wanted = attempts.front().Cp932Name;
   if (!warned_.insert(wanted).second) return {};
 
   // The most telling outcome: a picture found but not loaded beats not found.
-  const TBackgroundLoadResult* found = nullptr;
+  const TResult<bool>* found = nullptr;
   for (const TBackgroundAttempt& attempt : attempts) {
-    if (attempt.Result.Kind != TBackgroundLoadKind::Missing) {
+    if (!IsBackgroundNotFound(attempt.Result)) {
       found = &attempt.Result;
       break;
     }
@@ -22,7 +22,7 @@ std::vector<std::string> TBackgroundWarnings::Collect(int step, const std::vecto
   std::string warning = "warning: step " + std::to_string(step) + ": background picture ";
   if (!found) {
     warning += "not found: " + PrintableLine(wanted);
-  } else if (found->Kind == TBackgroundLoadKind::NotAPicture) {
+  } else if (*found) {  // done, yet no picture
     warning += "not loaded: " + PrintableLine(wanted) + ": the name ends in neither .bmp nor .jpg";
   } else {
     // The developer's detail names the file that was found and tried.

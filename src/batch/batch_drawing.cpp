@@ -10,18 +10,17 @@ namespace mirel {
 TSearchingBackground::TSearchingBackground(std::vector<std::string> searchFolders)
     : searchFolders_(std::move(searchFolders)) {}
 
-int TSearchingBackground::LoadBackground(const std::string& cp932Name) {
-  TBackgroundLoadResult result = picture_.Load(cp932Name);
+TResult<> TSearchingBackground::LoadBackground(const std::string& cp932Name) {
+  TResult<bool> result = picture_.Load(cp932Name);
   // A name without folders (the replay tries a recorded path's last
   // component too) is also looked for in the extra folders.
-  if (result.Kind == TBackgroundLoadKind::Missing && FolderPartCp932(cp932Name).empty()) {
+  if (IsBackgroundNotFound(result) && FolderPartCp932(cp932Name).empty()) {
     if (const auto found = FindInFolders(NativePathFromCp932(cp932Name), searchFolders_)) {
       result = picture_.LoadPath(*found);
     }
   }
-  const int code = result.Code();
-  attempts_.push_back({cp932Name, std::move(result)});
-  return code;
+  attempts_.push_back({cp932Name, result});
+  return result;
 }
 
 std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return std::exchange(attempts_, {}); }

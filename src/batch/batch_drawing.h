@@ -17,7 +17,7 @@ namespace mirel {
 // One LoadBackground call: the recorded name asked for and what came of it.
 struct TBackgroundAttempt {
   std::string Cp932Name;
-  TBackgroundLoadResult Result;
+  TResult<bool> Result;  // as TBackgroundPicture::Load has it
 };
 
 // The background of a headless rebuild: a recorded name that cannot be found
@@ -26,7 +26,7 @@ struct TBackgroundAttempt {
 class TSearchingBackground final : public IBackgroundSurface {
  public:
   explicit TSearchingBackground(std::vector<std::string> searchFolders);
-  int LoadBackground(const std::string& cp932Name) override;
+  TResult<> LoadBackground(const std::string& cp932Name) override;
   void ClearBackground() override { picture_.ClearBackground(); }
   const QImage& Picture() const { return picture_.Picture(); }
   // The loads since the last call, in order.

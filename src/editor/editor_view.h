@@ -37,12 +37,8 @@ struct TStampPreview {
 
 class IEditorView : public IBackgroundSurface {
  public:
-  // IBackgroundSurface: LoadBackground(cp932 name) -> 0 loaded, 1 not;
+  // IBackgroundSurface: LoadBackground(cp932 name) -> loaded, or why not;
   // ClearBackground() -> the blank (white) background.
-
-  // Why the last LoadBackground failed (for the user), or empty when the
-  // file was simply not there.
-  virtual std::string TakeBackgroundError() = 0;
 
   // Composes the background, the scene's figures and its selection mark in
   // the back buffer and shows them on the canvas.

@@ -119,11 +119,11 @@ void TEditor::LoadPicture(const std::string& path) {
     prompts_.Notice(std::string(msg::kPictureNotRecordable) + path);
     return;
   }
-  const int loaded = view_.LoadBackground(recorded.Text);
-  if (loaded == kBackgroundMissing) return;
-  if (loaded == kBackgroundUndecodable) {
-    const std::string why = view_.TakeBackgroundError();
-    prompts_.Notice(std::string(msg::kPictureLoadFailed) + (why.empty() ? path : why));
+  const TResult<> loaded = view_.LoadBackground(recorded.Text);
+  if (!loaded) {
+    if (!IsBackgroundNotFound(loaded)) {
+      prompts_.Notice(std::string(msg::kPictureLoadFailed) + (loaded.Message.empty() ? path : loaded.Message));
+    }
     return;
   }
   doc_.Replay().SetShownBackground(recorded.Text);

@@ -15,13 +15,6 @@
 namespace mirel {
 namespace {
 
-TBackgroundLoadResult Outcome(TBackgroundLoadKind kind) {
-  TBackgroundLoadResult result;
-  result.Kind = kind;
-  result.Ok = result.Code() == 0;
-  return result;
-}
-
 // Simple words for the child at the screen; the exact reason goes to Detail.
 std::string_view UserReason(TDecodeFailure failure) {
   switch (failure) {
@@ -35,12 +28,10 @@ std::string_view UserReason(TDecodeFailure failure) {
   return msg::kPictureDamaged;
 }
 
-TBackgroundLoadResult Failure(const std::string& path, TDecodeFailure failure, const std::string& detail) {
-  TBackgroundLoadResult result =
-      Outcome(failure == TDecodeFailure::TooLarge ? TBackgroundLoadKind::TooLarge : TBackgroundLoadKind::Undecodable);
-  result.Message = path + ": " + std::string(UserReason(failure));
-  result.Detail = path + ": " + detail;
-  return result;
+TResult<> Failure(const std::string& path, std::string_view reason, const std::string& detail) {
+  TResult<> failure = TResult<>::Failed(path + ": " + std::string(reason), detail);
+  failure.Reason = reason;
+  return failure;
 }
 
 }  // namespace
@@ -55,50 +46,38 @@ void TBackgroundPicture::ClearBackground() {
   pictureSize_ = picture_.size();
 }
 
-TBackgroundLoadResult TBackgroundPicture::Load(const std::string& cp932Name) {
+TResult<bool> TBackgroundPicture::Load(const std::string& cp932Name) {
   const std::string native = NativePathFromCp932(cp932Name);
   // A name that does not decode names no file this system can find.
-  if (native.empty()) return Outcome(TBackgroundLoadKind::Missing);
+  if (native.empty()) return BackgroundNotFound();
   return LoadPath(native);
 }
 
-TBackgroundLoadResult TBackgroundPicture::LoadPath(const std::string& nativePath) {
+TResult<bool> TBackgroundPicture::LoadPath(const std::string& nativePath) {
   // A folder is no file, as the file-exists test has it.
   struct stat info {};
   if (::stat(nativePath.c_str(), &info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return Outcome(TBackgroundLoadKind::Missing);
-    return Failure(nativePath, TDecodeFailure::ReadError, SystemReason(errno));
+    if (errno == ENOENT || errno == ENOTDIR) return BackgroundNotFound();
+    return Failure(nativePath, msg::kFileUnreadable, nativePath + ": " + SystemReason(errno));
   }
-  if (S_ISDIR(info.st_mode)) return Outcome(TBackgroundLoadKind::Missing);
+  if (S_ISDIR(info.st_mode)) return BackgroundNotFound();
 
   const std::string extension = ExtensionOf(nativePath);
-  if (extension != ".bmp" && extension != ".BMP" && extension != ".jpg" && extension != ".JPG") {
-    return Outcome(TBackgroundLoadKind::NotAPicture);
-  }
+  if (extension != ".bmp" && extension != ".BMP" && extension != ".jpg" && extension != ".JPG") return false;
 
   const TResult<TFilePtr> opened = OpenRegularFile(nativePath);
   const TOpenFailure failure = OpenFailureOf(opened);
-  if (failure == TOpenFailure::Missing || failure == TOpenFailure::Folder) return Outcome(TBackgroundLoadKind::Missing);
+  if (failure == TOpenFailure::Missing || failure == TOpenFailure::Folder) return BackgroundNotFound();
   if (!opened) {
-    TBackgroundLoadResult result = Failure(nativePath, TDecodeFailure::ReadError, opened.Detail);
-    if (failure == TOpenFailure::NotRegular) result.Message = nativePath + ": " + std::string(msg::kNotRegularFile);
-    result.Detail = opened.Detail;
-    return result;
+    return Failure(nativePath, failure == TOpenFailure::NotRegular ? msg::kNotRegularFile : msg::kFileUnreadable,
+                   opened.Detail);
   }
   TDecodedPicture decoded = DecodeVisiblePicture(opened->get());
-  if (!decoded.Ok()) return Failure(nativePath, decoded.Failure, decoded.Detail);
+  if (!decoded.Ok()) return Failure(nativePath, UserReason(decoded.Failure), nativePath + ": " + decoded.Detail);
   // Only now, with the new picture whole, does the old one go.
   picture_ = std::move(decoded.Picture);
   pictureSize_ = decoded.FullSize;
-  return Outcome(TBackgroundLoadKind::Loaded);
+  return true;
 }
-
-int TBackgroundPicture::LoadBackground(const std::string& cp932Name) {
-  TBackgroundLoadResult result = Load(cp932Name);
-  if (!result.Message.empty()) loadError_ = std::move(result.Message);
-  return result.Code();
-}
-
-std::string TBackgroundPicture::TakeLoadError() { return std::exchange(loadError_, {}); }
 
 }  // namespace mirel

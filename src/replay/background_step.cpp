@@ -8,7 +8,7 @@ void ShowReplayBackground(IBackgroundSurface& surface, const std::string& wanted
   if (wanted != shown) {
     if (wanted.empty()) {
       surface.ClearBackground();
-    } else if (surface.LoadBackground(wanted) == kBackgroundMissing) {
+    } else if (IsBackgroundNotFound(surface.LoadBackground(wanted))) {
       const std::string local = LastComponentCp932(wanted);
       // A name without folders was just looked up where it would be again.
       if (!local.empty() && local != wanted) surface.LoadBackground(local);

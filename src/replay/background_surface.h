@@ -1,23 +1,30 @@
 #pragma once
 // What a rebuild needs from the picture under the canvas. The window and the
 // headless programs each provide one.
+#include <cerrno>
 #include <string>
 
-namespace mirel {
+#include "model/result.h"
 
-// Results of IBackgroundSurface::LoadBackground.
-inline constexpr int kBackgroundLoaded = 0;
-inline constexpr int kBackgroundMissing = 1;      // no file of that name
-inline constexpr int kBackgroundUndecodable = 2;  // the file is there but is no picture we can show
+namespace mirel {
 
 class IBackgroundSurface {
  public:
   virtual ~IBackgroundSurface() = default;
-  // Loads the picture named by a recorded (code page 932) file name. Any
-  // result but kBackgroundLoaded leaves the current picture as it was.
-  virtual int LoadBackground(const std::string& cp932Name) = 0;
+  // Loads the picture named by a recorded (code page 932) file name. A
+  // failure leaves the current picture as it was: one that found no file of
+  // that name is BackgroundNotFound (nothing to tell), any other found a
+  // file that cannot be shown and says why in Message.
+  virtual TResult<> LoadBackground(const std::string& cp932Name) = 0;
   // Replaces the picture by the blank background.
   virtual void ClearBackground() = 0;
 };
+
+inline TResult<> BackgroundNotFound() {
+  TResult<> missing = TResult<>::Failed({});
+  missing.Error = ENOENT;
+  return missing;
+}
+inline bool IsBackgroundNotFound(const TResult<>& loaded) { return !loaded && loaded.Error == ENOENT; }
 
 }  // namespace mirel

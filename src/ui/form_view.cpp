@@ -34,14 +34,6 @@ TFormView::TFormView(QWidget& window, const TFormControls& controls)
 
 TFormView::~TFormView() { SetBusy(false); }
 
-int TFormView::LoadBackground(const std::string& cp932Name) {
-  return background_.LoadBackground(cp932Name);
-}
-
-void TFormView::ClearBackground() { background_.ClearBackground(); }
-
-std::string TFormView::TakeBackgroundError() { return background_.TakeLoadError(); }
-
 void TFormView::Repaint(const TCanvasScene& scene) {
   composer_.ComposeChanged(backBuffer_, background_.Picture(), scene.Figures, scene.Marked, damage_);
   TPaintBox& box = *controls_.PaintBox;

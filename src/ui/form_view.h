@@ -26,9 +26,8 @@ class TFormView final : public IEditorView {
   TFormView(const TFormView&) = delete;
   TFormView& operator=(const TFormView&) = delete;
 
-  int LoadBackground(const std::string& cp932Name) override;
-  void ClearBackground() override;
-  std::string TakeBackgroundError() override;
+  TResult<> LoadBackground(const std::string& cp932Name) override { return background_.Load(cp932Name); }
+  void ClearBackground() override { background_.ClearBackground(); }
   void Repaint(const TCanvasScene& scene) override;
   IDrawingChanges* CanvasChanges() override { return &damage_; }
   int TextWidth(const std::string& cp932Text, int points) override;

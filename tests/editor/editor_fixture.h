@@ -92,14 +92,13 @@ class TRecordingView final : public IEditorView {
   std::vector<std::string> Progress;
   int CancelAt = -1;
 
-  int LoadBackground(const std::string& name) override {
-    if (Undecodable.contains(name)) return kBackgroundUndecodable;
-    if (!AnyPictureLoads && !Pictures.contains(name)) return kBackgroundMissing;
+  TResult<> LoadBackground(const std::string& name) override {
+    if (Undecodable.contains(name)) return TResult<>::Failed("broken picture");
+    if (!AnyPictureLoads && !Pictures.contains(name)) return BackgroundNotFound();
     Background = name;
-    return kBackgroundLoaded;
+    return TResult<>::Done();
   }
   void ClearBackground() override { Background.clear(); }
-  std::string TakeBackgroundError() override { return "broken picture"; }
   void Repaint(const TCanvasScene&) override { ++Repaints; }
   int TextWidth(const std::string& text, int points) override {
     return static_cast<int>(text.size()) * points / 2;

@@ -48,7 +48,7 @@ TBytes BmpHeaders(std::int32_t width, std::int32_t height) {
 
 struct TCase {
   std::string Name;
-  TBackgroundLoadKind Kind;
+  test::TLoadKind Kind;
   QSize FullSize;
 };
 
@@ -59,9 +59,9 @@ class BackgroundMemory : public test::TPictureFolderTest {
   int LoadAllWithin(std::size_t budget, const std::vector<TCase>& cases) {
     return test::RunWithAddressSpaceBudget(budget, [&] {
       for (std::size_t i = 0; i < cases.size(); ++i) {
-        const TBackgroundLoadResult result = Background.LoadPath(PathOf(cases[i].Name));
-        if (result.Kind != cases[i].Kind) return static_cast<int>(i) + 1;
-        if (result.Kind == TBackgroundLoadKind::Loaded &&
+        const test::TLoadKind kind = test::KindOf(Background.LoadPath(PathOf(cases[i].Name)));
+        if (kind != cases[i].Kind) return static_cast<int>(i) + 1;
+        if (kind == test::TLoadKind::Loaded &&
             (Background.PictureSize() != cases[i].FullSize ||
              Background.Picture().size() != cases[i].FullSize.boundedTo(QSize(640, 480)))) {
           return static_cast<int>(i) + 1;
@@ -99,27 +99,27 @@ TEST_F(BackgroundMemory, HugePicturesAndHugeClaimsStayWithinAFewCanvases) {
   WriteSparse(PathOf("vast.bmp"), static_cast<off_t>(vastHeaders.size()) + 120000LL * 30000, {{0, vastHeaders}});
 
   const std::vector<TCase> cases = {
-      {"claims.jpg", TBackgroundLoadKind::Loaded, QSize(16384, 16384)},
-      {"claims-progressive.jpg", TBackgroundLoadKind::TooLarge, {}},
-      {"wide.jpg", TBackgroundLoadKind::Loaded, QSize(6000, 500)},
-      {"huge.jpg", TBackgroundLoadKind::Undecodable, {}},
-      {"photo.bmp", TBackgroundLoadKind::Loaded, QSize(8000, 6000)},
-      {"vast.bmp", TBackgroundLoadKind::Loaded, QSize(40000, 30000)},
+      {"claims.jpg", test::TLoadKind::Loaded, QSize(16384, 16384)},
+      {"claims-progressive.jpg", test::TLoadKind::TooLarge, {}},
+      {"wide.jpg", test::TLoadKind::Loaded, QSize(6000, 500)},
+      {"huge.jpg", test::TLoadKind::Undecodable, {}},
+      {"photo.bmp", test::TLoadKind::Loaded, QSize(8000, 6000)},
+      {"vast.bmp", test::TLoadKind::Loaded, QSize(40000, 30000)},
   };
   EXPECT_EQ(LoadAllWithin(kBudget, cases), 0);
 
   // And the pixels are the right ones.
-  ASSERT_EQ(Background.LoadPath(PathOf("photo.bmp")).Kind, TBackgroundLoadKind::Loaded);
+  ASSERT_EQ(test::KindOf(Background.LoadPath(PathOf("photo.bmp"))), test::TLoadKind::Loaded);
   EXPECT_EQ(Background.Picture().pixel(0, 0), qRgb(239, 0, 0));  // the file's last row
   EXPECT_EQ(Background.Picture().pixel(639, 479), qRgb(0, 0, 0));
-  ASSERT_EQ(Background.LoadPath(PathOf("wide.jpg")).Kind, TBackgroundLoadKind::Loaded);
+  ASSERT_EQ(test::KindOf(Background.LoadPath(PathOf("wide.jpg"))), test::TLoadKind::Loaded);
   EXPECT_TRUE(test::Near(Background.Picture().pixel(639, 0), qRgb(255, 0, 0)));
   EXPECT_TRUE(test::Near(Background.Picture().pixel(639, 479), qRgb(255, 255, 0)));
 }
 
 TEST_F(BackgroundMemory, RunningOutOfMemoryIsALoadErrorThatKeepsThePicture) {
   WriteBmp("known.bmp", test::Quarters(64, 48));
-  ASSERT_EQ(Background.LoadBackground("known.bmp"), 0);
+  ASSERT_TRUE(Background.LoadBackground("known.bmp"));
   const QImage known = Background.Picture();
   WriteBmp("canvas.bmp", test::Quarters(640, 480));
   test::TJpegRecipe recipe;
@@ -129,8 +129,8 @@ TEST_F(BackgroundMemory, RunningOutOfMemoryIsALoadErrorThatKeepsThePicture) {
   // Less than one canvas to spare.
   const int status = test::RunWithAddressSpaceBudget(kMiB / 2, [&] {
     for (const char* name : {"canvas.bmp", "canvas.jpg"}) {
-      const TBackgroundLoadResult result = Background.Load(name);
-      if (result.Kind != TBackgroundLoadKind::TooLarge || result.Message.empty()) return 1;
+      const TResult<bool> result = Background.Load(name);
+      if (test::KindOf(result) != test::TLoadKind::TooLarge || result.Message.empty()) return 1;
       if (Background.Picture() != known) return 2;
     }
     return 0;

@@ -13,13 +13,15 @@ namespace {
 
 using test::Near;
 using test::Quarters;
+using test::KindOf;
+using test::TLoadKind;
 
 class BackgroundPicture : public test::TPictureFolderTest {
  protected:
   // Loads a distinctive picture, so "unchanged" can be checked afterwards.
   void LoadKnownPicture() {
     WriteBmp("known.bmp", Quarters(64, 48));
-    ASSERT_EQ(Background.LoadBackground("known.bmp"), 0);
+    ASSERT_TRUE(Background.LoadBackground("known.bmp"));
     Known = Background.Picture();
   }
   void ExpectKnownPicture() const { EXPECT_EQ(Background.Picture(), Known); }
@@ -46,16 +48,16 @@ TEST_F(BackgroundPicture, BitmapsLoadByTheirTwoExactExtensions) {
   WriteBmp("lower.bmp", Quarters(20, 10));
   WriteBmp("upper.BMP", Quarters(30, 10));
   WriteBmp("mixed.Bmp", Quarters(40, 10));
-  EXPECT_EQ(Background.LoadBackground("lower.bmp"), 0);
+  EXPECT_TRUE(Background.LoadBackground("lower.bmp"));
   EXPECT_EQ(Background.Picture().size(), QSize(20, 10));
   EXPECT_EQ(Background.Picture().pixel(15, 2), qRgb(0, 255, 0));
-  EXPECT_EQ(Background.LoadBackground("upper.BMP"), 0);
+  EXPECT_TRUE(Background.LoadBackground("upper.BMP"));
   EXPECT_EQ(Background.Picture().size(), QSize(30, 10));
 
   // Present but not a picture name: done, nothing loaded.
-  const TBackgroundLoadResult mixed = Background.Load("mixed.Bmp");
-  EXPECT_EQ(mixed.Kind, TBackgroundLoadKind::NotAPicture);
-  EXPECT_EQ(mixed.Code(), 0);
+  const TResult<bool> mixed = Background.Load("mixed.Bmp");
+  EXPECT_EQ(KindOf(mixed), TLoadKind::NotAPicture);
+  EXPECT_TRUE(Background.LoadBackground("mixed.Bmp"));
   EXPECT_EQ(Background.Picture().size(), QSize(30, 10));
 }
 
@@ -65,7 +67,7 @@ TEST_F(BackgroundPicture, JpegKeepsItsSizeAndTheCanvasShowsItsTopLeft) {
   WriteJpeg("small.JPG", Quarters(100, 60));
   WriteJpeg("long.jpeg", source);
 
-  ASSERT_EQ(Background.LoadBackground("large.jpg"), 0);
+  ASSERT_TRUE(Background.LoadBackground("large.jpg"));
   EXPECT_EQ(Background.PictureSize(), QSize(800, 600));
   EXPECT_EQ(Background.Picture().size(), QSize(640, 480));  // all the canvas shows of it
   EXPECT_EQ(Background.Picture().format(), QImage::Format_RGB32);
@@ -79,13 +81,13 @@ TEST_F(BackgroundPicture, JpegKeepsItsSizeAndTheCanvasShowsItsTopLeft) {
   EXPECT_TRUE(Near(canvas.pixel(390, 310), qRgb(255, 255, 0)));
   EXPECT_TRUE(Near(canvas.pixel(639, 479), qRgb(0, 0, 255)));
 
-  ASSERT_EQ(Background.LoadBackground("small.JPG"), 0);
+  ASSERT_TRUE(Background.LoadBackground("small.JPG"));
   ComposeCanvas(back, Background.Picture(), none, nullptr);
   EXPECT_TRUE(Near(back.Image().pixel(99, 59), qRgb(0, 0, 255)));
   EXPECT_EQ(back.Image().pixel(100, 59), qRgb(255, 255, 255));
   EXPECT_EQ(back.Image().pixel(99, 60), qRgb(255, 255, 255));
 
-  EXPECT_EQ(Background.Load("long.jpeg").Kind, TBackgroundLoadKind::NotAPicture);
+  EXPECT_EQ(KindOf(Background.Load("long.jpeg")), TLoadKind::NotAPicture);
   EXPECT_EQ(Background.Picture().size(), QSize(100, 60));
   EXPECT_EQ(Background.PictureSize(), QSize(100, 60));
 }
@@ -94,22 +96,22 @@ TEST_F(BackgroundPicture, GreyscaleJpegBecomesAColourPicture) {
   QImage grey(32, 16, QImage::Format_Grayscale8);
   grey.fill(200);
   ASSERT_TRUE(grey.save(QString::fromStdString(PathOf("grey.jpg")), "JPEG", 95));
-  ASSERT_EQ(Background.LoadBackground("grey.jpg"), 0);
+  ASSERT_TRUE(Background.LoadBackground("grey.jpg"));
   EXPECT_EQ(Background.Picture().format(), QImage::Format_RGB32);
   EXPECT_TRUE(Near(Background.Picture().pixel(10, 10), qRgb(200, 200, 200), 4));
 }
 
 TEST_F(BackgroundPicture, MissingFileGivesOneAndKeepsThePicture) {
   LoadKnownPicture();
-  const TBackgroundLoadResult result = Background.Load("nowhere.bmp");
-  EXPECT_EQ(result.Kind, TBackgroundLoadKind::Missing);
-  EXPECT_EQ(result.Code(), kBackgroundMissing);
+  const TResult<bool> result = Background.Load("nowhere.bmp");
+  EXPECT_EQ(KindOf(result), TLoadKind::Missing);
+  EXPECT_TRUE(IsBackgroundNotFound(Background.LoadBackground("nowhere.bmp")));
   EXPECT_TRUE(result.Message.empty());
   ExpectKnownPicture();
   // A folder is not a picture file.
   ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("folder.bmp")));
-  EXPECT_EQ(Background.Load("folder.bmp").Kind, TBackgroundLoadKind::Missing);
-  EXPECT_TRUE(Background.TakeLoadError().empty());
+  EXPECT_EQ(KindOf(Background.Load("folder.bmp")), TLoadKind::Missing);
+  EXPECT_TRUE(Background.LoadBackground("folder.bmp").Message.empty());
 }
 
 TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
@@ -125,9 +127,9 @@ TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
   ASSERT_EQ(::mkfifo(PathOf("pipe.jpg").c_str(), 0600), 0);
 
   for (const char* name : {"garbage.jpg", "empty.JPG", "garbage.bmp", "cut.jpg", "pipe.jpg"}) {
-    const TBackgroundLoadResult result = Background.Load(name);
-    EXPECT_EQ(result.Kind, TBackgroundLoadKind::Undecodable) << name;
-    EXPECT_EQ(result.Code(), kBackgroundUndecodable) << name;
+    const TResult<bool> result = Background.Load(name);
+    EXPECT_EQ(KindOf(result), TLoadKind::Undecodable) << name;
+    EXPECT_FALSE(IsBackgroundNotFound(Background.LoadBackground(name))) << name;
     EXPECT_FALSE(result.Ok) << name;
     EXPECT_NE(result.Message.find(name), std::string::npos) << result.Message;
     EXPECT_NE(result.Detail.find(name), std::string::npos) << result.Detail;
@@ -135,20 +137,22 @@ TEST_F(BackgroundPicture, UndecodableFilesAreReportedAndKeepThePicture) {
   }
   EXPECT_NE(Background.Load("pipe.jpg").Message.find("ふつうのファイルではありません"), std::string::npos);
   EXPECT_NE(Background.Load("garbage.jpg").Message.find("えのファイルではありません"), std::string::npos);
-  // Through the replay's interface the reason is kept for the window.
-  EXPECT_EQ(Background.LoadBackground("garbage.jpg"), kBackgroundUndecodable);
-  EXPECT_NE(Background.TakeLoadError().find("garbage.jpg"), std::string::npos);
-  EXPECT_TRUE(Background.TakeLoadError().empty());
+  // Through the replay's interface the reason comes with the failure, and
+  // with it alone.
+  const TResult<> replayed = Background.LoadBackground("garbage.jpg");
+  EXPECT_FALSE(replayed || IsBackgroundNotFound(replayed));
+  EXPECT_NE(replayed.Message.find("garbage.jpg"), std::string::npos);
+  EXPECT_TRUE(Background.LoadBackground("known.bmp").Message.empty());
 }
 
 TEST_F(BackgroundPicture, TheContentsTellABitmapFromAJpeg) {
   const QImage good = Quarters(64, 48);
   WriteBmp("bitmap.jpg", good);
   WriteJpeg("jpeg.bmp", good);
-  ASSERT_EQ(Background.LoadBackground("bitmap.jpg"), kBackgroundLoaded);
+  ASSERT_TRUE(Background.LoadBackground("bitmap.jpg"));
   EXPECT_EQ(Background.Picture(), good);
   Background.ClearBackground();
-  ASSERT_EQ(Background.LoadBackground("jpeg.bmp"), kBackgroundLoaded);
+  ASSERT_TRUE(Background.LoadBackground("jpeg.bmp"));
   EXPECT_TRUE(Near(Background.Picture().pixel(40, 10), qRgb(0, 255, 0)));
 }
 
@@ -158,10 +162,10 @@ TEST_F(BackgroundPicture, RecordedNamesAreCodePage932) {
   ASSERT_TRUE(cp932.Ok);
   ASSERT_NE(cp932.Text, utf8);
   WriteBmp(utf8, Quarters(12, 12));
-  EXPECT_EQ(Background.LoadBackground(cp932.Text), 0);
+  EXPECT_TRUE(Background.LoadBackground(cp932.Text));
   EXPECT_EQ(Background.Picture().size(), QSize(12, 12));
   // Bytes that are no code page 932 text name no file.
-  EXPECT_EQ(Background.Load("\x81\x20.bmp").Kind, TBackgroundLoadKind::Missing);
+  EXPECT_EQ(KindOf(Background.Load("\x81\x20.bmp")), TLoadKind::Missing);
 }
 
 }  // namespace

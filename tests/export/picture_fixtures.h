@@ -9,11 +9,21 @@
 #include <span>
 #include <string>
 
+#include "export/background_picture.h"
 #include "export/bmp_encoder.h"
 #include "export/jpeg_encoder.h"
+#include "fileio/user_words.h"
 #include "support/file_helpers.h"
 
 namespace mirel::test {
+
+// What came of a background load, told from its result.
+enum class TLoadKind { Loaded, NotAPicture, Missing, Undecodable, TooLarge };
+inline TLoadKind KindOf(const TResult<bool>& loaded) {
+  if (loaded) return *loaded ? TLoadKind::Loaded : TLoadKind::NotAPicture;
+  if (IsBackgroundNotFound(loaded)) return TLoadKind::Missing;
+  return loaded.Reason == msg::kPictureTooLarge ? TLoadKind::TooLarge : TLoadKind::Undecodable;
+}
 
 // A picture of four solid quarters, easy to recognise after JPEG's losses.
 inline QImage Quarters(int width, int height) {

@@ -16,12 +16,12 @@ class TFakeBackground : public IBackgroundSurface {
   std::vector<std::string> Calls;  // "load NAME" or "clear"
   std::string Picture;              // what is shown; empty = blank
 
-  int LoadBackground(const std::string& cp932Name) override {
+  TResult<> LoadBackground(const std::string& cp932Name) override {
     Calls.push_back("load " + cp932Name);
-    if (Undecodable.contains(cp932Name)) return kBackgroundUndecodable;
-    if (!Existing.contains(cp932Name)) return kBackgroundMissing;
+    if (Undecodable.contains(cp932Name)) return TResult<>::Failed("no picture");
+    if (!Existing.contains(cp932Name)) return BackgroundNotFound();
     Picture = cp932Name;
-    return 0;
+    return TResult<>::Done();
   }
   void ClearBackground() override {
     Calls.push_back("clear");
