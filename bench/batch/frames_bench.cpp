@@ -113,8 +113,8 @@ void BM_FramesOnCores(benchmark::State& state) {
         MakeSeriesSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); },
                        [&](int step) { return (folder / SeriesFrameName("c.jpg", step)).string(); },
                        static_cast<int>(state.range(0)));
-    const TFramesResult result =
-        RunProcess(*frames, SeriesPlan(kSteps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
+    const TResult<> result =
+        *RunProcess(*frames, SeriesPlan(kSteps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
     if (!result.Ok) state.SkipWithError("frames failed");
   }
   state.counters["frames_per_s"] =

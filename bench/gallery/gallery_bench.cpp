@@ -24,11 +24,11 @@ struct TClass {
   }
   std::filesystem::path Folder() const { return std::filesystem::path(Dir.path().toStdString()) / "class"; }
   std::string File(int i) const { return (Folder() / ("child" + std::to_string(i) + ".mrl")).string(); }
-  TGalleryOutcome Build(const std::string& site) const {
+  TGallerySummary Build(const std::string& site) const {
     TGalleryOptions options;
     options.Inputs = {Folder().string()};
     options.Site = site;
-    return BuildGallery(options, {}, [](const std::string&) {});
+    return *BuildGallery(options, {}, [](const std::string&) {});  // never cancelled
   }
   QTemporaryDir Dir;
 };
@@ -38,8 +38,8 @@ TClass& Class() {
   return drawings;
 }
 
-void Report(benchmark::State& state, const TGalleryOutcome& outcome) {
-  if (!outcome.Ok) state.SkipWithError("the gallery failed");
+void Report(benchmark::State& state, const TGallerySummary& outcome) {
+  if (!outcome.Whole()) state.SkipWithError("the gallery failed");
   state.counters["built"] = outcome.Built;
   state.counters["reused"] = outcome.Reused;
   state.counters["video_share"] = outcome.BuildSeconds > 0 ? outcome.VideoSeconds / outcome.BuildSeconds : 0;

@@ -76,8 +76,8 @@ void BM_MixedExportAllSteps(benchmark::State& state) {
     const std::unique_ptr<IFrameSink> frames =
         MakeSeriesSink([&]() -> const QImage& { return drawing.BackBuffer.Image(); },
                        [&](int step) { return (folder / SeriesFrameName("m.jpg", step)).string(); }, 2);
-    const TFramesResult result =
-        RunProcess(*frames, SeriesPlan(steps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
+    const TResult<> result =
+        *RunProcess(*frames, SeriesPlan(steps), [&](std::int32_t step) { drawing.RebuildAndCompose(step); });
     if (!result.Ok) state.SkipWithError("export failed");
   }
   std::filesystem::remove_all(folder);

@@ -138,7 +138,7 @@ int RunRenderCommand(const TBatchOptions& options) {
 int RunProcessCommand(const TBatchOptions& options, TBatchDrawing& drawing, IFrameSink& frames,
                       const TProcessPlan& plan, bool showProgress) {
   TBackgroundWarnings warnings;
-  const TFramesResult result = RunProcess(
+  const TResult<> result = *RunProcess(  // never cancelled
       frames, plan,
       [&](std::int32_t step) {
         drawing.RebuildAndCompose(step);

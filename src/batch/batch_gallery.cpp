@@ -26,7 +26,7 @@ int RunGalleryCommand(const TBatchOptions& options) {
   gallery.BackgroundFolders = options.BackgroundFolders;
   const bool terminal = isatty(STDERR_FILENO) == 1;
   bool progressShown = false;
-  const TGalleryOutcome outcome = BuildGallery(
+  const std::optional<TGallerySummary> outcome = BuildGallery(
       gallery,
       [&](int done, int total) {
         if (terminal && total > 0) {
@@ -42,7 +42,7 @@ int RunGalleryCommand(const TBatchOptions& options) {
         std::cerr << "mirel-batch: " << line << '\n';
       });
   if (progressShown) std::cerr << '\n';
-  return outcome.Ok ? kExitOk : kExitFailed;
+  return outcome && outcome->Whole() ? kExitOk : kExitFailed;
 }
 
 }  // namespace mirel

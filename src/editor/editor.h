@@ -226,7 +226,7 @@ class TEditor {
   TResult<> ExportPicture(TPictureKind kind);
   // The steps of `plan` as frames, shown on the canvas as they go. A
   // failure is told as `failureMessage` and the file.
-  TResult<> ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage);
+  TResult<> ExportProcess(IFrameSink& frames, const TProcessPlan& plan);
   void SetTimeTrackBar(std::int32_t position);
 
   IEditorView& view_;

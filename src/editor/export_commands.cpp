@@ -51,21 +51,19 @@ TResult<> TEditor::SaveAllProcessMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveJPEG);
   if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
   if (doc_.History.GetStepCount() == 0) return TResult<>::Done();
-  return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History.GetStepCount()),
-                       msg::kPictureWriteFailed);
+  return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History.GetStepCount()));
 }
 
 TResult<> TEditor::SaveMovieMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveVideo);
   if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
-  return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History.GetStepCount(), kMovieFps),
-                       msg::kVideoWriteFailed);
+  return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History.GetStepCount(), kMovieFps));
 }
 
-TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, std::string_view failureMessage) {
+TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan) {
   view_.SetBusy(true);
   const std::int32_t last = doc_.History.GetStepCount();
-  TFramesResult result = RunProcess(
+  const std::optional<TResult<>> result = RunProcess(
       frames, plan,
       [this](std::int32_t step) {
         playStep_ = step;
@@ -75,10 +73,7 @@ TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, s
       [this](int done, int total) { return view_.ShowProgress(done, total); });
   view_.ShowProgress(0, 0);
   view_.SetBusy(false);
-  if (!result.Ok && !result.Cancelled) {
-    if (result.Message.empty()) result.Message = std::string(failureMessage) + result.File;
-    prompts_.NoticeFailure(result.Message, result.Reason);
-  }
+  if (result && !*result) prompts_.NoticeFailure(result->Message, result->Reason);
   if (mode_ == mdPlay) {
     // The playback controls show the track bar's step again.
     playStep_ = play_.Position;
@@ -93,7 +88,7 @@ TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan, s
       Repaint();
     }
   }
-  return result;
+  return result.value_or(TResult<>::Failed({}, "cancelled"));
 }
 
 }  // namespace mirel

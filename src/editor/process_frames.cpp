@@ -19,7 +19,7 @@ TProcessPlan ShortVideoPlan(std::int32_t stepCount, int maxFrames, int fps, doub
   return plan;
 }
 
-TFramesResult RunProcess(IFrameSink& frames, const TProcessPlan& plan, const std::function<void(std::int32_t step)>& compose,
+std::optional<TResult<>> RunProcess(IFrameSink& frames, const TProcessPlan& plan, const std::function<void(std::int32_t step)>& compose,
                          const std::function<bool(int done, int total)>& progress) {
   const int total = plan.Frames();
   const std::int32_t stride = std::max<std::int32_t>(plan.Stride, 1);
@@ -28,13 +28,7 @@ TFramesResult RunProcess(IFrameSink& frames, const TProcessPlan& plan, const std
        step = step == plan.Last ? step + 1 : std::min(step + stride, plan.Last)) {
     compose(step);
     if (!frames.AddFrame(step, step == plan.Last ? plan.HoldLast : 1)) break;
-    if (progress && !progress(++done, total)) {
-      TFramesResult cancelled;
-      cancelled.Ok = false;
-      cancelled.Cancelled = true;
-      cancelled.Detail = "cancelled";
-      return cancelled;
-    }
+    if (progress && !progress(++done, total)) return std::nullopt;
   }
   return frames.Finish();
 }

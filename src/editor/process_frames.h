@@ -4,6 +4,7 @@
 // stays in a video, and the loop that hands them to a sink.
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "editor/frame_sink.h"
 
@@ -37,8 +38,9 @@ TProcessPlan ShortVideoPlan(std::int32_t stepCount, int maxFrames, int fps = kVi
 // Walks `plan`: `compose(step)` makes the canvas of the step, `frames`
 // takes it. `progress(done, total)` runs after each frame handed over;
 // false from it cancels (the sink is not finished: it keeps whole files
-// only). The first frame that fails ends the walk; Finish reports it.
-TFramesResult RunProcess(IFrameSink& frames, const TProcessPlan& plan, const std::function<void(std::int32_t step)>& compose,
+// only), and nothing is returned. The first frame that fails ends the walk;
+// Finish reports it.
+std::optional<TResult<>> RunProcess(IFrameSink& frames, const TProcessPlan& plan, const std::function<void(std::int32_t step)>& compose,
                          const std::function<bool(int done, int total)>& progress = {});
 
 }  // namespace mirel

@@ -2,30 +2,17 @@
 
 #include "export/series_writer.h"
 #include "export/timelapse_writer.h"
+#include "fileio/user_words.h"
 
 namespace mirel {
 namespace {
-
-// The caller words the message for the user, naming the file.
-TFramesResult FailedAt(const std::string& file, const TResult<>& why) {
-  TFramesResult result;
-  result.Ok = false;
-  result.File = file;
-  result.Detail = why.Detail;
-  result.Reason = why.Reason;
-  return result;
-}
 
 class TSeriesSink final : public IFrameSink {
  public:
   TSeriesSink(TCanvasSource canvas, TFrameFileName frameFile, int encoders)
       : canvas_(std::move(canvas)), frameFile_(std::move(frameFile)), writer_(encoders) {}
   bool AddFrame(int step, int) override { return writer_.Add(canvas_(), frameFile_(step)); }
-  TFramesResult Finish() override {
-    const TSeriesResult written = writer_.Finish();
-    if (!written.Ok) return FailedAt(written.FailedFile, written);
-    return {};
-  }
+  TResult<> Finish() override { return writer_.Finish(); }
 
  private:
   TCanvasSource canvas_;
@@ -42,10 +29,9 @@ class TVideoSink final : public IFrameSink {
     if (state_.Ok) state_ = video_.AddFrame(canvas_(), times);
     return state_.Ok;
   }
-  TFramesResult Finish() override {
+  TResult<> Finish() override {
     if (state_.Ok) state_ = video_.Finish();
-    if (!state_.Ok) return FailedAt(path_, state_);
-    return {};
+    return state_ ? state_ : state_.Told(std::string(msg::kVideoWriteFailed) + path_);
   }
 
  private:

@@ -36,7 +36,7 @@ struct TPictureSeriesWriter::TState {
   bool Stopped = false;  // failed or cancelled: nothing more is written
   bool Quit = false;
   int Written = 0;
-  TSeriesResult Failure;
+  TResult<> Failure;
   std::set<std::filesystem::path> Folders;
   std::vector<std::thread> Threads;
   bool Done = false;
@@ -78,31 +78,26 @@ struct TPictureSeriesWriter::TState {
       TResult<> written =
           job->Error.empty()
               ? WritePictureFile(job->Bytes, job->Path, {}, TDurability::Deferred)
-              : TResult<>::Failed(std::string(msg::kFileNotWritten) + job->Path + " (" + job->Error + ")",
-                                "cannot encode " + job->Path + ": " + job->Error);
+              : TResult<>::Failed({}, "cannot encode " + job->Path + ": " + job->Error);
       lock.lock();
       Writing = false;
       if (written.Ok) {
         ++Written;
       } else if (!Stopped) {
-        Fail(std::move(written), job->Path);
+        Fail(written, job->Path);
       }
       Changed.notify_all();
     }
   }
 
   // Called with the lock held.
-  void Fail(TResult<> why, const std::string& path) {
+  void Fail(const TResult<>& why, const std::string& path) {
     Stopped = true;
     Queue.clear();
-    Failure.Ok = false;
-    Failure.Message = std::move(why.Message);
-    Failure.Detail = std::move(why.Detail);
-    Failure.Reason = std::move(why.Reason);
-    Failure.FailedFile = path;
+    Failure = why.Told(std::string(msg::kPictureWriteFailed) + path);
   }
 
-  TSeriesResult Shutdown(std::unique_lock<std::mutex>& lock) {
+  TResult<> Shutdown(std::unique_lock<std::mutex>& lock) {
     Quit = true;
     Changed.notify_all();
     lock.unlock();
@@ -110,9 +105,7 @@ struct TPictureSeriesWriter::TState {
     Threads.clear();
     lock.lock();
     Done = true;
-    TSeriesResult result = Failure;
-    result.FramesWritten = Written;
-    return result;
+    return Failure;
   }
 };
 
@@ -156,40 +149,32 @@ int TPictureSeriesWriter::FramesWritten() const {
   return state_->Written;
 }
 
-TSeriesResult TPictureSeriesWriter::Finish() {
+TResult<> TPictureSeriesWriter::Finish() {
   TState& s = *state_;
   std::unique_lock lock(s.Mutex);
   if (s.Done) return s.Failure;
   s.Changed.wait(lock, [&] { return s.Stopped || (s.Queue.empty() && !s.Writing); });
-  TSeriesResult result = s.Shutdown(lock);
-  if (!result.Ok) return result;
+  if (!s.Shutdown(lock)) return s.Failure;
   // The frames are complete files by now; a failing sync means the disk did
   // not take them.
   for (const std::filesystem::path& folder : s.Folders) {
-    if (const TResult<> synced = SyncFileSystem(folder); !synced) {
-      result.Ok = false;
-      result.Message = std::string(msg::kFileNotWritten) + folder.string() + " (" + synced.Message + ")";
-      result.Detail = "cannot sync the frames in " + folder.string() + ": " + synced.Message;
-      result.Reason = synced.Reason;
-      result.FailedFile = folder.string();
+    if (TResult<> synced = SyncFileSystem(folder); !synced) {
+      synced.Detail = "cannot sync the frames in " + folder.string() + ": " + synced.Message;
+      s.Fail(synced, folder.string());
       break;
     }
   }
-  s.Failure = result;
-  return result;
+  return s.Failure;
 }
 
-TSeriesResult TPictureSeriesWriter::Cancel() {
+TResult<> TPictureSeriesWriter::Cancel() {
   TState& s = *state_;
   std::unique_lock lock(s.Mutex);
   if (s.Done) return s.Failure;
   s.Stopped = true;
   s.Queue.clear();
   s.Changed.wait(lock, [&] { return !s.Writing; });
-  TSeriesResult result = s.Shutdown(lock);
-  result.Cancelled = result.Ok;
-  s.Failure = result;
-  return result;
+  return s.Shutdown(lock);
 }
 
 }  // namespace mirel

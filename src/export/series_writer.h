@@ -12,13 +12,6 @@
 
 namespace mirel {
 
-// On failure, Message and Detail are those of the frame that failed.
-struct TSeriesResult : TResult<> {
-  int FramesWritten = 0;
-  std::string FailedFile;  // the frame that failed, empty if none did
-  bool Cancelled = false;
-};
-
 class TPictureSeriesWriter {
  public:
   // `encoders`: the worker threads that encode; 0 chooses by the machine.
@@ -34,11 +27,12 @@ class TPictureSeriesWriter {
   bool Add(const QImage& frame, std::string path);
   // Frames in place so far, in order.
   int FramesWritten() const;
-  // Waits for every queued frame and brings them to the disk.
-  TSeriesResult Finish();
+  // Waits for every queued frame and brings them to the disk. A failure
+  // tells the user which frame (or folder) failed in Message, and why.
+  TResult<> Finish();
   // Drops the frames not yet written and waits for the one being written:
-  // what is written stays, complete.
-  TSeriesResult Cancel();
+  // what is written stays, complete. Done unless a frame had failed.
+  TResult<> Cancel();
 
   // The encoders chosen for 0: one per core (up to 4).
   static int DefaultEncoders();

@@ -21,9 +21,9 @@ class TBothVideos final : public IFrameSink {
  public:
   TBothVideos(IFrameSink& first, IFrameSink& second) : first_(first), second_(second) {}
   bool AddFrame(int step, int times) override { return first_.AddFrame(step, times) && second_.AddFrame(step, times); }
-  TFramesResult Finish() override {
-    TFramesResult result = first_.Finish();
-    return result.Ok ? second_.Finish() : result;
+  TResult<> Finish() override {
+    TResult<> result = first_.Finish();
+    return result ? second_.Finish() : result;
   }
 
  private:
@@ -105,7 +105,7 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
       const std::unique_ptr<IFrameSink> webm = MakeVideoSink(canvas, Native(folder / "making.webm"), kVideoFps);
       const std::unique_ptr<IFrameSink> mp4 = MakeVideoSink(canvas, Native(folder / "making.mp4"), kVideoFps);
       TBothVideos videos(*webm, *mp4);
-      const TFramesResult made = RunProcess(
+      const std::optional<TResult<>> made = RunProcess(
           videos, plan,
           [&](std::int32_t step) {
             drawing.RebuildAndCompose(step);
@@ -114,8 +114,8 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
           [&](int, int) { return !cancel.load(); });
       build.VideoSeconds = static_cast<double>(videoClock.nsecsElapsed()) / 1e9;
       card.VideoSeconds = static_cast<double>(plan.FrameTimes()) / kVideoFps;
-      build.Cancelled = made.Cancelled;
-      if (!made.Ok && !made.Cancelled) trouble = made.Detail;
+      build.Cancelled = !made;
+      if (made && !*made) trouble = made->Detail;
     }
     if (trouble.empty() && !build.Cancelled) {
       // The video ends on the finished picture.

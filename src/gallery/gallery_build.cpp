@@ -88,20 +88,20 @@ std::vector<std::string> FindDrawings(const std::vector<std::string>& inputs, st
   return files;
 }
 
-TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function<bool(int done, int total)>& progress,
-                             const std::function<void(const std::string& line)>& report) {
-  TGalleryOutcome outcome;
+std::optional<TGallerySummary> BuildGallery(const TGalleryOptions& options,
+                                            const std::function<bool(int done, int total)>& progress,
+                                            const std::function<void(const std::string& line)>& report) {
+  TGallerySummary outcome;
   const std::filesystem::path site = options.Site;
   std::vector<std::string> trouble;
   const std::vector<TDrawingJob> jobs = JobsFor(FindDrawings(options.Inputs, trouble), options);
   for (const std::string& line : trouble) report(line);
-  if (!trouble.empty()) outcome.Ok = false;
+  outcome.Unwritten = static_cast<int>(trouble.size());
   std::error_code ec;
   std::filesystem::create_directories(site / kWorksFolder, ec);
   if (ec) {
-    outcome.Ok = false;
-    outcome.Detail = options.Site + ": " + ec.message();
-    report(outcome.Detail);
+    ++outcome.Unwritten;
+    report(options.Site + ": " + ec.message());
     return outcome;
   }
 
@@ -166,23 +166,17 @@ TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function
   }
   threads.clear();  // joins
   for (const std::string& line : lines) report(line);
-  if (cancel || done < total) {
-    outcome.Cancelled = true;
-    outcome.Ok = false;
-    outcome.Detail = "cancelled";
-    return outcome;
-  }
+  if (cancel || done < total) return std::nullopt;
+  std::vector<TGalleryCard> built;  // in the index's order
   for (std::optional<TGalleryCard>& card : cards) {
     if (!card->Ok()) ++outcome.Failed;
-    outcome.Cards.push_back(std::move(*card));
+    built.push_back(std::move(*card));
   }
-  if (outcome.Failed > 0) outcome.Ok = false;
   // The drawings' files on the disk before the index links them.
   SyncFileSystem(site);
-  const TResult<> index = WriteGalleryIndex(site, outcome.Cards);
-  if (!index.Ok) {
+  if (const TResult<> index = WriteGalleryIndex(site, built); !index) {
     report(index.Detail);
-    outcome.Ok = false;
+    ++outcome.Unwritten;
   }
   return outcome;
 }

@@ -4,6 +4,7 @@
 // index page over all of them.
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,21 +20,23 @@ struct TGalleryOptions {
   int Workers = 0;                             // 0: one per core
 };
 
-struct TGalleryOutcome : TResult<> {
-  std::vector<TGalleryCard> Cards;  // in the index's order
+// What a build did. It goes on past failures, each told as it happens, and
+// only counts them here.
+struct TGallerySummary {
   int Built = 0;
-  int Reused = 0;   // unchanged since the last run
-  int Failed = 0;   // cards saying the drawing could not be read
-  bool Cancelled = false;
+  int Reused = 0;     // unchanged since the last run
+  int Failed = 0;     // cards saying the drawing could not be read
+  int Unwritten = 0;  // folders not listed, the site or its index not written
   double BuildSeconds = 0;  // the drawings' builds added up
   double VideoSeconds = 0;  // of which the videos
+  bool Whole() const { return Failed == 0 && Unwritten == 0; }
 };
 
 // Builds the gallery. `progress(done, total)` runs on the calling thread
 // while the drawings are built; false stops the build (no index is
-// written). `report(line)` gets each warning and failure, also on the
-// calling thread.
-TGalleryOutcome BuildGallery(const TGalleryOptions& options, const std::function<bool(int done, int total)>& progress,
+// written, nothing is returned). `report(line)` gets each warning and
+// failure, also on the calling thread.
+std::optional<TGallerySummary> BuildGallery(const TGalleryOptions& options, const std::function<bool(int done, int total)>& progress,
                              const std::function<void(const std::string& line)>& report);
 
 // Writes SITE/index.html, its style sheet and SITE/manifest.json for `cards`.

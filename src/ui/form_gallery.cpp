@@ -22,15 +22,15 @@ void TMirelForm::GalleryMenuClick() {
     options.Site = *site;
     std::vector<std::string> problems;
     view_->SetBusy(true);
-    const TGalleryOutcome outcome = BuildGallery(
+    const std::optional<TGallerySummary> outcome = BuildGallery(
         options, [this](int done, int total) { return view_->ShowProgress(done, total); },
         [&problems](const std::string& line) { problems.push_back(line); });
     view_->ShowProgress(0, 0);
     view_->SetBusy(false);
-    if (outcome.Cancelled) return;
-    if (outcome.Failed > 0) {
-      prompts_->Notice("よみこめなかった え が " + std::to_string(outcome.Failed) + " まい あります");
-    } else if (!outcome.Ok) {
+    if (!outcome) return;
+    if (outcome->Failed > 0) {
+      prompts_->Notice("よみこめなかった え が " + std::to_string(outcome->Failed) + " まい あります");
+    } else if (!outcome->Whole()) {
       prompts_->Notice("ギャラリーを ぜんぶは つくれませんでした" +
                        (problems.empty() ? std::string() : ": " + problems.front()));
     }

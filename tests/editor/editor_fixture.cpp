@@ -1,5 +1,6 @@
 #include "editor/editor_fixture.h"
 
+#include "fileio/user_words.h"
 #include "text/picture_names.h"
 
 namespace mirel::test {
@@ -22,16 +23,15 @@ class TRecordingSink final : public IFrameSink {
     failed_ = name;
     return false;
   }
-  TFramesResult Finish() override {
-    TFramesResult result;
+  TResult<> Finish() override {
     if (video_ && view_.FailingPaths.contains(chosen_)) failed_ = chosen_;
-    result.Ok = failed_.empty();
-    result.File = failed_;
-    if (video_ && result.Ok) {
+    const std::string_view failure = video_ ? msg::kVideoWriteFailed : msg::kPictureWriteFailed;
+    if (!failed_.empty()) return TResult<>::Failed(std::string(failure) + failed_);
+    if (video_) {
       view_.VideoPath = chosen_;
       view_.VideoFrames = frames_;
     }
-    return result;
+    return TResult<>::Done();
   }
 
  private:

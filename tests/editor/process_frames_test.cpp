@@ -18,14 +18,9 @@ class TCollectingSink final : public IFrameSink {
     Frames.emplace_back(step, times);
     return step != failAt_;
   }
-  TFramesResult Finish() override {
+  TResult<> Finish() override {
     ++Finished;
-    TFramesResult result;
-    if (failAt_ >= 0) {
-      result.Ok = false;
-      result.File = "broken";
-    }
-    return result;
+    return failAt_ >= 0 ? TResult<>::Failed("broken") : TResult<>::Done();
   }
   std::vector<std::pair<int, int>> Frames;
   int Finished = 0;
@@ -37,8 +32,8 @@ class TCollectingSink final : public IFrameSink {
 std::vector<std::pair<int, int>> Walk(const TProcessPlan& plan) {
   TCollectingSink sink;
   std::vector<int> composed;
-  const TFramesResult result = RunProcess(sink, plan, [&](std::int32_t step) { composed.push_back(step); });
-  EXPECT_TRUE(result.Ok);
+  const std::optional<TResult<>> result = RunProcess(sink, plan, [&](std::int32_t step) { composed.push_back(step); });
+  EXPECT_TRUE(result && result->Ok);
   EXPECT_EQ(sink.Finished, 1);
   EXPECT_EQ(static_cast<int>(sink.Frames.size()), plan.Frames());
   EXPECT_EQ(composed.size(), sink.Frames.size()) << "every frame handed over is composed first";
@@ -79,13 +74,13 @@ TEST(ProcessFrames, ShortVideosKeepTheirFrameBudgetAndEndOnTheLastStep) {
 TEST(ProcessFrames, AFailedFrameEndsTheWalkAndTheSinkTellsWhy) {
   TCollectingSink sink(/*failAt=*/2);
   int progressCalls = 0;
-  const TFramesResult result = RunProcess(sink, SeriesPlan(5), [](std::int32_t) {}, [&](int, int) {
+  const std::optional<TResult<>> result = RunProcess(sink, SeriesPlan(5), [](std::int32_t) {}, [&](int, int) {
     ++progressCalls;
     return true;
   });
-  EXPECT_FALSE(result.Ok);
-  EXPECT_FALSE(result.Cancelled);
-  EXPECT_EQ(result.File, "broken");
+  ASSERT_TRUE(result.has_value()) << "not cancelled";
+  EXPECT_FALSE(result->Ok);
+  EXPECT_EQ(result->Message, "broken");
   EXPECT_EQ(sink.Frames.size(), 2u);
   EXPECT_EQ(progressCalls, 1) << "no progress for the frame that failed";
 }
@@ -93,12 +88,12 @@ TEST(ProcessFrames, AFailedFrameEndsTheWalkAndTheSinkTellsWhy) {
 TEST(ProcessFrames, ACancelStopsWithoutFinishing) {
   TCollectingSink sink;
   std::vector<std::pair<int, int>> seen;
-  const TFramesResult result = RunProcess(sink, VideoPlan(10), [](std::int32_t) {}, [&](int done, int total) {
+  const std::optional<TResult<>> result = RunProcess(sink, VideoPlan(10), [](std::int32_t) {}, [&](int done, int total) {
     seen.emplace_back(done, total);
     return done < 3;
   });
-  EXPECT_FALSE(result.Ok);
-  EXPECT_TRUE(result.Cancelled);
+  EXPECT_FALSE(result && result->Ok);
+  EXPECT_FALSE(result.has_value()) << "cancelled";
   EXPECT_EQ(sink.Finished, 0) << "an unfinished sink keeps whole files only";
   EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{1, 11}, {2, 11}, {3, 11}}));
 }

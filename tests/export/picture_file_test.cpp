@@ -96,17 +96,18 @@ QImage Frame(int step) {
 }
 
 TEST_F(PictureFile, SeriesWithSeveralEncodersWritesTheSameFilesInOrderAndStopsAtAFailure) {
+  std::optional<TPictureSeriesWriter> writer;
   const auto names = [&](int encoders, const std::string& prefix) {
-    TPictureSeriesWriter writer(encoders);
+    writer.emplace(encoders);
     for (int step = 1; step <= 12; ++step) {
-      if (!writer.Add(Frame(step), SeriesFrameName(prefix + ".jpg", step))) break;
+      if (!writer->Add(Frame(step), SeriesFrameName(prefix + ".jpg", step))) break;
     }
-    return writer.Finish();
+    return writer->Finish();
   };
   ASSERT_TRUE(names(1, "one").Ok);
-  const TSeriesResult three = names(3, "three");
+  const TResult<> three = names(3, "three");
   ASSERT_TRUE(three.Ok);
-  EXPECT_EQ(three.FramesWritten, 12);
+  EXPECT_EQ(writer->FramesWritten(), 12);
   for (int step = 1; step <= 12; ++step) {
     EXPECT_EQ(ReadAll(SeriesFrameName(PathOf("three.jpg"), step)),
               ReadAll(SeriesFrameName(PathOf("one.jpg"), step)))
@@ -114,10 +115,10 @@ TEST_F(PictureFile, SeriesWithSeveralEncodersWritesTheSameFilesInOrderAndStopsAt
   }
   // A folder where frame 5 should go: frames 1 to 4 are written, none after.
   ASSERT_TRUE(QDir(Dir.path()).mkpath(QStringLiteral("bad005.jpg")));
-  const TSeriesResult failed = names(3, "bad");
+  const TResult<> failed = names(3, "bad");
   EXPECT_FALSE(failed.Ok);
-  EXPECT_EQ(failed.FramesWritten, 4);
-  EXPECT_EQ(failed.FailedFile, "bad005.jpg");
+  EXPECT_EQ(writer->FramesWritten(), 4);
+  EXPECT_EQ(failed.Message, std::string(msg::kPictureWriteFailed) + "bad005.jpg");
   EXPECT_NE(failed.Message.find("bad005.jpg"), std::string::npos) << failed.Message;
   EXPECT_EQ(QDir(Dir.path()).entryList({"bad*"}, QDir::Files).size(), 4);
 }
@@ -125,12 +126,12 @@ TEST_F(PictureFile, SeriesWithSeveralEncodersWritesTheSameFilesInOrderAndStopsAt
 TEST_F(PictureFile, CancelledSeriesKeepsOnlyWholeFrames) {
   TPictureSeriesWriter writer(2);
   for (int step = 1; step <= 30; ++step) ASSERT_TRUE(writer.Add(Frame(step), SeriesFrameName("c.jpg", step)));
-  const TSeriesResult cancelled = writer.Cancel();
-  EXPECT_TRUE(cancelled.Cancelled);
+  const TResult<> cancelled = writer.Cancel();
+  EXPECT_TRUE(cancelled.Ok);
   EXPECT_FALSE(writer.Add(Frame(31), "c031.jpg"));
   const QStringList files = QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-  ASSERT_EQ(files.size(), cancelled.FramesWritten);
-  for (int step = 1; step <= cancelled.FramesWritten; ++step) {
+  ASSERT_EQ(files.size(), writer.FramesWritten());
+  for (int step = 1; step <= writer.FramesWritten(); ++step) {
     EXPECT_EQ(files[step - 1].toStdString(), SeriesFrameName("c.jpg", step));
     const std::string data = ReadAll(PathOf(files[step - 1].toStdString()));
     EXPECT_EQ(DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()))
