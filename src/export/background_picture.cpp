@@ -15,19 +15,6 @@
 namespace mirel {
 namespace {
 
-// Simple words for the child at the screen; the exact reason goes to Detail.
-std::string_view UserReason(TDecodeFailure failure) {
-  switch (failure) {
-    case TDecodeFailure::NotAPicture: return msg::kNotAPicture;
-    case TDecodeFailure::Unsupported: return msg::kPictureKindUnsupported;
-    case TDecodeFailure::TooLarge: return msg::kPictureTooLarge;
-    case TDecodeFailure::ReadError: return msg::kFileUnreadable;
-    case TDecodeFailure::Damaged:
-    case TDecodeFailure::None: break;
-  }
-  return msg::kPictureDamaged;
-}
-
 TResult<> Failure(const std::string& path, std::string_view reason, const std::string& detail) {
   TResult<> failure = TResult<>::Failed(path + ": " + std::string(reason), detail);
   failure.Reason = reason;
@@ -72,11 +59,11 @@ TResult<bool> TBackgroundPicture::LoadPath(const std::string& nativePath) {
     return Failure(nativePath, failure == TOpenFailure::NotRegular ? msg::kNotRegularFile : msg::kFileUnreadable,
                    opened.Detail);
   }
-  TDecodedPicture decoded = DecodeVisiblePicture(opened->get());
-  if (!decoded.Ok()) return Failure(nativePath, UserReason(decoded.Failure), nativePath + ": " + decoded.Detail);
+  TResult<TDecodedPicture> decoded = DecodeVisiblePicture(opened->get());
+  if (!decoded) return Failure(nativePath, decoded.Reason, nativePath + ": " + decoded.Detail);
   // Only now, with the new picture whole, does the old one go.
-  picture_ = std::move(decoded.Picture);
-  pictureSize_ = decoded.FullSize;
+  picture_ = std::move(decoded->Picture);
+  pictureSize_ = decoded->FullSize;
   return true;
 }
 

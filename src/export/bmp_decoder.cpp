@@ -8,6 +8,7 @@
 
 #include "export/bmp_header.h"
 #include "fileio/system_reason.h"
+#include "fileio/user_words.h"
 #include "model/geometry.h"
 
 namespace mirel {
@@ -50,9 +51,9 @@ void ConvertRow(const TBmpLayout& l, const unsigned char* in, int count, QRgb* o
   }
 }
 
-TDecodedPicture ReadFailure(std::FILE* file) {
-  if (std::ferror(file)) return DecodeFailure(TDecodeFailure::ReadError, "cannot read: " + SystemReason(errno));
-  return DecodeFailure(TDecodeFailure::Damaged, "the file ended before the bitmap's pixels");
+TResult<> ReadFailure(std::FILE* file) {
+  if (std::ferror(file)) return DecodeFailure(msg::kFileUnreadable, "cannot read: " + SystemReason(errno));
+  return DecodeFailure(msg::kPictureDamaged, "the file ended before the bitmap's pixels");
 }
 
 // Uncompressed rows: read in file order, which is bottom-up for most files.
@@ -122,22 +123,22 @@ bool ReadRunLength(std::FILE* file, const TBmpLayout& l, QImage& picture) {
 
 }  // namespace
 
-TDecodedPicture DecodeVisibleBmp(std::FILE* file) {
+TResult<TDecodedPicture> DecodeVisibleBmp(std::FILE* file) {
   if (::fseeko(file, 0, SEEK_END) != 0) return ReadFailure(file);
   const off_t fileSize = ::ftello(file);
   if (fileSize < 0 || ::fseeko(file, 0, SEEK_SET) != 0) return ReadFailure(file);
   std::vector<unsigned char> head(std::min<std::uint64_t>(kBmpHeadBytes, static_cast<std::uint64_t>(fileSize)));
   if (std::fread(head.data(), 1, head.size(), file) != head.size()) return ReadFailure(file);
 
-  const TBmpHeaderResult header = ParseBmpHeader(head, static_cast<std::uint64_t>(fileSize));
-  if (header.Failure != TDecodeFailure::None) return DecodeFailure(header.Failure, header.Detail);
-  const TBmpLayout& l = header.Layout;
+  const TResult<TBmpLayout> header = ParseBmpHeader(head, static_cast<std::uint64_t>(fileSize));
+  if (!header) return header.Failure();
+  const TBmpLayout& l = *header;
 
   const int width = static_cast<int>(std::min<std::int64_t>(l.Width, CanvasWidth));
   const int height = static_cast<int>(std::min<std::int64_t>(l.Height, CanvasHeight));
   TDecodedPicture result;
   result.Picture = QImage(width, height, QImage::Format_RGB32);
-  if (result.Picture.isNull()) return DecodeFailure(TDecodeFailure::TooLarge, "no memory for the picture");
+  if (result.Picture.isNull()) return DecodeFailure(msg::kPictureTooLarge, "no memory for the picture");
   const bool runLength = l.Compression == TBmpCompression::Rle8 || l.Compression == TBmpCompression::Rle4;
   if (runLength) result.Picture.fill(kBlack);
   if (!(runLength ? ReadRunLength(file, l, result.Picture) : ReadRows(file, l, result.Picture))) {

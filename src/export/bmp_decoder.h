@@ -8,6 +8,6 @@
 namespace mirel {
 
 // `file` starts with "BM" and is read from its start.
-TDecodedPicture DecodeVisibleBmp(std::FILE* file);
+TResult<TDecodedPicture> DecodeVisibleBmp(std::FILE* file);
 
 }  // namespace mirel

@@ -3,6 +3,8 @@
 #include <bit>
 #include <limits>
 
+#include "fileio/user_words.h"
+
 namespace mirel {
 namespace {
 
@@ -11,13 +13,6 @@ std::uint32_t Le16(std::span<const unsigned char> b, std::size_t at) {
 }
 std::uint32_t Le32(std::span<const unsigned char> b, std::size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
-}
-
-TBmpHeaderResult Refused(TDecodeFailure failure, std::string detail) {
-  TBmpHeaderResult result;
-  result.Failure = failure;
-  result.Detail = std::move(detail);
-  return result;
 }
 
 bool KnownInfoSize(std::uint32_t size) {
@@ -53,17 +48,17 @@ TBmpChannel TBmpChannel::FromMask(std::uint32_t mask) {
   return channel;
 }
 
-TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64_t fileSize) {
-  if (head.size() < 18) return Refused(TDecodeFailure::Damaged, "too short for a bitmap file header");
+TResult<TBmpLayout> ParseBmpHeader(std::span<const unsigned char> head, std::uint64_t fileSize) {
+  if (head.size() < 18) return DecodeFailure(msg::kPictureDamaged, "too short for a bitmap file header");
   const std::uint32_t infoSize = Le32(head, 14);
   if (!KnownInfoSize(infoSize)) {
-    return Refused(TDecodeFailure::Unsupported, "bitmap information header of " + std::to_string(infoSize) + " bytes");
+    return DecodeFailure(msg::kPictureKindUnsupported,
+                         "bitmap information header of " + std::to_string(infoSize) + " bytes");
   }
   const std::size_t infoEnd = 14 + infoSize;
-  if (head.size() < infoEnd) return Refused(TDecodeFailure::Damaged, "the file ends inside the bitmap header");
+  if (head.size() < infoEnd) return DecodeFailure(msg::kPictureDamaged, "the file ends inside the bitmap header");
 
-  TBmpHeaderResult result;
-  TBmpLayout& l = result.Layout;
+  TBmpLayout l;
   l.PixelOffset = Le32(head, 10);
   std::uint32_t compression = 0;
   std::uint32_t colorsUsed = 0;
@@ -82,30 +77,30 @@ TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64
     colorsUsed = Le32(head, 46);
   }
   if (l.Width <= 0 || height == 0 || height == std::numeric_limits<std::int32_t>::min()) {
-    return Refused(TDecodeFailure::Damaged, "bitmap header gives the size " + SizeText(l.Width, height));
+    return DecodeFailure(msg::kPictureDamaged, "bitmap header gives the size " + SizeText(l.Width, height));
   }
   l.TopDown = height < 0;
   l.Height = height < 0 ? -height : height;
   if (compression != 0 && compression != 1 && compression != 2 && compression != 3 && compression != 6) {
-    return Refused(TDecodeFailure::Unsupported, "bitmap compression " + std::to_string(compression));
+    return DecodeFailure(msg::kPictureKindUnsupported, "bitmap compression " + std::to_string(compression));
   }
   l.Compression = static_cast<TBmpCompression>(compression);
   if (!BitCountFits(l.Compression, l.BitCount)) {
-    return Refused(l.BitCount == 1 || l.BitCount == 4 || l.BitCount == 8 || l.BitCount == 16 || l.BitCount == 24 ||
-                           l.BitCount == 32
-                       ? TDecodeFailure::Damaged
-                       : TDecodeFailure::Unsupported,
-                   "bitmap of " + std::to_string(l.BitCount) + " bits per pixel with compression " +
+    return DecodeFailure(l.BitCount == 1 || l.BitCount == 4 || l.BitCount == 8 || l.BitCount == 16 ||
+                                 l.BitCount == 24 || l.BitCount == 32
+                             ? msg::kPictureDamaged
+                             : msg::kPictureKindUnsupported,
+                         "bitmap of " + std::to_string(l.BitCount) + " bits per pixel with compression " +
                        std::to_string(compression));
   }
   const bool runLength = l.Compression == TBmpCompression::Rle8 || l.Compression == TBmpCompression::Rle4;
-  if (runLength && l.TopDown) return Refused(TDecodeFailure::Damaged, "run-length bitmap with top-down rows");
+  if (runLength && l.TopDown) return DecodeFailure(msg::kPictureDamaged, "run-length bitmap with top-down rows");
 
   // Masks: inside the longer headers, after the 40-byte one; both at 54.
   std::size_t headersEnd = infoEnd;
   if (l.Compression == TBmpCompression::BitFields || l.Compression == TBmpCompression::AlphaBitFields) {
     if (infoSize == 40) headersEnd += l.Compression == TBmpCompression::BitFields ? 12 : 16;
-    if (head.size() < 66) return Refused(TDecodeFailure::Damaged, "the file ends inside the colour masks");
+    if (head.size() < 66) return DecodeFailure(msg::kPictureDamaged, "the file ends inside the colour masks");
     for (std::size_t i = 0; i < 3; ++i) l.Channels[i] = TBmpChannel::FromMask(Le32(head, 54 + 4 * i));
   } else if (l.BitCount == 16) {
     l.Channels = {TBmpChannel::FromMask(0x7C00), TBmpChannel::FromMask(0x03E0), TBmpChannel::FromMask(0x001F)};
@@ -113,8 +108,8 @@ TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64
     l.Channels = {TBmpChannel::FromMask(0xFF0000), TBmpChannel::FromMask(0xFF00), TBmpChannel::FromMask(0xFF)};
   }
   if (l.PixelOffset < headersEnd || l.PixelOffset > fileSize) {
-    return Refused(TDecodeFailure::Damaged, "bitmap pixel data said to start at byte " +
-                                                std::to_string(l.PixelOffset) + " of " + std::to_string(fileSize));
+    return DecodeFailure(msg::kPictureDamaged, "bitmap pixel data said to start at byte " +
+                                                   std::to_string(l.PixelOffset) + " of " + std::to_string(fileSize));
   }
 
   if (l.BitCount <= 8) {
@@ -132,9 +127,9 @@ TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64
 
   l.Stride = (static_cast<std::uint64_t>(l.Width) * static_cast<unsigned>(l.BitCount) + 31) / 32 * 4;
   if (runLength && fileSize - l.PixelOffset > kBmpRunLengthLimit) {
-    return Refused(TDecodeFailure::TooLarge, "run-length bitmap data of " + std::to_string(fileSize - l.PixelOffset) +
-                                                 " bytes, more than " + std::to_string(kBmpRunLengthLimit >> 20) +
-                                                 " MiB");
+    return DecodeFailure(msg::kPictureTooLarge, "run-length bitmap data of " +
+                                                    std::to_string(fileSize - l.PixelOffset) + " bytes, more than " +
+                                                    std::to_string(kBmpRunLengthLimit >> 20) + " MiB");
   }
   if (!runLength) {
     // Every row must be there, the last one's padding excepted.
@@ -143,12 +138,12 @@ TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64
     const bool fits = lastRow <= available &&
                       static_cast<std::uint64_t>(l.Height - 1) <= (available - lastRow) / l.Stride;
     if (!fits) {
-      return Refused(TDecodeFailure::Damaged, "a file of " + std::to_string(fileSize) + " bytes cannot hold the " +
-                                                  SizeText(l.Width, l.Height) + " bitmap of " +
-                                                  std::to_string(l.BitCount) + " bits per pixel its header gives");
+      return DecodeFailure(msg::kPictureDamaged, "a file of " + std::to_string(fileSize) + " bytes cannot hold the " +
+                                                     SizeText(l.Width, l.Height) + " bitmap of " +
+                                                     std::to_string(l.BitCount) + " bits per pixel its header gives");
     }
   }
-  return result;
+  return l;
 }
 
 }  // namespace mirel

@@ -47,14 +47,9 @@ inline constexpr std::uint64_t kBmpRunLengthLimit = 256ULL * 1024 * 1024;
 // Room for the longest headers with masks and a full palette.
 inline constexpr std::size_t kBmpHeadBytes = 14 + 124 + 16 + 256 * 4;
 
-struct TBmpHeaderResult {
-  TBmpLayout Layout;
-  TDecodeFailure Failure = TDecodeFailure::None;
-  std::string Detail;
-};
-
 // Reads the headers from `head`, the first bytes of the file (up to
-// kBmpHeadBytes), for a file of `fileSize` bytes.
-TBmpHeaderResult ParseBmpHeader(std::span<const unsigned char> head, std::uint64_t fileSize);
+// kBmpHeadBytes), for a file of `fileSize` bytes. A refusal is a
+// DecodeFailure.
+TResult<TBmpLayout> ParseBmpHeader(std::span<const unsigned char> head, std::uint64_t fileSize);
 
 }  // namespace mirel

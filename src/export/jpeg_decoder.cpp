@@ -6,6 +6,7 @@
 
 #include "export/jpeg_error_manager.h"
 #include "export/jpeg_source.h"
+#include "fileio/user_words.h"
 #include "model/geometry.h"
 
 #include <jerror.h>
@@ -99,14 +100,14 @@ struct TDecompressor {
   TJpegFileSource Source;
 };
 
-TDecodedPicture LibraryFailure(const TDecompressor& d) {
-  TDecodeFailure failure = TDecodeFailure::Damaged;
+TResult<> LibraryFailure(const TDecompressor& d) {
+  std::string_view reason = msg::kPictureDamaged;
   switch (d.Info.err->msg_code) {
     case JERR_OUT_OF_MEMORY:
     case JERR_NO_BACKING_STORE:
     case JERR_TFILE_CREATE:
       // What the library could not hold: a picture it must keep whole.
-      return DecodeFailure(TDecodeFailure::TooLarge,
+      return DecodeFailure(msg::kPictureTooLarge,
                            "the " + std::string(d.Info.progressive_mode ? "progressive " : "") + "JPEG of " +
                                std::to_string(d.Info.image_width) + " x " + std::to_string(d.Info.image_height) +
                                " pixels needs more than " + std::to_string(kJpegMemoryLimit >> 20) +
@@ -116,20 +117,20 @@ TDecodedPicture LibraryFailure(const TDecompressor& d) {
     case JERR_NOT_COMPILED:
     case JERR_NOTIMPL:
     case JERR_ARITH_NOTIMPL:
-      failure = TDecodeFailure::Unsupported;
+      reason = msg::kPictureKindUnsupported;
       break;
     case JERR_FILE_READ:
-      failure = TDecodeFailure::ReadError;
+      reason = msg::kFileUnreadable;
       break;
     default:
       break;
   }
-  return DecodeFailure(failure, d.Errors.Message);
+  return DecodeFailure(reason, d.Errors.Message);
 }
 
 }  // namespace
 
-TDecodedPicture DecodeVisibleJpeg(std::FILE* file) {
+TResult<TDecodedPicture> DecodeVisibleJpeg(std::FILE* file) {
   TDecompressor d(file);
   if (!ReadHeader(&d.Info, &d.Errors, &d.Source)) return LibraryFailure(d);
 
@@ -145,7 +146,7 @@ TDecodedPicture DecodeVisibleJpeg(std::FILE* file) {
       target.Kind = d.Info.saw_Adobe_marker ? TRowKind::InvertedCmyk : TRowKind::Cmyk;
       break;
     default:
-      return DecodeFailure(TDecodeFailure::Unsupported,
+      return DecodeFailure(msg::kPictureKindUnsupported,
                            "JPEG colour space " + std::to_string(d.Info.jpeg_color_space));
   }
   target.Width = static_cast<int>(std::min<JDIMENSION>(d.Info.image_width, CanvasWidth));
@@ -153,7 +154,7 @@ TDecodedPicture DecodeVisibleJpeg(std::FILE* file) {
   TDecodedPicture result;
   result.FullSize = QSize(static_cast<int>(d.Info.image_width), static_cast<int>(d.Info.image_height));
   result.Picture = QImage(target.Width, target.Height, QImage::Format_RGB32);
-  if (result.Picture.isNull()) return DecodeFailure(TDecodeFailure::TooLarge, "no memory for the picture");
+  if (result.Picture.isNull()) return DecodeFailure(msg::kPictureTooLarge, "no memory for the picture");
   // Before the crop is applied the library writes rows of the full width.
   std::vector<unsigned char> row(static_cast<std::size_t>(d.Info.image_width) * 4);
   target.Bits = result.Picture.bits();

@@ -21,6 +21,6 @@ inline constexpr long long kJpegReadLimit = 64LL * 1024 * 1024;
 // `file` starts with a JPEG marker and is read from its start. Greyscale,
 // YCbCr and RGB pictures become 24-bit colour; CMYK and YCCK ones are
 // converted as web browsers do, Adobe's inverted CMYK included.
-TDecodedPicture DecodeVisibleJpeg(std::FILE* file);
+TResult<TDecodedPicture> DecodeVisibleJpeg(std::FILE* file);
 
 }  // namespace mirel

@@ -5,6 +5,7 @@
 #include "export/bmp_decoder.h"
 #include "export/jpeg_decoder.h"
 #include "fileio/regular_file.h"
+#include "fileio/user_words.h"
 
 namespace mirel {
 
@@ -14,11 +15,12 @@ TPictureFormat SniffPictureFormat(std::span<const unsigned char> head) {
   return TPictureFormat::Unknown;
 }
 
-TDecodedPicture DecodeVisiblePicture(std::FILE* file) {
+TResult<TDecodedPicture> DecodeVisiblePicture(std::FILE* file) {
   unsigned char head[3] = {};
   const std::size_t got = std::fread(head, 1, sizeof head, file);
-  if (std::ferror(file)) return DecodeFailure(TDecodeFailure::ReadError, "the file cannot be read");
-  if (std::fseek(file, 0, SEEK_SET) != 0) return DecodeFailure(TDecodeFailure::ReadError, "the file cannot be read");
+  if (std::ferror(file) || std::fseek(file, 0, SEEK_SET) != 0) {
+    return DecodeFailure(msg::kFileUnreadable, "the file cannot be read");
+  }
   try {
     switch (SniffPictureFormat(std::span(head, got))) {
       case TPictureFormat::Bmp:
@@ -29,18 +31,18 @@ TDecodedPicture DecodeVisiblePicture(std::FILE* file) {
         break;
     }
   } catch (const std::bad_alloc&) {
-    return DecodeFailure(TDecodeFailure::TooLarge, "out of memory");
+    return DecodeFailure(msg::kPictureTooLarge, "out of memory");
   }
-  return DecodeFailure(got == 0 ? TDecodeFailure::Damaged : TDecodeFailure::NotAPicture,
-                       got == 0 ? "empty file" : "neither a Windows bitmap nor a JPEG picture");
+  if (got == 0) return DecodeFailure(msg::kPictureDamaged, "empty file");
+  return DecodeFailure(msg::kNotAPicture, "neither a Windows bitmap nor a JPEG picture");
 }
 
-TDecodedPicture DecodeVisiblePicture(std::span<const unsigned char> bytes) {
-  if (bytes.empty()) return DecodeFailure(TDecodeFailure::Damaged, "empty file");
+TResult<TDecodedPicture> DecodeVisiblePicture(std::span<const unsigned char> bytes) {
+  if (bytes.empty()) return DecodeFailure(msg::kPictureDamaged, "empty file");
   // fmemopen reads the bytes in place; it only needs a non-const pointer.
   const TFilePtr file(
       ::fmemopen(const_cast<unsigned char*>(bytes.data()), bytes.size(), "rb"));
-  if (!file) return DecodeFailure(TDecodeFailure::TooLarge, "out of memory");
+  if (!file) return DecodeFailure(msg::kPictureTooLarge, "out of memory");
   return DecodeVisiblePicture(file.get());
 }
 

@@ -8,33 +8,25 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
+
+#include "model/result.h"
 
 namespace mirel {
 
-enum class TDecodeFailure {
-  None,
-  NotAPicture,  // neither a Windows bitmap nor a JPEG
-  Unsupported,  // a kind of bitmap or JPEG that is not read (12-bit JPEG, PNG inside a bitmap, ...)
-  Damaged,      // broken data, or a header that is absurd or contradicts the file
-  TooLarge,     // more memory than a picture may take
-  ReadError,    // the file could not be read
-};
-
 struct TDecodedPicture {
-  // Format_RGB32, the top-left part of the picture of at most 640 x 480
-  // pixels; null on failure.
+  // Format_RGB32, the top-left part of the picture of at most 640 x 480 pixels.
   QImage Picture;
   QSize FullSize;  // the picture's own size, as its header gives it
-  TDecodeFailure Failure = TDecodeFailure::None;
-  std::string Detail;  // for developers: why it failed
-  bool Ok() const { return Failure == TDecodeFailure::None; }
 };
 
-inline TDecodedPicture DecodeFailure(TDecodeFailure failure, std::string detail) {
-  TDecodedPicture result;
-  result.Failure = failure;
-  result.Detail = std::move(detail);
-  return result;
+// A picture that is not decoded: `reason` is the user's words for why (in
+// user_words.h: no picture, a kind that is not read, damaged, too large,
+// unreadable), `detail` the developers'.
+inline TResult<> DecodeFailure(std::string_view reason, std::string detail) {
+  TResult<> failure = TResult<>::Failed({}, std::move(detail));
+  failure.Reason = reason;
+  return failure;
 }
 
 enum class TPictureFormat { Unknown, Bmp, Jpeg };
@@ -44,8 +36,8 @@ TPictureFormat SniffPictureFormat(std::span<const unsigned char> head);
 
 // Decodes the picture in `file` (read from its start), whatever its name.
 // Never throws; a failed allocation is a failure like any other.
-TDecodedPicture DecodeVisiblePicture(std::FILE* file);
+TResult<TDecodedPicture> DecodeVisiblePicture(std::FILE* file);
 // The same for a picture held in memory.
-TDecodedPicture DecodeVisiblePicture(std::span<const unsigned char> bytes);
+TResult<TDecodedPicture> DecodeVisiblePicture(std::span<const unsigned char> bytes);
 
 }  // namespace mirel

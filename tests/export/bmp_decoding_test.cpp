@@ -6,6 +6,7 @@
 
 #include "crafted_pictures.h"
 #include "export/picture_decoding.h"
+#include "fileio/user_words.h"
 #include "render/gui_environment.h"
 
 namespace mirel {
@@ -18,7 +19,7 @@ using test::TBmpLayoutKind;
 using test::TBmpRecipe;
 using test::TBytes;
 
-TDecodedPicture Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
+TResult<TDecodedPicture> Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
 
 // The part of `picture` that the canvas shows.
 QImage Visible(const QImage& picture) { return picture.copy(0, 0, std::min(picture.width(), 640), std::min(picture.height(), 480)); }
@@ -46,12 +47,12 @@ TEST(BmpDecoding, EveryPixelLayoutGivesThePictureItHolds) {
       const QImage picture = PatternPicture(size.width(), size.height(), c.Colours);
       for (const bool topDown : {false, true}) {
         if (topDown && c.InfoSize == 12) continue;  // the old header has no sign
-        const TDecodedPicture decoded = Decode(EncodeBmpAs(picture, c.Layout, topDown, c.InfoSize));
+        const TResult<TDecodedPicture> decoded = Decode(EncodeBmpAs(picture, c.Layout, topDown, c.InfoSize));
         SCOPED_TRACE(::testing::Message() << "layout " << static_cast<int>(c.Layout) << ", header "
                                           << c.InfoSize << ", top-down " << topDown << ", " << size.width());
-        ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-        EXPECT_EQ(decoded.FullSize, size);
-        EXPECT_EQ(decoded.Picture, Visible(picture));
+        ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+        EXPECT_EQ(decoded->FullSize, size);
+        EXPECT_EQ(decoded->Picture, Visible(picture));
       }
     }
   }
@@ -65,11 +66,11 @@ TEST(BmpDecoding, AgreesWithQtOnTheBitmapsQtWrites) {
     QBuffer buffer(&bytes);
     ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
     ASSERT_TRUE(pattern.convertToFormat(format).save(&buffer, "BMP"));
-    const TDecodedPicture ours =
+    const TResult<TDecodedPicture> ours =
         DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size()));
-    ASSERT_TRUE(ours.Ok()) << format << ": " << ours.Detail;
+    ASSERT_TRUE(ours.Ok) << format << ": " << ours.Detail;
     const QImage qt = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(ours.Picture, qt) << format;
+    EXPECT_EQ(ours->Picture, qt) << format;
   }
 }
 
@@ -98,9 +99,9 @@ TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
       2, 3, 0, 1,           // the top row from x = 2: two 3s; end of the picture
       9, 9,                 // never read
   };
-  TDecodedPicture decoded = Decode(MakeBmp(rle8));
-  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-  EXPECT_EQ(decoded.Picture, FromIndexes({{0, 0, 3, 3, 0, 0}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 0}}));
+  TResult<TDecodedPicture> decoded = Decode(MakeBmp(rle8));
+  ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+  EXPECT_EQ(decoded->Picture, FromIndexes({{0, 0, 3, 3, 0, 0}, {0, 0, 0, 0, 0, 0}, {1, 1, 1, 2, 3, 0}}));
 
   TBmpRecipe rle4 = rle8;
   rle4.BitCount = 4;
@@ -111,14 +112,14 @@ TEST(BmpDecoding, RunLengthRowsRunsCopiesAndJumps) {
       0, 3, 0x31, 0x20, 0, 1,  // top row: 3 1 2 as they are; end of the picture
   };
   decoded = Decode(MakeBmp(rle4));
-  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-  EXPECT_EQ(decoded.Picture, FromIndexes({{3, 1, 2, 0, 0, 0}, {1, 2, 1, 2, 1, 0}}));
+  ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+  EXPECT_EQ(decoded->Picture, FromIndexes({{3, 1, 2, 0, 0, 0}, {1, 2, 1, 2, 1, 0}}));
 }
 
 struct TRefusalCase {
   const char* What;
   TBmpRecipe Recipe;
-  TDecodeFailure Failure;
+  std::string_view Failure;  // the user's words for why
 };
 
 TBmpRecipe Honest() {
@@ -137,35 +138,35 @@ TBmpRecipe HonestBut(Change change) {
 }
 
 TEST(BmpDecoding, AbsurdOrInconsistentHeadersAreRefusedWithTheReason) {
-  ASSERT_TRUE(Decode(MakeBmp(Honest())).Ok());
+  ASSERT_TRUE(Decode(MakeBmp(Honest())).Ok);
   const TRefusalCase cases[] = {
-      {"no width", HonestBut([](TBmpRecipe& s) { s.Width = 0; }), TDecodeFailure::Damaged},
-      {"negative width", HonestBut([](TBmpRecipe& s) { s.Width = -4; }), TDecodeFailure::Damaged},
-      {"no height", HonestBut([](TBmpRecipe& s) { s.Height = 0; }), TDecodeFailure::Damaged},
+      {"no width", HonestBut([](TBmpRecipe& s) { s.Width = 0; }), msg::kPictureDamaged},
+      {"negative width", HonestBut([](TBmpRecipe& s) { s.Width = -4; }), msg::kPictureDamaged},
+      {"no height", HonestBut([](TBmpRecipe& s) { s.Height = 0; }), msg::kPictureDamaged},
       {"height beyond negation",
-       HonestBut([](TBmpRecipe& s) { s.Height = std::numeric_limits<std::int32_t>::min(); }), TDecodeFailure::Damaged},
-      {"huge claim, small file", HonestBut([](TBmpRecipe& s) { s.Width = s.Height = 100000; }), TDecodeFailure::Damaged},
+       HonestBut([](TBmpRecipe& s) { s.Height = std::numeric_limits<std::int32_t>::min(); }), msg::kPictureDamaged},
+      {"huge claim, small file", HonestBut([](TBmpRecipe& s) { s.Width = s.Height = 100000; }), msg::kPictureDamaged},
       {"widest claim", HonestBut([](TBmpRecipe& s) { s.Width = std::numeric_limits<std::int32_t>::max(); }),
-       TDecodeFailure::Damaged},
+       msg::kPictureDamaged},
       {"tallest top-down claim", HonestBut([](TBmpRecipe& s) { s.Height = -std::numeric_limits<std::int32_t>::max(); }),
-       TDecodeFailure::Damaged},
-      {"last row cut", HonestBut([](TBmpRecipe& s) { s.Pixels.resize(12 + 11); }), TDecodeFailure::Damaged},
-      {"pixels inside the header", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 30; }), TDecodeFailure::Damaged},
-      {"pixels past the end", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 1u << 30; }), TDecodeFailure::Damaged},
-      {"2 bits per pixel", HonestBut([](TBmpRecipe& s) { s.BitCount = 2; }), TDecodeFailure::Unsupported},
-      {"PNG inside", HonestBut([](TBmpRecipe& s) { s.BitCount = 0; s.Compression = 5; }), TDecodeFailure::Unsupported},
-      {"JPEG inside", HonestBut([](TBmpRecipe& s) { s.Compression = 4; }), TDecodeFailure::Unsupported},
-      {"OS/2 2.x header", HonestBut([](TBmpRecipe& s) { s.InfoSize = 64; }), TDecodeFailure::Unsupported},
-      {"run lengths of 24-bit pixels", HonestBut([](TBmpRecipe& s) { s.Compression = 1; }), TDecodeFailure::Damaged},
+       msg::kPictureDamaged},
+      {"last row cut", HonestBut([](TBmpRecipe& s) { s.Pixels.resize(12 + 11); }), msg::kPictureDamaged},
+      {"pixels inside the header", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 30; }), msg::kPictureDamaged},
+      {"pixels past the end", HonestBut([](TBmpRecipe& s) { s.PixelOffset = 1u << 30; }), msg::kPictureDamaged},
+      {"2 bits per pixel", HonestBut([](TBmpRecipe& s) { s.BitCount = 2; }), msg::kPictureKindUnsupported},
+      {"PNG inside", HonestBut([](TBmpRecipe& s) { s.BitCount = 0; s.Compression = 5; }), msg::kPictureKindUnsupported},
+      {"JPEG inside", HonestBut([](TBmpRecipe& s) { s.Compression = 4; }), msg::kPictureKindUnsupported},
+      {"OS/2 2.x header", HonestBut([](TBmpRecipe& s) { s.InfoSize = 64; }), msg::kPictureKindUnsupported},
+      {"run lengths of 24-bit pixels", HonestBut([](TBmpRecipe& s) { s.Compression = 1; }), msg::kPictureDamaged},
       {"top-down run lengths",
-       HonestBut([](TBmpRecipe& s) { s.BitCount = 8; s.Compression = 1; s.Height = -2; }), TDecodeFailure::Damaged},
+       HonestBut([](TBmpRecipe& s) { s.BitCount = 8; s.Compression = 1; s.Height = -2; }), msg::kPictureDamaged},
       {"bit fields of 24-bit pixels", HonestBut([](TBmpRecipe& s) { s.Compression = 3; s.Masks = {0xFF0000, 0xFF00, 0xFF}; }),
-       TDecodeFailure::Damaged},
+       msg::kPictureDamaged},
   };
   for (const TRefusalCase& c : cases) {
-    const TDecodedPicture decoded = Decode(MakeBmp(c.Recipe));
-    EXPECT_EQ(decoded.Failure, c.Failure) << c.What << ": " << decoded.Detail;
-    EXPECT_TRUE(decoded.Picture.isNull()) << c.What;
+    const TResult<TDecodedPicture> decoded = Decode(MakeBmp(c.Recipe));
+    EXPECT_EQ(decoded.Reason, c.Failure) << c.What << ": " << decoded.Detail;
+    EXPECT_FALSE(decoded.Ok) << c.What << ": no picture";
     EXPECT_FALSE(decoded.Detail.empty()) << c.What;
   }
   // The reason names the size the header claims.
@@ -177,8 +178,8 @@ TEST(BmpDecoding, AFileCutAnywhereFailsOrDecodesButNeverReadsPastItsEnd) {
                               EncodeBmpAs(PatternPicture(9, 5, 8), TBmpLayoutKind::Rgb565, true, 124)}) {
     for (std::size_t size = 0; size < whole.size(); ++size) {
       const TBytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-      const TDecodedPicture decoded = Decode(cut);
-      EXPECT_EQ(decoded.Ok(), !decoded.Picture.isNull()) << size;
+      const TResult<TDecodedPicture> decoded = Decode(cut);
+      EXPECT_TRUE(!decoded.Ok || !decoded->Picture.isNull()) << size;
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include "crafted_pictures.h"
 #include "export/jpeg_decoder.h"
+#include "fileio/user_words.h"
 #include "export/picture_decoding.h"
 #include "picture_fixtures.h"
 #include "render/gui_environment.h"
@@ -15,7 +16,7 @@ using test::Quarters;
 using test::TBytes;
 using test::TJpegRecipe;
 
-TDecodedPicture Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
+TResult<TDecodedPicture> Decode(const TBytes& bytes) { return DecodeVisiblePicture(std::span(bytes)); }
 
 // The four quarters' colours at the corners of the visible part.
 void ExpectQuarters(const QImage& picture, QSize full, const char* what) {
@@ -52,14 +53,14 @@ TEST(JpegDecoding, EveryColourSpaceBecomesTheColoursItHolds) {
         recipe.Progressive = progressive;
         const TBytes bytes = MakeJpeg(recipe);
         ASSERT_FALSE(bytes.empty()) << c.What;
-        const TDecodedPicture decoded = Decode(bytes);
+        const TResult<TDecodedPicture> decoded = Decode(bytes);
         const std::string what = std::string(c.What) + (progressive ? ", progressive, " : ", ") +
                                  std::to_string(size.width());
-        ASSERT_TRUE(decoded.Ok()) << what << ": " << decoded.Detail;
-        EXPECT_EQ(decoded.FullSize, size) << what;
-        EXPECT_EQ(decoded.Picture.size(), size.boundedTo(QSize(640, 480))) << what;
-        EXPECT_EQ(decoded.Picture.format(), QImage::Format_RGB32) << what;
-        ExpectQuarters(decoded.Picture, size, what.c_str());
+        ASSERT_TRUE(decoded.Ok) << what << ": " << decoded.Detail;
+        EXPECT_EQ(decoded->FullSize, size) << what;
+        EXPECT_EQ(decoded->Picture.size(), size.boundedTo(QSize(640, 480))) << what;
+        EXPECT_EQ(decoded->Picture.format(), QImage::Format_RGB32) << what;
+        ExpectQuarters(decoded->Picture, size, what.c_str());
       }
     }
   }
@@ -70,9 +71,9 @@ TEST(JpegDecoding, GreyscaleBecomesGreyColour) {
   recipe.Picture = QImage(24, 16, QImage::Format_RGB32);
   recipe.Picture.fill(qRgb(200, 200, 200));
   recipe.Space = JCS_GRAYSCALE;
-  const TDecodedPicture decoded = Decode(MakeJpeg(recipe));
-  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-  EXPECT_TRUE(Near(decoded.Picture.pixel(10, 10), qRgb(200, 200, 200), 3));
+  const TResult<TDecodedPicture> decoded = Decode(MakeJpeg(recipe));
+  ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+  EXPECT_TRUE(Near(decoded->Picture.pixel(10, 10), qRgb(200, 200, 200), 3));
 }
 
 TEST(JpegDecoding, HugeClaimsCostACanvasOrAreRefused) {
@@ -84,14 +85,14 @@ TEST(JpegDecoding, HugeClaimsCostACanvasOrAreRefused) {
 
   // The visible part of a picture whose data runs out early: what there is,
   // then the library's grey.
-  const TDecodedPicture decoded = Decode(baseline);
-  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-  EXPECT_EQ(decoded.FullSize, QSize(16384, 16384));
-  EXPECT_EQ(decoded.Picture.size(), QSize(640, 480));
+  const TResult<TDecodedPicture> decoded = Decode(baseline);
+  ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+  EXPECT_EQ(decoded->FullSize, QSize(16384, 16384));
+  EXPECT_EQ(decoded->Picture.size(), QSize(640, 480));
 
   // A progressive picture is held whole by the library: refused for its size.
-  const TDecodedPicture refused = Decode(progressive);
-  EXPECT_EQ(refused.Failure, TDecodeFailure::TooLarge) << refused.Detail;
+  const TResult<TDecodedPicture> refused = Decode(progressive);
+  EXPECT_EQ(refused.Reason, msg::kPictureTooLarge) << refused.Detail;
   EXPECT_NE(refused.Detail.find("16384 x 16384"), std::string::npos) << refused.Detail;
 }
 
@@ -104,9 +105,9 @@ TEST(JpegDecoding, DamagedDataFailsWithTheLibrarysReason) {
   const TBytes cut(whole.begin(), whole.begin() + 100);
   const TBytes onlyStart{0xFF, 0xD8, 0xFF};
   for (const TBytes& bytes : {badMarker, cut, onlyStart, test::WithJpegSize(whole, 0, 64)}) {
-    const TDecodedPicture decoded = Decode(bytes);
-    EXPECT_EQ(decoded.Failure, TDecodeFailure::Damaged) << decoded.Detail;
-    EXPECT_TRUE(decoded.Picture.isNull());
+    const TResult<TDecodedPicture> decoded = Decode(bytes);
+    EXPECT_EQ(decoded.Reason, msg::kPictureDamaged) << decoded.Detail;
+    EXPECT_FALSE(decoded.Ok) << "no picture";
     EXPECT_FALSE(decoded.Detail.empty());
   }
 }
@@ -119,7 +120,7 @@ TEST(PictureSniffing, TheFirstBytesTellTheKind) {
   EXPECT_EQ(SniffPictureFormat(jpeg), TPictureFormat::Jpeg);
   EXPECT_EQ(SniffPictureFormat(png), TPictureFormat::Unknown);
   EXPECT_EQ(SniffPictureFormat(std::span(jpeg, 2)), TPictureFormat::Unknown);
-  EXPECT_EQ(DecodeVisiblePicture(std::span(png)).Failure, TDecodeFailure::NotAPicture);
+  EXPECT_EQ(DecodeVisiblePicture(std::span(png)).Reason, msg::kNotAPicture);
 }
 
 }  // namespace

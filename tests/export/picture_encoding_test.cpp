@@ -96,17 +96,17 @@ TEST(JpegEncoding, RoundTripsAndTheEncoderServesManyFrames) {
   QImage second(640, 480, QImage::Format_RGB32);
   second.fill(qRgb(10, 200, 90));
   ASSERT_TRUE(encoder.Encode(second).Ok);
-  TDecodedPicture decoded = DecodeVisiblePicture(encoder.Data());
-  ASSERT_TRUE(decoded.Ok()) << decoded.Detail;
-  EXPECT_TRUE(Near(decoded.Picture.pixel(320, 240), qRgb(10, 200, 90), 6));
+  TResult<TDecodedPicture> decoded = DecodeVisiblePicture(encoder.Data());
+  ASSERT_TRUE(decoded.Ok) << decoded.Detail;
+  EXPECT_TRUE(Near(decoded->Picture.pixel(320, 240), qRgb(10, 200, 90), 6));
 
   ASSERT_TRUE(encoder.Encode(first).Ok);
   EXPECT_TRUE(std::equal(once.begin(), once.end(), encoder.Data().begin(), encoder.Data().end()));
   decoded = DecodeVisiblePicture(encoder.Data());
-  ASSERT_EQ(decoded.Picture.size(), QSize(640, 480));
-  EXPECT_EQ(decoded.Picture.format(), QImage::Format_RGB32);
-  EXPECT_TRUE(Near(decoded.Picture.pixel(100, 100), qRgb(255, 0, 0)));
-  EXPECT_TRUE(Near(decoded.Picture.pixel(500, 400), qRgb(0, 0, 255)));
+  ASSERT_EQ(decoded->Picture.size(), QSize(640, 480));
+  EXPECT_EQ(decoded->Picture.format(), QImage::Format_RGB32);
+  EXPECT_TRUE(Near(decoded->Picture.pixel(100, 100), qRgb(255, 0, 0)));
+  EXPECT_TRUE(Near(decoded->Picture.pixel(500, 400), qRgb(0, 0, 255)));
   // The standard reader agrees.
   EXPECT_TRUE(QImage::fromData(encoder.Data().data(), static_cast<int>(encoder.Data().size()), "JPEG")
                   .size() == QSize(640, 480));

@@ -62,9 +62,9 @@ TEST_F(PictureFile, JpegExportSharesTheBackupNameOfTheBitmap) {
   ASSERT_TRUE(SaveJpegPicture(encoder, QImage(Quarters(640, 480).mirrored()), path).Ok);
   EXPECT_EQ(ReadAll(PathOf("pic.bak")), firstBytes);
   const std::string data = ReadAll(path);
-  const TDecodedPicture decoded =
+  const TResult<TDecodedPicture> decoded =
       DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()));
-  EXPECT_EQ(decoded.Picture.size(), QSize(640, 480));
+  EXPECT_EQ(decoded->Picture.size(), QSize(640, 480));
 }
 
 TEST_F(PictureFile, SeriesFramesGoToTheCurrentFolderWithoutBackup) {
@@ -135,7 +135,7 @@ TEST_F(PictureFile, CancelledSeriesKeepsOnlyWholeFrames) {
     EXPECT_EQ(files[step - 1].toStdString(), SeriesFrameName("c.jpg", step));
     const std::string data = ReadAll(PathOf(files[step - 1].toStdString()));
     EXPECT_EQ(DecodeVisiblePicture(std::span(reinterpret_cast<const unsigned char*>(data.data()), data.size()))
-                  .Picture.size(),
+                  ->Picture.size(),
               QSize(640, 480));
   }
 }
