@@ -7,29 +7,6 @@
 #include "text/cp932.h"
 
 namespace mirel {
-namespace {
-
-// The figure whose attributes drawing a stamp leaves on the canvas: the last
-// one drawn, inner stamps drawn in place of themselves.
-const TFigData* LastDrawnFigure(const TFigList& contents) {
-  for (const TFigItem* item = contents.GetTail(); item != contents.GetHead(); item = item->Prev()) {
-    const TFigData& figure = item->Data;
-    if (figure.DrawingTool != dtStamp) return &figure;
-    if (figure.StampData) {
-      if (const TFigData* inner = LastDrawnFigure(*figure.StampData)) return inner;
-    }
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-bool TEditor::InBox(TPoint c1, TPoint c2, TPoint p) {
-  const std::int64_t left = std::min(c1.X, c2.X), right = std::max(c1.X, c2.X);
-  const std::int64_t top = std::min(c1.Y, c2.Y), bottom = std::max(c1.Y, c2.Y);
-  return left - 3 <= p.X && p.X <= right + 3 && top - 3 <= p.Y && p.Y <= bottom + 3;
-}
-
 void TEditor::ResetPenForRelease() {
   canvas_.PenStyle = TPenStyle::Solid;
   canvas_.PenWidth = 4;
@@ -47,11 +24,7 @@ const TFigItem* TEditor::FinishFigure(TDrawingTool tool, TPoint anchor, TPoint r
   scratch_.Start = anchor;
   scratch_.End = release;
   if (points) scratch_.PointData = std::make_unique<TPointData>(*points);
-  if (tool == dtStamp) {
-    scratch_.End = TPoint{WrapAdd(release.X, std::int64_t{stampMax_.X} - stampMin_.X),
-                          WrapAdd(release.Y, std::int64_t{stampMax_.Y} - stampMin_.Y)};
-    scratch_.StampData = stampFigList_;  // shared until either changes
-  }
+  if (tool == dtStamp) stamp_.PlaceAt(scratch_);
   return doc_.AddFigure(scratch_);
 }
 
@@ -95,10 +68,10 @@ const TFigItem* TEditor::EndPolyline(TDrawingTool tool, TPoint lastVertex, const
 
 const TFigItem* TEditor::PlaceStamp(TPoint at) {
   ResetPenForRelease();
-  if (mode_ != mdDraw || !stampFigList_) return nullptr;
+  if (mode_ != mdDraw || !stamp_.Available()) return nullptr;
   // Drawing the stamp leaves its last figure's pen and brush on the canvas,
   // and the stamp figure takes them.
-  if (const TFigData* last = LastDrawnFigure(*stampFigList_)) ApplyFigureAttributes(*last, canvas_);
+  if (const TFigData* last = stamp_.LastDrawnFigure()) ApplyFigureAttributes(*last, canvas_);
   return FinishFigure(dtStamp, at, at, nullptr);
 }
 
@@ -114,29 +87,12 @@ void TEditor::CollectStamp(TPoint c1, TPoint c2) {
     tool_ = kSelectionTool;
     return;
   }
-  TPoint least{CanvasWidth, CanvasHeight};
-  TPoint greatest{0, 0};
-  auto gathered = std::make_unique<TFigList>();
-  for (const TFigItem* item = doc_.FigList.GetNext(doc_.FigList.GetHead()); item; item = item->Next()) {
-    const TFigData& figure = item->Data;
-    if (!InBox(c1, c2, figure.Start) || !InBox(c1, c2, figure.End)) continue;
-    const TFigData& copy = AddCopy(*gathered, figure)->Data;
-    least.X = std::min({least.X, copy.Start.X, copy.End.X});
-    least.Y = std::min({least.Y, copy.Start.Y, copy.End.Y});
-    greatest.X = std::max({greatest.X, copy.Start.X, copy.End.X});
-    greatest.Y = std::max({greatest.Y, copy.Start.Y, copy.End.Y});
-  }
-  if (gathered->Count() == 0) {
+  stamp_ = TStamp::Gather(doc_.FigList, c1, c2);
+  if (!stamp_.Available()) {
     ForgetStamp();
     return;
   }
-  for (TFigItem* item = gathered->GetNext(gathered->GetHead()); item; item = item->Next()) {
-    OffsetFig(item->Data, WrapSub(0, least.X), WrapSub(0, least.Y));
-  }
-  stampFigList_ = std::move(gathered);
-  stampMin_ = least;
-  stampMax_ = greatest;
-  view_.ShowStampPreview({*stampFigList_, stampMin_, StampPreviewMin(), StampPreviewMax()});
+  view_.ShowStampPreview(stamp_.Preview());
 }
 
 TResult<> TEditor::InputEditEnter(TPoint boxTopLeft, const std::string& utf8Text) {

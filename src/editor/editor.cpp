@@ -77,7 +77,7 @@ void TEditor::SetDrawDefaults() {
 }
 
 void TEditor::ForgetStamp() {
-  stampFigList_.reset();
+  stamp_ = TStamp{};
   view_.ClearStampPreview();
 }
 

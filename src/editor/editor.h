@@ -15,6 +15,7 @@
 #include "editor/editor_types.h"
 #include "editor/editor_view.h"
 #include "editor/process_frames.h"
+#include "editor/stamp.h"
 #include "editor/user_prompts.h"
 #include "model/draw_state.h"
 #include "model/point_data.h"
@@ -45,15 +46,8 @@ class TEditor {
   // ConfirmPanel: the palette colour (clBtnFace for no fill) and its hint.
   TColor PaletteColor() const { return paletteColor_; }
   std::string_view PaletteHint() const;
-  // The stamp: StampBtn is enabled exactly when there is one.
-  bool StampAvailable() const { return stampFigList_ != nullptr; }
-  const TFigList* StampFigList() const { return stampFigList_.get(); }
-  TPoint StampMin() const { return stampMin_; }
-  TPoint StampMax() const { return stampMax_; }
-  // The rectangle of the drawing the stamp preview shows, stretched: the
-  // gathered figures' corners widened by 3 pixels.
-  TPoint StampPreviewMin() const { return {stampMin_.X - 3, stampMin_.Y - 3}; }
-  TPoint StampPreviewMax() const { return {stampMax_.X + 3, stampMax_.Y + 3}; }
+  // The stamp last gathered: StampBtn is enabled exactly when there is one.
+  const TStamp& Stamp() const { return stamp_; }
   // The visible canvas's drawing state: new figures take their attributes
   // from it, and feedback is drawn in its pen colour.
   const TDrawState& CanvasState() const { return canvas_; }
@@ -94,8 +88,6 @@ class TEditor {
   std::uint32_t ResetCount() const { return resetCount_; }
 
   // ---- Drawing on the canvas (drawing mode) ----
-  // InBox: the point lies in the box of the two corners widened by 3 pixels.
-  static bool InBox(TPoint c1, TPoint c2, TPoint p);
   // A press with the selection tool: editing mode's panels, then the press.
   void PressWithSelectionTool(TPoint p);
   // A press with the text tool: the box at `p`, keeping its text and width.
@@ -248,9 +240,7 @@ class TEditor {
   TDrawState canvas_;
   TFigData scratch_;
   int textBoxWidth_ = kTextBoxWidth;
-  TStampContents stampFigList_;
-  TPoint stampMin_;
-  TPoint stampMax_;
+  TStamp stamp_;
   TResizeBase resizeBase_;
   std::int32_t hTrack_ = 0;
   std::int32_t vTrack_ = 0;

@@ -93,7 +93,7 @@ void TEditor::EnterPlayMode() {
 
 void TEditor::DrawingBtnClick(std::uint8_t tool) {
   if (polylineActive_ || tool > kStampSetupTool) return;
-  if (tool == dtStamp && !StampAvailable()) return;
+  if (tool == dtStamp && !stamp_.Available()) return;
   tool_ = tool;
   if (tool != dtText) HideTextBox();
 }

@@ -47,7 +47,7 @@ void TMirelForm::SyncModes() {
 
   const std::uint8_t tool = editor_->CurrentTool();
   if (tool < controls_.ToolButtons.size()) controls_.ToolButtons[tool]->setChecked(true);
-  controls_.ToolButtons[dtStamp]->setEnabled(editor_->StampAvailable());
+  controls_.ToolButtons[dtStamp]->setEnabled(editor_->Stamp().Available());
 }
 
 void TMirelForm::SyncMenus() {

@@ -103,12 +103,12 @@ TEST_F(TEditorTest, StampIsGatheredMovedToItsCornerAndPlacedWithItsLastFiguresCo
   Editor.DrawingBtnClick(kStampSetupTool);
   Editor.StampSetupReleased({97, 97}, {153, 123});  // the corners lie 3 pixels inside
   EXPECT_EQ(Editor.CurrentTool(), kSelectionTool);
-  ASSERT_TRUE(Editor.StampAvailable());
+  ASSERT_TRUE(Editor.Stamp().Available());
   EXPECT_TRUE(View.StampPreview);
-  EXPECT_EQ(Editor.StampFigList()->Count(), 1);
-  EXPECT_EQ(Editor.StampMin(), (TPoint{100, 100}));
-  EXPECT_EQ(Editor.StampMax(), (TPoint{150, 120}));
-  EXPECT_EQ(Editor.StampFigList()->GetTail()->Data.Start, (TPoint{0, 0}));
+  EXPECT_EQ(Editor.Stamp().Figures()->Count(), 1);
+  EXPECT_EQ(Editor.Stamp().Min(), (TPoint{100, 100}));
+  EXPECT_EQ(Editor.Stamp().Max(), (TPoint{150, 120}));
+  EXPECT_EQ(Editor.Stamp().Figures()->GetTail()->Data.Start, (TPoint{0, 0}));
 
   Editor.DrawingBtnClick(dtStamp);
   Editor.PlaceStamp({300, 200});
@@ -132,9 +132,9 @@ TEST_F(TEditorTest, StampSetUpThatGathersNothing) {
   EXPECT_EQ(User.Notices, std::vector<std::string>{std::string(msg::kNothingToGather)});
   DrawRect({100, 100}, {150, 120});
   Editor.CollectStamp({0, 0}, {200, 200});
-  ASSERT_TRUE(Editor.StampAvailable());
+  ASSERT_TRUE(Editor.Stamp().Available());
   Editor.CollectStamp({0, 0}, {120, 110});  // holds one corner only
-  EXPECT_FALSE(Editor.StampAvailable());
+  EXPECT_FALSE(Editor.Stamp().Available());
   EXPECT_FALSE(View.StampPreview);
   EXPECT_EQ(History().GetStepCount(), 1);
 }

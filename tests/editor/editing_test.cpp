@@ -14,8 +14,8 @@ TEST_F(TEditorTest, HitTestFavoursTheFrontAndReachesThreePixelsOut) {
   EXPECT_EQ(Editor.HitTest({110, 110}), back);
   EXPECT_EQ(Editor.HitTest({97, 100}), back);
   EXPECT_EQ(Editor.HitTest({96, 100}), nullptr);
-  EXPECT_TRUE(TEditor::InBox({10, 10}, {0, 0}, {13, -3}));
-  EXPECT_FALSE(TEditor::InBox({10, 10}, {0, 0}, {14, 0}));
+  EXPECT_TRUE(InBox({10, 10}, {0, 0}, {13, -3}));
+  EXPECT_FALSE(InBox({10, 10}, {0, 0}, {14, 0}));
 }
 
 TEST_F(TEditorTest, PressWithTheSelectionToolInDrawingModeSelects) {
@@ -245,14 +245,14 @@ TEST_F(TEditorTest, ResizingOnePlacedStampLeavesItsOtherCopiesAlone) {
   TFigItem* first = Figures().GetHead()->Next()->Next();
   TFigItem* second = Figures().GetTail();
   // Every copy holds the same contents so far: the tool's, the figures', the records'.
-  ASSERT_EQ(first->Data.StampData.get(), Editor.StampFigList());
-  ASSERT_EQ(second->Data.StampData.get(), Editor.StampFigList());
+  ASSERT_EQ(first->Data.StampData.get(), Editor.Stamp().Figures());
+  ASSERT_EQ(second->Data.StampData.get(), Editor.Stamp().Figures());
 
   SelectAt({300, 300});
   Editor.TrackBarChange(true, 25);
   Editor.SellectDrawBtnClick();  // records the resize
   EXPECT_EQ(first->Data.StampData->GetTail()->Data.End.X, 100);
-  for (const TFigList* untouched : {second->Data.StampData.get(), Editor.StampFigList(), Record(2).FigData.StampData.get(),
+  for (const TFigList* untouched : {second->Data.StampData.get(), Editor.Stamp().Figures(), Record(2).FigData.StampData.get(),
                                     Record(3).FigData.StampData.get()}) {
     EXPECT_EQ(untouched->GetTail()->Data.End.X, 50);
   }

@@ -12,7 +12,7 @@ TEST_F(TEditorTest, StartsInDrawingModeWithTheSelectionToolAndNoStamp) {
   EXPECT_EQ(View.Caption, "Mirel Ver.1.31");
   EXPECT_EQ(Editor.EditorMode(), mdDraw);
   EXPECT_EQ(Editor.CurrentTool(), kSelectionTool);
-  EXPECT_FALSE(Editor.StampAvailable());
+  EXPECT_FALSE(Editor.Stamp().Available());
   EXPECT_EQ(Editor.PaletteColor(), clBlack);
   EXPECT_EQ(History().NextFigureID(), 1);
   const TMenuState menus = Editor.Menus();
@@ -31,11 +31,11 @@ TEST_F(TEditorTest, WatchingStartsBlankAndLeavingAtTheLastStepAsksNothing) {
   DrawRect({10, 10}, {50, 50});
   DrawRect({100, 10}, {150, 50});
   Editor.CollectStamp({0, 0}, {200, 200});
-  ASSERT_TRUE(Editor.StampAvailable());
+  ASSERT_TRUE(Editor.Stamp().Available());
   Editor.SellectPlayBtnClick();
   EXPECT_EQ(Editor.EditorMode(), mdPlay);
   EXPECT_EQ(Figures().Count(), 0);
-  EXPECT_FALSE(Editor.StampAvailable());  // forgotten until the next set-up
+  EXPECT_FALSE(Editor.Stamp().Available());  // forgotten until the next set-up
   EXPECT_EQ(Editor.PlayControls().Maximum, 2);
   EXPECT_EQ(Editor.PlayControls().Position, 0);
   EXPECT_FALSE(Editor.PlayControls().ReverseEnabled);

@@ -95,7 +95,7 @@ void TEditorSession::GatherStamp(TPoint c1, TPoint c2) {
 
 TFigItem* TEditorSession::PlaceStamp(TPoint at) {
   EnsureMode(mdDraw);
-  if (!Editor.StampAvailable()) return nullptr;
+  if (!Editor.Stamp().Available()) return nullptr;
   Editor.DrawingBtnClick(dtStamp);
   Editor.PlaceStamp(at);
   return FigList.GetTail();

@@ -97,7 +97,7 @@ class TRandomSession {
   void DrawStamp() {
     const TPoint corner = RandomPoint(-10, 500);
     editor_.GatherStamp(corner, {corner.X + Uniform(20, 300), corner.Y + Uniform(20, 300)});
-    const TFigList* stamp = editor_.Editor.StampFigList();
+    const TFigList* stamp = editor_.Editor.Stamp().Figures();
     if (stamp && FiguresIn(*stamp) <= kMostStampFigures) editor_.PlaceStamp(RandomPoint(-20, 600));
   }
 

@@ -81,7 +81,7 @@ TEST_F(TDrawingToolsTest, GesturesEndingWhereTheyBeganMakeNothingAndLeaveTheCanv
   // The set-up released on its press point gathers nothing and gives the
   // selection tool back.
   EXPECT_EQ(Editor().CurrentTool(), kSelectionTool);
-  EXPECT_FALSE(Editor().StampAvailable());
+  EXPECT_FALSE(Editor().Stamp().Available());
   // A free-hand loop back to its first pixel makes nothing either.
   Click("FreeBtn");
   Gesture({{250, 230}, {100, 100}, {320, 300}, {250, 230}});
@@ -219,9 +219,9 @@ TEST_F(TDrawingToolsTest, TheStampIsSetUpPreviewedAndPlacedAtEveryRelease) {
   Gesture({{20, 40}, {40, 60}});
   Click("SetStampBtn");
   Gesture({{7, 7}, {63, 63}});  // both, by their corners within 3 pixels
-  ASSERT_TRUE(Editor().StampAvailable());
-  EXPECT_EQ(Editor().StampMin(), (TPoint{10, 10}));
-  EXPECT_EQ(Editor().StampMax(), (TPoint{60, 60}));
+  ASSERT_TRUE(Editor().Stamp().Available());
+  EXPECT_EQ(Editor().Stamp().Min(), (TPoint{10, 10}));
+  EXPECT_EQ(Editor().Stamp().Max(), (TPoint{60, 60}));
   EXPECT_TRUE(Button("StampBtn")->isEnabled());
   EXPECT_LT(WhitePixels(*preview), preview->width() * preview->height() * 9 / 10);
   EXPECT_EQ(Steps(), 2);
