@@ -52,19 +52,9 @@ void TEditor::Select(TFigItem* item) {
 void TEditor::ClearSelection() { Select(nullptr); }
 
 void TEditor::CaptureResizeBase() {
-  resizeBase_ = TResizeBase{};
   hTrack_ = vTrack_ = 0;
   const TFigItem* item = doc_.Selected();
-  if (!item) return;
-  const TFigData& figure = item->Data;
-  resizeBase_.Start = figure.Start;
-  resizeBase_.End = figure.End;
-  resizeBase_.TextSize = figure.TextSize;
-  if (IsPointListTool(figure.DrawingTool) && figure.PointData) {
-    const auto points = figure.PointData->Points();
-    resizeBase_.Points.assign(points.begin(), points.end());
-  }
-  if (figure.DrawingTool == dtStamp) resizeBase_.Stamp = figure;
+  resizeBase_ = item ? ResizeBaseOf(item->Data) : TResizeBase{};
 }
 
 void TEditor::SetDrawDefaults() {
@@ -94,7 +84,7 @@ void TEditor::ResetEditor() {
   CaptureResizeBase();
   mode_ = mdDraw;
   tool_ = kSelectionTool;
-  playStep_ = 0;
+  playback_.SetStep(0);
   doc_.Log.Clear();
   SetDrawDefaults();
   view_.ClearBackground();
@@ -106,7 +96,7 @@ void TEditor::ResetEditor() {
 void TEditor::RebuildAtCursor() {
   markedFig_ = nullptr;
   dragging_ = false;
-  const TRebuiltStep rebuilt = doc_.RebuildStep(playStep_, view_);
+  const TRebuiltStep rebuilt = doc_.RebuildStep(playback_.Step(), view_);
   CaptureResizeBase();
   view_.ShowDates(rebuilt.Dates);
 }

@@ -14,6 +14,7 @@
 #include "editor/document.h"
 #include "editor/editor_types.h"
 #include "editor/editor_view.h"
+#include "editor/playback.h"
 #include "editor/process_frames.h"
 #include "editor/stamp.h"
 #include "editor/user_prompts.h"
@@ -52,13 +53,11 @@ class TEditor {
   // from it, and feedback is drawn in its pen colour.
   const TDrawState& CanvasState() const { return canvas_; }
   const TFigData& ScratchFig() const { return scratch_; }
-  const TResizeBase& ResizeBase() const { return resizeBase_; }
   std::int32_t HTrackPosition() const { return hTrack_; }
   std::int32_t VTrackPosition() const { return vTrack_; }
-  const TPlayControls& PlayControls() const { return play_; }
-  // The step shown or to be rebuilt (0 = the head), and its record.
-  std::int32_t PlayStep() const { return playStep_; }
-  const TActionItem* PlayCursor() const { return doc_.History.StepItem(playStep_); }
+  // Watching mode's step and panel, and the step's record.
+  const TPlayback& Playback() const { return playback_; }
+  const TActionItem* PlayCursor() const { return doc_.History.StepItem(playback_.Step()); }
   TMenuState Menus() const;
   // What the canvas shows now.
   TCanvasScene Scene() const { return {doc_.FigList, doc_.Selected()}; }
@@ -219,7 +218,8 @@ class TEditor {
   // The steps of `plan` as frames, shown on the canvas as they go. A
   // failure is told as `failureMessage` and the file.
   TResult<> ExportProcess(IFrameSink& frames, const TProcessPlan& plan);
-  void SetTimeTrackBar(std::int32_t position);
+  // Rebuilds and shows the step a move of the playback panel names.
+  void ShowPlayback(TPlayMove move);
 
   IEditorView& view_;
   IUserPrompts& prompts_;
@@ -244,8 +244,7 @@ class TEditor {
   TResizeBase resizeBase_;
   std::int32_t hTrack_ = 0;
   std::int32_t vTrack_ = 0;
-  std::int32_t playStep_ = 0;
-  TPlayControls play_;
+  TPlayback playback_;
   std::optional<int> exitStatus_;
   std::uint32_t resetCount_ = 0;
 };

@@ -66,7 +66,7 @@ TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan) {
   const std::optional<TResult<>> result = RunProcess(
       frames, plan,
       [this](std::int32_t step) {
-        playStep_ = step;
+        playback_.SetStep(step);
         RebuildAtCursor();
         Repaint();
       },
@@ -76,13 +76,13 @@ TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan) {
   if (result && !*result) prompts_.NoticeFailure(result->Message, result->Reason);
   if (mode_ == mdPlay) {
     // The playback controls show the track bar's step again.
-    playStep_ = play_.Position;
+    playback_.SetStep(playback_.Controls().Position);
     RebuildAtCursor();
     Repaint();
   } else {
     // Drawing goes on from the whole drawing, also when the export stopped early.
-    const bool atTail = playStep_ == last;
-    playStep_ = last;
+    const bool atTail = playback_.Step() == last;
+    playback_.SetStep(last);
     if (!atTail) {
       RebuildAtCursor();
       Repaint();

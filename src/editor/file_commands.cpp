@@ -104,7 +104,7 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   }
   SetDataFileName(path);
   MarkSaved();
-  playStep_ = doc_.History.GetStepCount();
+  playback_.SetStep(doc_.History.GetStepCount());
   RebuildAtCursor();
   if (fromMenu) view_.ShowDates({});
   if (doc_.Log.ShowInternal) doc_.Log.AddLine("");

@@ -7,16 +7,16 @@ namespace mirel {
 
 bool TEditor::LeavePlay() {
   THistoryList& history = doc_.History;
-  if (playStep_ != history.GetStepCount()) {
+  if (playback_.Step() != history.GetStepCount()) {
     switch (prompts_.AskYesNoCancel(msg::kCaptionKakunin, msg::kResumeHere)) {
       case TAnswer::Yes: {
         // The later records stay in the history; the Branch after them
         // makes the drawing go on from the step shown.
-        doc_.ResumeFrom(playStep_);
+        doc_.ResumeFrom(playback_.Step());
         break;
       }
       case TAnswer::No:
-        playStep_ = history.GetStepCount();
+        playback_.SetStep(history.GetStepCount());
         break;
       case TAnswer::Cancel:
         return false;
@@ -74,20 +74,16 @@ void TEditor::SellectPlayBtnClick() {
 
 void TEditor::EnterPlayMode() {
   mode_ = mdPlay;
-  playStep_ = 0;
   view_.ClearBackground();
   doc_.Replay().ForgetShownBackground();
   doc_.ClearFigures();
   ClearSelection();
   ForgetStamp();
   HideTextBox();
-  play_.ForwardEnabled = true;
-  play_.StopEnabled = true;
-  play_.ReverseEnabled = false;
-  play_.Maximum = doc_.History.GetStepCount();
+  const TPlayMove move = playback_.Enter(doc_.History.GetStepCount());
   // Step 0 shows no date, also when the track bar already stood at 0.
   view_.ShowDates({});
-  SetTimeTrackBar(0);
+  ShowPlayback(move);
   Repaint();
 }
 

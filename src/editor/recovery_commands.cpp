@@ -21,7 +21,7 @@ bool TEditor::RecoverJournal(const std::string& journal, const std::string& data
   if (doc_.History.GetStepCount() == 0) return false;
   // Unsaved: the drawing belongs to its file, but the file is older.
   SetDataFileName(dataFileName);
-  playStep_ = doc_.History.GetStepCount();
+  playback_.SetStep(doc_.History.GetStepCount());
   RebuildAtCursor();
   if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
   Repaint();

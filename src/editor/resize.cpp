@@ -102,4 +102,14 @@ void ResizeFigure(TFigData& figure, const TResizeBase& base, TAxis axis, std::in
   }
 }
 
+TResizeBase ResizeBaseOf(const TFigData& figure) {
+  TResizeBase base{figure.Start, figure.End, figure.TextSize, {}, {}};
+  if (IsPointListTool(figure.DrawingTool) && figure.PointData) {
+    const auto points = figure.PointData->Points();
+    base.Points.assign(points.begin(), points.end());
+  }
+  if (figure.DrawingTool == dtStamp) base.Stamp = figure;
+  return base;
+}
+
 }  // namespace mirel

@@ -15,6 +15,9 @@ enum class TAxis { X = 0, Y = 1 };
 // Width in pixels of a code page 932 text at a size in points.
 using TTextWidth = std::function<int(const std::string& cp932Text, int points)>;
 
+// What the track bars resize `figure` from while it stays selected.
+TResizeBase ResizeBaseOf(const TFigData& figure);
+
 // Resizes `figure` by the bar position `position` along `axis` from `base`.
 // Box and point-list figures grow by `position` pixels on each side (points
 // mapped linearly; with no base extent on the axis the points stay); texts

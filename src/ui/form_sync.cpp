@@ -71,7 +71,7 @@ void TMirelForm::SyncEditPanel() {
 }
 
 void TMirelForm::SyncPlayback() {
-  const TPlayControls& play = editor_->PlayControls();
+  const TPlayControls& play = editor_->Playback().Controls();
   controls_.ReverseBtn->setEnabled(play.ReverseEnabled);
   controls_.StopBtn->setEnabled(play.StopEnabled);
   controls_.ForwardBtn->setEnabled(play.ForwardEnabled);

@@ -36,9 +36,9 @@ TEST_F(TEditorTest, WatchingStartsBlankAndLeavingAtTheLastStepAsksNothing) {
   EXPECT_EQ(Editor.EditorMode(), mdPlay);
   EXPECT_EQ(Figures().Count(), 0);
   EXPECT_FALSE(Editor.Stamp().Available());  // forgotten until the next set-up
-  EXPECT_EQ(Editor.PlayControls().Maximum, 2);
-  EXPECT_EQ(Editor.PlayControls().Position, 0);
-  EXPECT_FALSE(Editor.PlayControls().ReverseEnabled);
+  EXPECT_EQ(Editor.Playback().Controls().Maximum, 2);
+  EXPECT_EQ(Editor.Playback().Controls().Position, 0);
+  EXPECT_FALSE(Editor.Playback().Controls().ReverseEnabled);
   EXPECT_FALSE(Editor.Menus().DataItems);
   EXPECT_FALSE(Editor.Menus().DrawMenu);
   EXPECT_TRUE(Editor.Menus().ToolMenu);

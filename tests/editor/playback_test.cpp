@@ -14,7 +14,7 @@ struct TPlaybackTest : TEditorTest {
   }
   // Reverse, Stop, Forward enabled; position; figures shown.
   std::string State() {
-    const TPlayControls& c = Editor.PlayControls();
+    const TPlayControls& c = Editor.Playback().Controls();
     return std::string(c.ReverseEnabled ? "R" : "-") + (c.StopEnabled ? "S" : "-") + (c.ForwardEnabled ? "F" : "-") +
            std::to_string(c.Position) + "/" + std::to_string(Figures().Count());
   }
