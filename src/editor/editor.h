@@ -216,7 +216,7 @@ class TEditor {
   std::optional<std::string> ChooseExportFile(TFileDialog dialog);
   TResult<> ExportPicture(TPictureKind kind);
   // The steps of `plan` as frames, shown on the canvas as they go. A
-  // failure is told as `failureMessage` and the file.
+  // failure is told with the file it names.
   TResult<> ExportProcess(IFrameSink& frames, const TProcessPlan& plan);
   // Rebuilds and shows the step a move of the playback panel names.
   void ShowPlayback(TPlayMove move);
