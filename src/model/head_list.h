@@ -61,6 +61,20 @@ class THeadList {
   // moves of Append (a reader appends one per record).
   Item* AppendDefault() { return Link(std::make_unique<Item>()); }
 
+  // Links a new item holding `value` right after `item` (the head: first
+  // of all) and returns it.
+  Item* InsertAfter(Item* item, T value) {
+    if (item == tail_) return Append(std::move(value));
+    auto owned = std::make_unique<Item>();
+    owned->Data = std::move(value);
+    owned->prev_ = item;
+    owned->next_ = std::move(item->next_);
+    owned->next_->prev_ = owned.get();
+    item->next_ = std::move(owned);
+    ++count_;
+    return item->next_.get();
+  }
+
   // Unlinks and releases one item. Returns 1 for none or the head.
   int Remove(Item* item) {
     if (!item || item == head_.get()) return 1;

@@ -30,6 +30,12 @@ void KeepCorners(TFigData& copy, const TFigData& original) {
 
 void AddExactCopy(TFigList& list, const TFigData& figure) { KeepCorners(AddCopy(list, figure)->Data, figure); }
 
+TFigData ExactCopy(const TFigData& figure) {
+  TFigData copy(figure);
+  KeepCorners(copy, figure);
+  return copy;
+}
+
 std::int64_t FigureWeight(const TFigList& list) {
   std::int64_t weight = 0;
   for (const TFigItem* item = list.GetNext(list.GetHead()); item; item = item->Next()) {

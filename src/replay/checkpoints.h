@@ -60,6 +60,7 @@ class TCheckpoints {
 // points as corners and point bounds, but a figure resized in the drawing
 // may have others.
 void AddExactCopy(TFigList& list, const TFigData& figure);
+TFigData ExactCopy(const TFigData& figure);
 
 // Figures held by a list, stamp contents included.
 std::int64_t FigureWeight(const TFigList& list);

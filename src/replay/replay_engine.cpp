@@ -31,16 +31,23 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   const std::int32_t target = IsHistoryStep(step, history_.GetStepCount()) ? step : 0;
   if (ContinuesLastRebuild(target)) {
     ApplyStep(target, target);
+  } else if (StepsBackTo(target)) {
+    while (journal_.Last() > target) {
+      RevertStep(journal_.Newest());
+      journal_.PopNewest();
+    }
   } else {
     Everything();
     ClearDrawing();
     replayBGFile_.clear();
     skipped_ = 0;
-    if (const std::int32_t base = CollectEffectiveSteps(target); base > 0) {
-      RestoreCheckpoint(*checkpoints_.At(base));
-    }
+    const std::int32_t base = CollectEffectiveSteps(target);
+    if (base > 0) RestoreCheckpoint(*checkpoints_.At(base));
+    journal_.Restart(base);
     for (const std::int32_t step : effective_) ApplyStep(step, target);
   }
+  // A step reached by a resume cannot be taken back.
+  if (journal_.Last() != target) journal_.Restart(target);
   if (changes_) changes_->Rebuilt(target);
   lastStep_ = target;
   lastRecords_ = history_.GetStepCount();
@@ -56,19 +63,28 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   return result;
 }
 
+bool TReplayEngine::LeftAsLastRebuild() const {
+  return lastStep_ >= 0 && lastRecords_ == history_.GetStepCount() && lastGeneration_ == history_.Generation() &&
+         lastFigures_ == figList_.Count() && lastDeleted_ == deletedFigList_.Count() &&
+         lastTail_ == figList_.GetTail();
+}
+
 bool TReplayEngine::ContinuesLastRebuild(std::int32_t step) const {
-  return lastStep_ >= 0 && step == lastStep_ + 1 && lastRecords_ == history_.GetStepCount() &&
-         lastGeneration_ == history_.Generation() && lastFigures_ == figList_.Count() &&
-         lastDeleted_ == deletedFigList_.Count() && lastTail_ == figList_.GetTail() &&
-         resumeFrom_[static_cast<std::size_t>(step)] < 0;
+  return step == lastStep_ + 1 && LeftAsLastRebuild() && resumeFrom_[static_cast<std::size_t>(step)] < 0;
+}
+
+bool TReplayEngine::StepsBackTo(std::int32_t step) const {
+  return step < lastStep_ && LeftAsLastRebuild() && journal_.Last() == lastStep_ && journal_.Reaches(step);
 }
 
 void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {
   if (changes_) changes_->Applying(step, history_.Generation());
+  TStepUndo& undo = journal_.Push(step);
+  undo.SkippedBefore = skipped_;
   if (resumeFrom_[static_cast<std::size_t>(step)] == kBadBranch) {
     ++skipped_;
-  } else {
-    ApplyAction(*history_.StepItem(step));
+  } else if (!ApplyAction(*history_.StepItem(step), undo)) {
+    journal_.Restart(step);
   }
   if (checkpoints_.Wants(step, target)) SaveCheckpoint(step);
 }
@@ -118,6 +134,7 @@ void TReplayEngine::IndexHistory() {
     indexedGeneration_ = history_.Generation();
     linked_.clear();
     checkpoints_.Clear();
+    journal_.Restart(-1);
     lastStep_ = -1;
     resumeFrom_.assign(1, kNotABranch);
     creators_.Reset(2 * history_.GetStepCount() + 4096);
@@ -180,45 +197,50 @@ void TReplayEngine::ClearDrawing() {
   EmptyDrawing(figList_, deletedFigList_);
 }
 
-void TReplayEngine::ApplyAction(TActionItem& item) {
+bool TReplayEngine::ApplyAction(TActionItem& item, TStepUndo& undo) {
+  using TKind = TStepUndo::TKind;
   TActionData& record = item.Data;
+  undo.Record = &record;
   switch (record.TargetType) {
     case TActionKind::Create:
     case TActionKind::Duplicate: {
       TFigItem* added = AddCopy(figList_, record.FigData);
       Link(record, added);
       Added(added->Data);
-      return;
+      undo.Kind = TKind::Added;
+      return true;
     }
     case TActionKind::Undo: {
       // The newest deleted figure comes back in front of all others; the
       // record's own snapshot is not used.
-      TFigItem* restored = RestoreNewestDeleted(figList_, deletedFigList_);
-      if (!restored) {
+      TFigItem* newest = deletedFigList_.GetTail();
+      if (newest == deletedFigList_.GetHead()) {
         ++skipped_;
-        return;
+        return true;
       }
+      TFigItem* restored = AddCopy(figList_, newest->Data);
+      undo.Figure = std::move(newest->Data);
+      DeleteFig(deletedFigList_, newest);
       Link(record, restored);
       Added(restored->Data);
-      return;
+      undo.Kind = TKind::Restored;
+      return true;
     }
     case TActionKind::ReadBG:
-      Everything();
-      replayBGFile_ = record.FileName;
-      return;
     case TActionKind::CleareBG:
       Everything();
-      replayBGFile_.clear();
-      return;
+      undo.Kind = TKind::Background;
+      undo.BackgroundBefore = std::exchange(replayBGFile_, record.TargetType == TActionKind::ReadBG ? record.FileName : "");
+      return true;
     case TActionKind::ClearAll:
       Everything();
       replayBGFile_.clear();
       ClearDrawing();
-      return;
+      return false;
     case TActionKind::ClearDrawing:
       Everything();
       ClearDrawing();
-      return;
+      return false;
     case TActionKind::Move:
     case TActionKind::Delete:
     case TActionKind::Front:
@@ -226,40 +248,52 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
     case TActionKind::Change:
       break;
     default:
-      return;  // SetStamp, ReadData, NoAction and unknown kinds change nothing
+      return true;  // SetStamp, ReadData, NoAction and unknown kinds change nothing
   }
 
   TFigItem* live = LiveFigureOf(record.TargetID);
   if (!live) {
     ++skipped_;
-    return;
+    return true;
   }
   // Where the figure showed and, unless it is deleted, where it shows now
   // (a reordered one shows in the same place over or under others).
   Leaving(live->Data);
+  undo.SizeBefore = history_.Links.SizeRecord(&live->Data);
   switch (record.TargetType) {
     case TActionKind::Move: {
       // By offset, so that the points move with the corners.
       TFigData& figure = live->Data;
-      OffsetFig(figure, WrapSub(record.FigData.Start.X, figure.Start.X),
-                WrapSub(record.FigData.Start.Y, figure.Start.Y));
+      undo.Kind = TKind::Moved;
+      undo.Dx = WrapSub(record.FigData.Start.X, figure.Start.X);
+      undo.Dy = WrapSub(record.FigData.Start.Y, figure.Start.Y);
+      OffsetFig(figure, undo.Dx, undo.Dy);
       history_.Links.SetSizeRecord(&figure, record);
       break;
     }
     case TActionKind::Delete: {
       TCreator* creator = creators_.Find(record.TargetID);
       creator->Live = nullptr;
+      undo.Kind = TKind::Deleted;
+      undo.Linker = history_.Links.Newest(&live->Data);
+      undo.Position = PositionOf(live);
       history_.Links.UnlinkFigure(&live->Data);
-      DeleteFigure(figList_, deletedFigList_, live);
+      AddCopy(deletedFigList_, live->Data);
+      undo.Figure = std::move(live->Data);
+      DeleteFig(figList_, live);
       break;
     }
     case TActionKind::Front:
-      MoveFront(figList_, live);  // already in front: nothing to do
+      undo.Kind = TKind::Reordered;
+      undo.Swapped = MoveFront(figList_, live) == 0;  // already in front: nothing to do
       break;
     case TActionKind::Back:
-      MoveBack(figList_, live);
+      undo.Kind = TKind::Reordered;
+      undo.Swapped = MoveBack(figList_, live) == 0;
       break;
     case TActionKind::Change:
+      undo.Kind = TKind::Changed;
+      undo.Figure = ExactCopy(live->Data);
       if (ApplyChange(record, *live) != 0) {
         ++skipped_;
       } else if (record.Parameter == TParameter::Size) {
@@ -270,6 +304,7 @@ void TReplayEngine::ApplyAction(TActionItem& item) {
       break;
   }
   if (record.TargetType != TActionKind::Delete) Entered(live->Data);
+  return true;
 }
 
 }  // namespace mirel

@@ -12,6 +12,7 @@
 #include "replay/creator_index.h"
 #include "replay/drawing_changes.h"
 #include "replay/step_date_texts.h"
+#include "replay/step_journal.h"
 
 namespace mirel {
 
@@ -94,11 +95,20 @@ class TReplayEngine {
   void SaveCheckpoint(std::int32_t step);
   void RestoreCheckpoint(const TCheckpoint& checkpoint);
   // Whether the lists hold exactly what the last rebuild left, with the
-  // history unchanged since: then the next step needs only its own record.
+  // history unchanged since.
+  bool LeftAsLastRebuild() const;
+  // Whether then the next step needs only its own record.
   bool ContinuesLastRebuild(std::int32_t step) const;
+  // Whether then `step` is reached by taking back the steps after it.
+  bool StepsBackTo(std::int32_t step) const;
   // Applies `step` of a rebuild that goes on to `target`.
   void ApplyStep(std::int32_t step, std::int32_t target);
-  void ApplyAction(TActionItem& item);
+  // Applies a record, telling `undo` how to take it back; false when it
+  // cannot be.
+  bool ApplyAction(TActionItem& item, TStepUndo& undo);
+  // Takes back a step applied last: the drawing is that of the step before.
+  void RevertStep(TStepUndo& undo);
+  std::int32_t PositionOf(const TFigItem* item) const;
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
   TFigItem* LiveFigureOf(std::int32_t id);
@@ -146,6 +156,7 @@ class TReplayEngine {
   // Rebuild scratch, kept only to reuse its memory.
   std::vector<std::int32_t> effective_;
   TCheckpoints checkpoints_;
+  TStepJournal journal_;
   std::vector<TActionData*> linked_;  // records that link a figure in FigList
 };
 

@@ -4,6 +4,7 @@
 // and the same records linked to the same figures.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "history_fixture.h"
@@ -178,11 +179,23 @@ std::vector<int> LinkPositions(const THistoryList& h, const TFigList& figs) {
   return positions;
 }
 
+// For every figure of FigList, the step of the record that gave its size.
+std::vector<int> SizeSteps(TReplayFixture& f) {
+  std::map<const TActionData*, int> stepOf;
+  for (std::int32_t s = 1; s <= f.History.GetStepCount(); ++s) stepOf[&f.Record(s)] = s;
+  std::vector<int> steps;
+  for (const TFigItem* i = f.FigList.GetNext(f.FigList.GetHead()); i; i = i->Next()) {
+    steps.push_back(stepOf[f.History.Links.SizeRecord(&i->Data)]);
+  }
+  return steps;
+}
+
 void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
   THistoryList naiveHistory;
   CloneHistory(history, naiveHistory);
-  TReplayFixture engine;
+  TReplayFixture engine, fresh;
   CloneHistory(history, engine.History);
+  CloneHistory(history, fresh.History);
   // Copies of the drawing every few steps, so that rebuilds start from them.
   engine.Engine.SetCheckpointSpacing(3);
   TFigList figs, deleted;
@@ -191,6 +204,8 @@ void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
   const std::int32_t last = history.GetStepCount();
   std::vector<std::int32_t> targets;
   for (std::int32_t s = 0; s <= last; ++s) targets.push_back(s);
+  // Back one step at a time and by jumps: the steps applied last are taken back.
+  for (std::int32_t s = last; s >= 0; --s) targets.push_back(s);
   for (int n = 0; n < 10; ++n) targets.push_back(std::uniform_int_distribution<std::int32_t>(0, last)(rng));
   for (std::int32_t step : targets) {
     const std::string background = naive.Rebuild(step);
@@ -198,6 +213,9 @@ void ExpectSameReplay(const THistoryList& history, std::mt19937& rng) {
     ASSERT_TRUE(SameFigures(figs, engine.FigList)) << "step " << step;
     ASSERT_TRUE(SameFigures(deleted, engine.DeletedFigList)) << "step " << step;
     ASSERT_EQ(background, rebuilt.BackgroundFile) << "step " << step;
+    fresh.Engine.Invalidate();
+    ASSERT_EQ(fresh.Rebuild(step).SkippedRecords, rebuilt.SkippedRecords) << "step " << step;
+    ASSERT_EQ(SizeSteps(fresh), SizeSteps(engine)) << "step " << step;
     ASSERT_EQ(LinkPositions(naiveHistory, figs), LinkPositions(engine.History, engine.FigList)) << "step " << step;
   }
   // The same while the history grows record by record, as the editor makes
