@@ -1,6 +1,7 @@
 #include "render/figure_spans.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "render/figure_drawing.h"
 #include "render/frame_composer.h"
@@ -11,6 +12,7 @@ namespace {
 const QRect kCanvas(0, 0, CanvasWidth, CanvasHeight);
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
+constexpr int kWords = (CanvasWidth + 63) / 64;  // of a row of painted_
 
 }  // namespace
 
@@ -28,10 +30,9 @@ void TFigureSpans::Draw(const TFigData& figure, TSurface& surface, const QRegion
   }
   TEntry& entry = found->second;
   if (entry.State == TState::DrawnOnce) {
-    // Drawn before: now it is worth keeping.
+    // Drawn before: now it is worth keeping (DrawAll lets all go first
+    // when too much is kept).
     if (bytes_ > kMaxBytes) {
-      byFigure_.clear();
-      bytes_ = 0;
       DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
       return;
     }
@@ -42,6 +43,72 @@ void TFigureSpans::Draw(const TFigData& figure, TSurface& surface, const QRegion
     Fill(entry.Runs, surface, clip, whole);
   } else {
     DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
+  }
+}
+
+void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip,
+                           bool whole) {
+  if (bytes_ > kMaxBytes) {
+    byFigure_.clear();
+    bytes_ = 0;
+  }
+  // The kept figures in front; their runs stay where they are while the
+  // others are drawn (entries of the map do not move).
+  kept_.clear();
+  for (const TFigData* figure : frontFirst) {
+    const auto found = byFigure_.find(FigureFingerprint(*figure));
+    if (found == byFigure_.end() || found->second.State != TState::Kept) break;
+    kept_.push_back(&found->second.Runs);
+  }
+  for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) Draw(*frontFirst[n - 1], surface, clip, whole);
+  if (!kept_.empty()) FillFrontFirst(kept_, surface, clip, whole);
+}
+
+void TFigureSpans::FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface,
+                                  const QRegion& clip, bool whole) {
+  // Outside the clip counts as painted.
+  painted_.assign(static_cast<std::size_t>(CanvasHeight) * kWords, ~std::uint64_t{0});
+  std::int64_t open = 0;
+  QRect bounds;
+  auto bits = [](int from, int to, int word) {  // pixels from..to of `word`
+    const int lo = std::max(from - word * 64, 0), hi = std::min(to - word * 64, 63);
+    return (hi == 63 ? ~std::uint64_t{0} : (std::uint64_t{1} << (hi + 1)) - 1) & ~((std::uint64_t{1} << lo) - 1);
+  };
+  for (const QRect& rect : whole ? QRegion(kCanvas) : clip) {
+    const QRect r = rect.intersected(kCanvas);
+    if (r.isEmpty()) continue;
+    bounds |= r;
+    open += static_cast<std::int64_t>(r.width()) * r.height();
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      for (int w = r.left() / 64; w <= r.right() / 64; ++w) painted_[y * kWords + w] &= ~bits(r.left(), r.right(), w);
+    }
+  }
+  QImage& image = surface.MutableImage();
+  uchar* const pixels = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (const std::vector<TRun>* runs : frontFirst) {
+    auto run = std::lower_bound(runs->begin(), runs->end(), bounds.top(), [](const TRun& a, int y) { return a.Y < y; });
+    for (; run != runs->end() && run->Y <= bounds.bottom(); ++run) {
+      const int left = std::max<int>(run->Left, bounds.left());
+      const int right = std::min<int>(run->Right, bounds.right());
+      if (left > right) continue;
+      std::uint64_t* const row = &painted_[run->Y * kWords];
+      QRgb* const line = reinterpret_cast<QRgb*>(pixels + run->Y * stride);
+      for (int w = left / 64; w <= right / 64; ++w) {
+        const std::uint64_t wanted = bits(left, right, w);
+        std::uint64_t fresh = wanted & ~row[w];
+        if (!fresh) continue;
+        row[w] |= fresh;
+        open -= std::popcount(fresh);
+        if (fresh == wanted) {
+          const int from = std::max(left, w * 64);
+          std::fill(line + from, line + std::min(right, w * 64 + 63) + 1, run->Colour);
+        } else {
+          for (; fresh; fresh &= fresh - 1) line[w * 64 + std::countr_zero(fresh)] = run->Colour;
+        }
+      }
+    }
+    if (open == 0) return;  // nothing further back shows
   }
 }
 

@@ -6,6 +6,7 @@
 // that blend with what lies beneath is always drawn.
 #include <QRegion>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -21,9 +22,12 @@ class TFigureSpans {
   static constexpr std::size_t kMaxBytes = 96u << 20;
 
   TFigureSpans();
-  // Draws `figure` in copy mode on `surface` (canvas-sized), within `clip`
-  // (`whole`: the whole canvas).
-  void Draw(const TFigData& figure, TSurface& surface, const QRegion& clip, bool whole);
+  // Draws `frontFirst`, the figures from the front backwards, in copy mode
+  // on `surface` (canvas-sized), within `clip` (`whole`: the whole canvas),
+  // with the pixels of drawing them back to front. The figures in front
+  // that are all kept as runs are filled front to back instead, each pixel
+  // once: what they cover of the figures behind is not painted twice.
+  void DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip, bool whole);
 
  private:
   struct TRun {
@@ -35,11 +39,20 @@ class TFigureSpans {
     TState State = TState::DrawnOnce;
     std::vector<TRun> Runs;  // when Kept
   };
+  void Draw(const TFigData& figure, TSurface& surface, const QRegion& clip, bool whole);
+  // Fills the runs of each figure, front first, where no figure before it
+  // in `frontFirst` painted.
+  void FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface, const QRegion& clip,
+                      bool whole);
   // Draws the figure alone and takes its runs; false when some pixel blends.
   bool Take(const TFigData& figure, TEntry& entry);
   static void Fill(const std::vector<TRun>& runs, TSurface& surface, const QRegion& clip, bool whole);
 
   std::unordered_map<std::uint64_t, TEntry> byFigure_;
+  // Scratch of DrawAll: the runs of the kept figures in front; per canvas
+  // row, one bit per pixel already painted or outside the clip.
+  std::vector<const std::vector<TRun>*> kept_;
+  std::vector<std::uint64_t> painted_;
   std::size_t bytes_ = 0;
   // The figure alone over white and over black: a pixel it paints is the
   // same on both.

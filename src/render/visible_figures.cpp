@@ -31,10 +31,10 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
     if (const QRect opaque = OpaqueInterior(*figure); !opaque.isEmpty()) grid.Cover(opaque);
   }
   if (!whole) surface.SetClip(seen);
-  for (auto figure = shown.rbegin(); figure != shown.rend(); ++figure) {
-    if (spans) {
-      spans->Draw(**figure, surface, seen, whole);
-    } else {
+  if (spans) {
+    spans->DrawAll(shown, surface, seen, whole);
+  } else {
+    for (auto figure = shown.rbegin(); figure != shown.rend(); ++figure) {
       DrawFigure(**figure, surface, TPoint{}, TPenMode::Copy);
     }
   }
