@@ -36,6 +36,15 @@ int WriteDataFile(TDataOutput& out, const THistoryList& history) {
   return 0;
 }
 
+std::int32_t WriteRecordedActions(TDataOutput& out, const TActionItem* item, TFirstRecordIndex& index) {
+  std::int32_t written = 0;
+  for (; item && item->Data.TargetType != TActionKind::NoAction; item = item->Next(), ++written) {
+    index.Note(item->Data);
+    WriteActionData(out, item->Data, index);
+  }
+  return written;
+}
+
 void WriteActionData(TDataOutput& out, const TActionData& record, const TFirstRecordIndex& index) {
   const TActionTime& t = record.ActionTime;
   out.Line("begin ActionData");

@@ -12,6 +12,9 @@ namespace mirel {
 // written), 0 otherwise. Reads the history only; a pending resize must have
 // been committed by the caller.
 int WriteDataFile(TDataOutput& out, const THistoryList& history);
+// The records from `item` on, up to the first one still being recorded, each
+// noted in `index` first. Returns how many were written.
+std::int32_t WriteRecordedActions(TDataOutput& out, const TActionItem* item, TFirstRecordIndex& index);
 // One action block; `index` has noted every record of the history up to
 // `record` (it decides the section of a Size change).
 void WriteActionData(TDataOutput& out, const TActionData& record, const TFirstRecordIndex& index);

@@ -1,7 +1,9 @@
 #include "datafile/safe_save.h"
 
 #include "datafile/data_writer.h"
+#include "datafile/format_names.h"
 #include "fileio/file_replace.h"
+#include "fileio/user_reason.h"
 
 namespace mirel {
 namespace {
@@ -42,6 +44,30 @@ TResult<fs::path> SaveHistoryToFile(const THistoryList& history, const fs::path&
   });
   if (!replaced) return replaced.Told(target.string() + ": " + replaced.Message);
   return replaced;
+}
+
+TResult<THeldDataFile> WriteHeldDataFile(const THistoryList& history, const fs::path& target) {
+  std::error_code ec;
+  fs::create_directories(target.parent_path(), ec);
+  if (ec) return FileFailure("cannot make", target.parent_path(), ec.value(), TFileUse::Writing);
+  THeldDataFile held;
+  TResult<TLockedFile> file = ReplaceLockedFile(target, [&](TFileSink& sink) {
+    TDataOutput out([&sink](std::string_view bytes) { return sink.Write(bytes); });
+    out.Line(kHeaderLine);
+    held.Steps = WriteRecordedActions(out, history.GetHead()->Next(), held.Index);
+    return out.Flush();
+  });
+  if (!file) return file.Failure();
+  held.File = std::move(*file);
+  return held;
+}
+
+bool AppendRecords(THeldDataFile& file, const THistoryList& history) {
+  TDataOutput out;
+  const std::int32_t added = WriteRecordedActions(out, history.StepItem(file.Steps + 1), file.Index);
+  if (added > 0 && !file.File.Append(out.Text())) return false;
+  file.Steps += added;
+  return true;
 }
 
 }  // namespace mirel

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "datafile/size_rule.h"
+#include "fileio/locked_file.h"
 #include "history/history_list.h"
 #include "model/result.h"
 
@@ -34,5 +36,19 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& target, TBackup
 // failed, for developers.
 TResult<std::filesystem::path> SaveHistoryToFile(const THistoryList& history, const std::filesystem::path& target,
                               TBackupRule rule);
+
+// A data file that a window holds while its history grows (the crash journal).
+struct THeldDataFile {
+  TLockedFile File;
+  TFirstRecordIndex Index;  // has noted every record written
+  std::int32_t Steps = 0;   // records written
+};
+
+// Writes the records of `history` up to the first one still being recorded
+// as `target` (its folder made if missing), as ReplaceLockedFile does.
+TResult<THeldDataFile> WriteHeldDataFile(const THistoryList& history, const std::filesystem::path& target);
+// Appends the records after the file's last step, up to the first one still
+// being recorded, all or none. After a failure, write it whole again.
+bool AppendRecords(THeldDataFile& file, const THistoryList& history);
 
 }  // namespace mirel

@@ -12,8 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "datafile/size_rule.h"
-#include "fileio/locked_file.h"
+#include "datafile/safe_save.h"
 #include "history/history_list.h"
 #include "model/result.h"
 
@@ -48,25 +47,19 @@ class TRecoveryJournal {
   // all: appends stop until a rewrite works; CatchUp tries one every few
   // seconds, and every Rewrite tries.
   bool Failed() const { return failed_; }
-  std::int32_t WrittenSteps() const { return written_; }
 
   // The name file beside a journal.
   static std::filesystem::path NameFileOf(const std::filesystem::path& journal);
 
  private:
-  TRecoveryJournal(std::filesystem::path folder, std::filesystem::path path);
-  // Writes `history` whole to a new locked file and renames it into place.
+  explicit TRecoveryJournal(std::filesystem::path path) : path_(std::move(path)) {}
+  // Writes `history` whole, taking the journal's name once locked.
   TResult<> WriteWhole(const THistoryList& history);
-  bool AppendBytes(std::string_view bytes);
   void SyncSoon();
 
-  std::filesystem::path folder_;
   std::filesystem::path path_;
-  TLockedFile file_;
-  TFirstRecordIndex index_;
-  std::uint64_t generation_ = 0;  // the history's, when index_ was built
-  std::int32_t written_ = 0;      // steps in the file
-  off_t size_ = 0;                // bytes of whole records in the file
+  THeldDataFile held_;
+  std::uint64_t generation_ = 0;  // the history's, when written whole
   std::string dataFileName_;  // for the name file, once the journal exists
   bool created_ = false;      // written whole at least once
   bool removed_ = false;      // the clean exit: nothing more is written

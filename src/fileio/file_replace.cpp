@@ -1,6 +1,7 @@
 #include "fileio/file_replace.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +55,62 @@ bool UnnamedUnsupported(int error) {
   return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
+// ReplaceFile; with `locked`, the new file is private, locked before it
+// takes the name, and handed to `locked` open instead of closed.
+TResult<fs::path> Replace(const fs::path& target, const fs::path& backup, const TContentWriter& write,
+                          TDurability durability, TLockedFile* locked) {
+  const bool synced = durability == TDurability::Synced;
+  IgnoreFileSizeSignal();
+  const TResult<fs::path> followed = FollowLinks(target);
+  if (!followed) return followed.Failure();
+  const fs::path& real = followed.Value();
+  if (real.filename().empty()) return Failed("no file name in", target, EISDIR);
+  struct stat existing {};
+  const bool exists = ::stat(real.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return Failed("cannot look at", real, errno);
+  if (exists && S_ISDIR(existing.st_mode)) return Failed("cannot replace", real, EISDIR);
+  if (exists && !S_ISREG(existing.st_mode)) {
+    return FileFailure("cannot replace", real, 0, TFileUse::Writing, "not a regular file");
+  }
+  const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
+  RemoveStaleTempFiles(folder);
+
+  for (const TTempFile::TKind kind : {TTempFile::TKind::Unnamed, TTempFile::TKind::Named}) {
+    TTempFile temp;
+    int error = temp.Create(folder, kind);
+    if (error != 0) {
+      if (kind == TTempFile::TKind::Unnamed && UnnamedUnsupported(error)) continue;
+      return Failed("cannot create a file in", folder, error);
+    }
+    // The new file takes the place of the old one, permissions included; a
+    // held file is its owner's alone.
+    if (locked || exists) ::fchmod(temp.Fd(), locked ? 0600 : existing.st_mode & 07777);
+    TFileSink sink(temp.Fd());
+    if (!write(sink)) return Failed("cannot write", real, sink.Error());
+    if (synced && ::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
+    // No one ever finds a held file unlocked under its name.
+    if (locked && ::flock(temp.Fd(), LOCK_EX | LOCK_NB) != 0) return Failed("cannot lock", real, errno);
+
+    // The backup first: the new file then has a temporary name for no
+    // longer than one rename.
+    const TBackupKind backupKind =
+        exists && !backup.empty() ? MakeBackup(real, backup) : TBackupKind::None;
+    error = temp.MoveTo(real);
+    if (error != 0) {
+      UndoBackup(backupKind, real, backup);
+      return Failed("cannot put the new file in place of", real, error);
+    }
+    if (locked) *locked = TLockedFile(temp.Release());
+    error = locked ? 0 : temp.Close();
+    if (synced) SyncFolder(folder);
+    // In place, but the system still reports a failure: say so; the old
+    // file stays in its backup.
+    if (error != 0) return Failed("cannot close", real, error);
+    return backupKind != TBackupKind::None ? backup : fs::path();
+  }
+  return Failed("cannot create a file in", folder, EOPNOTSUPP);  // not reached
+}
+
 }  // namespace
 
 bool TFileSink::Write(std::string_view bytes) {
@@ -83,52 +140,14 @@ TResult<> SyncFileSystem(const fs::path& folder) {
 
 TResult<fs::path> ReplaceFile(const fs::path& target, const fs::path& backup, const TContentWriter& write,
                            TDurability durability) {
-  const bool synced = durability == TDurability::Synced;
-  IgnoreFileSizeSignal();
-  const TResult<fs::path> followed = FollowLinks(target);
-  if (!followed) return followed.Failure();
-  const fs::path& real = followed.Value();
-  if (real.filename().empty()) return Failed("no file name in", target, EISDIR);
-  struct stat existing {};
-  const bool exists = ::stat(real.c_str(), &existing) == 0;
-  if (!exists && errno != ENOENT) return Failed("cannot look at", real, errno);
-  if (exists && S_ISDIR(existing.st_mode)) return Failed("cannot replace", real, EISDIR);
-  if (exists && !S_ISREG(existing.st_mode)) {
-    return FileFailure("cannot replace", real, 0, TFileUse::Writing, "not a regular file");
-  }
-  const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
-  RemoveStaleTempFiles(folder);
+  return Replace(target, backup, write, durability, nullptr);
+}
 
-  for (const TTempFile::TKind kind : {TTempFile::TKind::Unnamed, TTempFile::TKind::Named}) {
-    TTempFile temp;
-    int error = temp.Create(folder, kind);
-    if (error != 0) {
-      if (kind == TTempFile::TKind::Unnamed && UnnamedUnsupported(error)) continue;
-      return Failed("cannot create a file in", folder, error);
-    }
-    // The new file takes the place of the old one, permissions included.
-    if (exists) ::fchmod(temp.Fd(), existing.st_mode & 07777);
-    TFileSink sink(temp.Fd());
-    if (!write(sink)) return Failed("cannot write", real, sink.Error());
-    if (synced && ::fsync(temp.Fd()) != 0) return Failed("cannot write", real, errno);
-
-    // The backup first: the new file then has a temporary name for no
-    // longer than one rename.
-    const TBackupKind backupKind =
-        exists && !backup.empty() ? MakeBackup(real, backup) : TBackupKind::None;
-    error = temp.MoveTo(real);
-    if (error != 0) {
-      UndoBackup(backupKind, real, backup);
-      return Failed("cannot put the new file in place of", real, error);
-    }
-    error = temp.Close();
-    if (synced) SyncFolder(folder);
-    // In place, but the system still reports a failure: say so; the old
-    // file stays in its backup.
-    if (error != 0) return Failed("cannot close", real, error);
-    return backupKind != TBackupKind::None ? backup : fs::path();
-  }
-  return Failed("cannot create a file in", folder, EOPNOTSUPP);  // not reached
+TResult<TLockedFile> ReplaceLockedFile(const fs::path& target, const TContentWriter& write) {
+  TLockedFile locked;
+  const TResult<fs::path> replaced = Replace(target, {}, write, TDurability::Synced, &locked);
+  if (!replaced) return replaced.Failure();
+  return locked;
 }
 
 }  // namespace mirel

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "fileio/locked_file.h"
 #include "model/result.h"
 
 namespace mirel {
@@ -44,6 +45,12 @@ enum class TDurability { Synced, Deferred };
 // caller's message; Detail the step that failed, the file and the reason.
 TResult<std::filesystem::path> ReplaceFile(const std::filesystem::path& target, const std::filesystem::path& backup,
                            const TContentWriter& write, TDurability durability = TDurability::Synced);
+
+// For a file that a running window holds and that tells what a user draws
+// (the crash journal): as ReplaceFile, synced and without a backup, but the
+// new file is readable by its owner only (mode 0600), locked before it takes
+// the name, and handed back open, at its end, for appending.
+TResult<TLockedFile> ReplaceLockedFile(const std::filesystem::path& target, const TContentWriter& write);
 
 // Brings everything written to the file system holding `folder` to the
 // disk. A failure as ReplaceFile's.

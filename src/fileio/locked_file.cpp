@@ -8,8 +8,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "fileio/user_reason.h"
-
 namespace mirel {
 
 TLockedFile::~TLockedFile() { Close(); }
@@ -24,14 +22,6 @@ TLockedFile& TLockedFile::operator=(TLockedFile&& other) noexcept {
   return *this;
 }
 
-TResult<TLockedFile> TLockedFile::CreateNew(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return FileFailure("cannot create", path, errno, TFileUse::Writing);
-  TLockedFile file(fd);
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return FileFailure("cannot lock", path, errno, TFileUse::Writing);
-  return file;
-}
-
 std::optional<TLockedFile> TLockedFile::TryLockExisting(const std::filesystem::path& path) {
   // O_NONBLOCK: a FIFO planted under a journal's name must not stall start-up.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
@@ -41,17 +31,22 @@ std::optional<TLockedFile> TLockedFile::TryLockExisting(const std::filesystem::p
   return file;
 }
 
-bool TLockedFile::WriteAll(std::string_view bytes) {
+bool TLockedFile::Append(std::string_view bytes) {
+  const off_t end = ::lseek(fd_, 0, SEEK_END);
+  if (end < 0) return false;
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
     if (written < 0) {
-      if (errno == EINTR) continue;
+      if (::ftruncate(fd_, end) == 0) ::lseek(fd_, end, SEEK_SET);
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
 }
+
+bool TLockedFile::Sync() { return ::fdatasync(fd_) == 0; }
 
 void TLockedFile::Close() {
   if (fd_ >= 0) ::close(std::exchange(fd_, -1));

@@ -19,20 +19,21 @@ class TLockedFile {
   TLockedFile(const TLockedFile&) = delete;
   TLockedFile& operator=(const TLockedFile&) = delete;
 
-  // Creates a new file (it must not exist) and locks it.
-  static TResult<TLockedFile> CreateNew(const std::filesystem::path& path);
+  // Takes an open descriptor that the caller has locked.
+  explicit TLockedFile(int fd) : fd_(fd) {}
   // Opens an existing file for reading and locks it; none when another
   // process holds the lock or the file cannot be opened.
   static std::optional<TLockedFile> TryLockExisting(const std::filesystem::path& path);
 
-  int Descriptor() const { return fd_; }
   bool IsOpen() const { return fd_ >= 0; }
-  // Writes every byte, resuming after short writes and interruptions.
-  bool WriteAll(std::string_view bytes);
+  // Writes every byte at the end of the file, or none: a failed write is
+  // cut off again, so that the file never ends in a part of `bytes`.
+  bool Append(std::string_view bytes);
+  // Brings what was written to the disk.
+  bool Sync();
   void Close();
 
  private:
-  explicit TLockedFile(int fd) : fd_(fd) {}
   int fd_ = -1;
 };
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace mirel {
 
@@ -37,6 +38,8 @@ class TTempFile {
   // Closes the file; 0, or the errno value (close may be the first to see a
   // failed write).
   int Close();
+  // The open file, now the caller's to close.
+  int Release() { return std::exchange(fd_, -1); }
 
  private:
   std::string SelfLink() const;
