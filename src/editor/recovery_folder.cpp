@@ -2,23 +2,18 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <system_error>
 
-#include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
 
 #include "datafile/format_names.h"
 #include "datafile/safe_save.h"
 #include "editor/recovery_journal.h"
-#include "fileio/user_reason.h"
+#include "fileio/file_replace.h"
 
 namespace mirel {
 namespace {
@@ -69,29 +64,17 @@ void ThinRecovered(const std::filesystem::path& folder) {
 }
 
 // Renames `file` to the first free recovered-...mrl name of `now` in
-// `folder`, never over an existing file, even one made a moment ago.
-std::optional<std::filesystem::path> MoveToRecovered(const std::filesystem::path& file,
-                                                     const std::filesystem::path& folder, const TLocalTime& now) {
+// `folder`.
+TResult<std::filesystem::path> MoveToRecovered(const std::filesystem::path& file, const std::filesystem::path& folder,
+                                               const TLocalTime& now) {
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", now.Year, now.Month, now.Day, now.Hour,
                 now.Minute, now.Second);
-  for (int n = 1; n < 1000; ++n) {
-    char name[64];
-    if (n == 1) {
-      std::snprintf(name, sizeof name, "recovered-%s.mrl", stamp);
-    } else {
-      std::snprintf(name, sizeof name, "recovered-%s-%d.mrl", stamp, n);
-    }
-    const std::filesystem::path target = folder / name;
-    if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) != 0) {
-      if (errno == EEXIST) continue;
-      return std::nullopt;
-    }
-    ThinRecovered(folder);
-    return target;
-  }
-  errno = EEXIST;
-  return std::nullopt;
+  TResult<std::filesystem::path> moved = MoveToFreeName(file, folder, [&stamp](int n) {
+    return "recovered-" + std::string(stamp) + (n == 1 ? "" : "-" + std::to_string(n)) + ".mrl";
+  });
+  if (moved) ThinRecovered(folder);
+  return moved;
 }
 
 }  // namespace
@@ -138,13 +121,11 @@ std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder) 
   return journals;
 }
 
-std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLocalTime& now) {
-  std::optional<std::filesystem::path> kept = MoveToRecovered(journal.Path, journal.Path.parent_path(), now);
-  if (!kept) return std::nullopt;
+void SetAside(TLeftJournal& journal, const TLocalTime& now) {
+  if (!MoveToRecovered(journal.Path, journal.Path.parent_path(), now)) return;
   std::error_code ec;
   std::filesystem::remove(TRecoveryJournal::NameFileOf(journal.Path), ec);
   journal.Lock.Close();
-  return kept;
 }
 
 TResult<std::filesystem::path> KeepDrawing(const THistoryList& history, const std::filesystem::path& folder,
@@ -156,11 +137,10 @@ TResult<std::filesystem::path> KeepDrawing(const THistoryList& history, const st
   const std::filesystem::path temp = UniqueFilePath(folder, ".keeping-");
   const TResult<std::filesystem::path> saved = SaveHistoryToFile(history, temp, TBackupRule::SaveAs);
   if (!saved) return saved.Failure();
-  std::optional<std::filesystem::path> kept = MoveToRecovered(temp, folder, now);
-  if (kept) return *kept;
-  const int error = errno;
+  const TResult<std::filesystem::path> kept = MoveToRecovered(temp, folder, now);
+  if (kept) return kept;
   std::filesystem::remove(temp, ec);
-  return FileFailure("cannot rename", temp, error, TFileUse::Writing).Told({});
+  return kept.Told({});
 }
 
 void RemoveLeftJournal(TLeftJournal& journal) {

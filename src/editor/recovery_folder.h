@@ -38,9 +38,9 @@ std::filesystem::path UniqueFilePath(const std::filesystem::path& folder, std::s
 std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder);
 
 // Renames the journal to recovered-YYYYMMDD-HHMMSS.mrl (the time `now`) in
-// its folder, never over an existing file, and drops its name file. Returns
-// the new path, or none when the rename failed (the journal then stays).
-std::optional<std::filesystem::path> SetAside(TLeftJournal& journal, const TLocalTime& now);
+// its folder, never over an existing file, and drops its name file. When the
+// rename fails the journal stays.
+void SetAside(TLeftJournal& journal, const TLocalTime& now);
 
 // Writes `history` as recovered-YYYYMMDD-HHMMSS.mrl in `folder` (made if
 // missing), never over an existing file: a drawing about to be replaced is

@@ -143,6 +143,16 @@ TResult<fs::path> ReplaceFile(const fs::path& target, const fs::path& backup, co
   return Replace(target, backup, write, durability, nullptr);
 }
 
+TResult<fs::path> MoveToFreeName(const fs::path& file, const fs::path& folder,
+                                 const std::function<std::string(int n)>& nameOf) {
+  for (int n = 1; n < 1000; ++n) {
+    const fs::path target = folder / nameOf(n);
+    if (MoveNoReplace(file, target)) return target;
+    if (errno != EEXIST) return Failed("cannot rename", file, errno);
+  }
+  return Failed("cannot rename", file, EEXIST);
+}
+
 TResult<TLockedFile> ReplaceLockedFile(const fs::path& target, const TContentWriter& write) {
   TLockedFile locked;
   const TResult<fs::path> replaced = Replace(target, {}, write, TDurability::Synced, &locked);

@@ -52,6 +52,12 @@ TResult<std::filesystem::path> ReplaceFile(const std::filesystem::path& target, 
 // the name, and handed back open, at its end, for appending.
 TResult<TLockedFile> ReplaceLockedFile(const std::filesystem::path& target, const TContentWriter& write);
 
+// Moves `file` to the first of the names nameOf(1), nameOf(2), ... that is
+// free in `folder`, never over a file, even one made a moment ago. The new
+// path, or the failure.
+TResult<std::filesystem::path> MoveToFreeName(const std::filesystem::path& file, const std::filesystem::path& folder,
+                                              const std::function<std::string(int n)>& nameOf);
+
 // Brings everything written to the file system holding `folder` to the
 // disk. A failure as ReplaceFile's.
 TResult<> SyncFileSystem(const std::filesystem::path& folder);

@@ -135,6 +135,29 @@ TEST(FileReplace, StaleTemporaryFilesOfOurOwnAreRemovedAtTheNextWrite) {
   EXPECT_EQ(Names(folder.Path()), (std::vector<std::string>{fresh, foreign, "drawing.mrl"}));
 }
 
+TEST(FileReplace, AHeldFileIsPrivateLockedAndGrowsByWholeAppends) {
+  test::TTempFolder folder;
+  Write(folder / "journal.mrl", "old");
+  ::chmod((folder / "journal.mrl").c_str(), 0644);
+  TResult<TLockedFile> held =
+      ReplaceLockedFile(folder / "journal.mrl", [](TFileSink& sink) { return sink.Write("head\n"); });
+  ASSERT_TRUE(held.Ok) << held.Detail;
+  EXPECT_EQ(fs::status(folder / "journal.mrl").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_FALSE(TLockedFile::TryLockExisting(folder / "journal.mrl")) << "locked while held";
+  ASSERT_TRUE(held->Append("one\n"));
+  // As a full disk: an append that cannot be written whole leaves nothing.
+  EXPECT_EQ(InChild([&] {
+              std::signal(SIGXFSZ, SIG_IGN);
+              const rlimit full{12, 12};
+              ::setrlimit(RLIMIT_FSIZE, &full);
+              return held->Append("two and more\n") ? 1 : 0;
+            }),
+            0);
+  EXPECT_EQ(test::ReadAll(folder / "journal.mrl"), "head\none\n");
+  held->Close();
+  EXPECT_TRUE(TLockedFile::TryLockExisting(folder / "journal.mrl"));
+}
+
 TEST(TempFile, NamedFilesFollowThePatternAndGoUnlessMoved) {
   test::TTempFolder folder;
   for (const TTempFile::TKind kind : {TTempFile::TKind::Named, TTempFile::TKind::Unnamed}) {
