@@ -70,6 +70,13 @@ inline constexpr std::string_view kCaptionConfirm = "確認";
 inline constexpr std::string_view kFileNotWritten = "ファイルにかきだせませんでした: ";
 inline constexpr std::string_view kVideoNotWritten = "どうがを かきだせませんでした";
 inline constexpr std::string_view kGalleryNotWritten = "ギャラリーを かきだせませんでした";
+inline constexpr std::string_view kDrawingsUnreadCount = "よみこめなかった え が ";  // then how many
+inline constexpr std::string_view kDrawingsUnreadTail = " まい あります";
+inline constexpr std::string_view kGalleryPartial = "ギャラリーを ぜんぶは つくれませんでした";
+inline constexpr std::string_view kExportTitle = "かきだし";
+inline constexpr std::string_view kExportStop = "やめる";
+inline constexpr const char* kExportProgress = "かきだしています… %1 / %2";  // QString::arg form: done, total
+inline constexpr std::string_view kNotPrinted = "いんさつ できませんでした";
 inline constexpr std::string_view kDrawingNotMade = "つくれませんでした: ";
 inline constexpr std::string_view kUnexpectedError = "エラーがおきました。\n";
 // Why a background picture did not load

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fileio/user_words.h"
 #include "gallery/gallery_build.h"
 #include "ui/form_view.h"
 #include "ui/mirel_form.h"
@@ -29,9 +30,10 @@ void TMirelForm::GalleryMenuClick() {
     view_->SetBusy(false);
     if (!outcome) return;
     if (outcome->Failed > 0) {
-      prompts_->Notice("よみこめなかった え が " + std::to_string(outcome->Failed) + " まい あります");
+      prompts_->Notice(std::string(msg::kDrawingsUnreadCount) + std::to_string(outcome->Failed) +
+                       std::string(msg::kDrawingsUnreadTail));
     } else if (!outcome->Whole()) {
-      prompts_->Notice("ギャラリーを ぜんぶは つくれませんでした" +
+      prompts_->Notice(std::string(msg::kGalleryPartial) +
                        (problems.empty() ? std::string() : ": " + problems.front()));
     }
     const std::filesystem::path index = std::filesystem::path(*site) / "index.html";

@@ -3,6 +3,7 @@
 #include <QPrinter>
 
 #include "export/canvas_page.h"
+#include "fileio/user_words.h"
 #include "ui/form_view.h"
 #include "ui/mirel_form.h"
 
@@ -15,7 +16,7 @@ void TMirelForm::PrintMenuClick() {
     printer.setColorMode(QPrinter::Color);
     if (!services_.ChoosePrinter(printer)) return;
     if (!PaintCanvasPage(printer, view_->BackgroundPicture(), editor_->Document().FigList)) {
-      prompts_->Notice("いんさつ できませんでした");
+      prompts_->Notice(msg::kNotPrinted);
     }
   });
 }

@@ -9,6 +9,7 @@
 
 #include "export/frame_sinks.h"
 #include "export/picture_file.h"
+#include "fileio/user_words.h"
 #include "render/canvas_composition.h"
 #include "render/canvas_font.h"
 #include "render/figure_drawing.h"
@@ -129,8 +130,8 @@ bool TFormView::ShowProgress(int done, int total) {
   if (!progress_) {
     progress_ = new QProgressDialog(&window_);
     progress_->setObjectName(QStringLiteral("ProgressDialog"));
-    progress_->setWindowTitle(QString::fromUtf8("かきだし"));
-    progress_->setCancelButtonText(QString::fromUtf8("やめる"));
+    progress_->setWindowTitle(QString::fromUtf8(msg::kExportTitle));
+    progress_->setCancelButtonText(QString::fromUtf8(msg::kExportStop));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
@@ -138,7 +139,7 @@ bool TFormView::ShowProgress(int done, int total) {
     progress_->setRange(0, total);
     progress_->setValue(0);  // the dialog's clock starts
   }
-  progress_->setLabelText(QString::fromUtf8("かきだしています… %1 / %2").arg(done).arg(total));
+  progress_->setLabelText(QString::fromUtf8(msg::kExportProgress).arg(done).arg(total));
   // Once the dialog shows, this lets it, its button and the canvas be drawn
   // and answer.
   progress_->setValue(done);
