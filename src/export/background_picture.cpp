@@ -53,11 +53,9 @@ TResult<bool> TBackgroundPicture::LoadPath(const std::string& nativePath) {
   if (extension != ".bmp" && extension != ".BMP" && extension != ".jpg" && extension != ".JPG") return false;
 
   const TResult<TFilePtr> opened = OpenRegularFile(nativePath);
-  const TOpenFailure failure = OpenFailureOf(opened);
-  if (failure == TOpenFailure::Missing || failure == TOpenFailure::Folder) return BackgroundNotFound();
+  if (IsMissingOrFolder(opened)) return BackgroundNotFound();
   if (!opened) {
-    return Failure(nativePath, failure == TOpenFailure::NotRegular ? msg::kNotRegularFile : msg::kFileUnreadable,
-                   opened.Detail);
+    return Failure(nativePath, IsNotRegularFile(opened) ? msg::kNotRegularFile : msg::kFileUnreadable, opened.Detail);
   }
   TResult<TDecodedPicture> decoded = DecodeVisiblePicture(opened->get());
   if (!decoded) return Failure(nativePath, decoded.Reason, nativePath + ": " + decoded.Detail);

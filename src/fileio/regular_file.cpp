@@ -38,17 +38,6 @@ TResult<> SystemFailure(const std::filesystem::path& path, int error) {
 
 }  // namespace
 
-TOpenFailure OpenFailureOf(const TResult<>& opened) {
-  if (opened.Ok) return TOpenFailure::None;
-  switch (opened.Error) {
-    case ENOENT:
-    case ENOTDIR: return TOpenFailure::Missing;
-    case EISDIR: return TOpenFailure::Folder;
-    case 0: return TOpenFailure::NotRegular;
-    default: return TOpenFailure::System;
-  }
-}
-
 TResult<TFilePtr> OpenRegularFile(const std::filesystem::path& path) {
   // Looking first keeps devices from being opened at all; looking again at
   // what was opened closes the gap in which the name could change.

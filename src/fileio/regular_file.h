@@ -3,6 +3,7 @@
 // or socket under a data file's or a picture's name is refused before it can
 // block or act; opening itself never blocks. Names are bytes, passed to the
 // system as they are.
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -22,14 +23,11 @@ using TFilePtr = std::unique_ptr<std::FILE, TFileCloser>;
 // FIFO, device or socket); Reason is worded for reading; no Message.
 TResult<TFilePtr> OpenRegularFile(const std::filesystem::path& path);
 
-// What kind of failure an open was, told by its errno value.
-enum class TOpenFailure {
-  None,
-  Missing,     // nothing of that name
-  Folder,      // a folder of that name
-  NotRegular,  // a FIFO, device, socket or other special file
-  System,      // the system refused (permissions, too many open files, ...)
-};
-TOpenFailure OpenFailureOf(const TResult<>& opened);
+// A failed open with nothing of that name to read: missing, or a folder.
+inline bool IsMissingOrFolder(const TResult<>& opened) {
+  return !opened && (opened.Error == ENOENT || opened.Error == ENOTDIR || opened.Error == EISDIR);
+}
+// A failed open refused as a FIFO, device, socket or other special file.
+inline bool IsNotRegularFile(const TResult<>& opened) { return !opened && opened.Error == 0; }
 
 }  // namespace mirel

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 struct TOpenCase {
   std::string Name;
-  TOpenFailure Failure;
+  bool Opens;
+  int Error;  // ENOENT or ENOTDIR: missing; EISDIR: a folder; 0 when not opened: not a regular file
   const char* DetailPart;
 };
 
@@ -37,23 +38,25 @@ TEST(RegularFile, OnlyRegularFilesOpenAndNothingBlocks) {
   ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
 
   const TOpenCase cases[] = {
-      {"drawing.mrl", TOpenFailure::None, ""},
-      {"name-\xff\xfe.mrl", TOpenFailure::None, ""},
-      {"missing.mrl", TOpenFailure::Missing, "No such file"},
-      {"drawing.mrl/inside", TOpenFailure::Missing, "Not a directory"},
-      {"folder.mrl", TOpenFailure::Folder, "a folder"},
-      {"fifo.mrl", TOpenFailure::NotRegular, "a FIFO"},
-      {"link-to-fifo.mrl", TOpenFailure::NotRegular, "a FIFO"},
-      {"socket.mrl", TOpenFailure::NotRegular, "a socket"},
+      {"drawing.mrl", true, 0, ""},
+      {"name-\xff\xfe.mrl", true, 0, ""},
+      {"missing.mrl", false, ENOENT, "No such file"},
+      {"drawing.mrl/inside", false, ENOTDIR, "Not a directory"},
+      {"folder.mrl", false, EISDIR, "a folder"},
+      {"fifo.mrl", false, 0, "a FIFO"},
+      {"link-to-fifo.mrl", false, 0, "a FIFO"},
+      {"socket.mrl", false, 0, "a socket"},
   };
   for (const TOpenCase& c : cases) {
     const TResult<TFilePtr> opened = OpenRegularFile(folder / c.Name);
-    EXPECT_EQ(OpenFailureOf(opened), c.Failure) << c.Name << ": " << opened.Detail;
-    EXPECT_EQ(opened.Ok, c.Failure == TOpenFailure::None) << c.Name;
+    EXPECT_EQ(opened.Error, c.Error) << c.Name << ": " << opened.Detail;
+    EXPECT_EQ(opened.Ok, c.Opens) << c.Name;
+    EXPECT_EQ(IsMissingOrFolder(opened), !c.Opens && c.Error != 0) << c.Name;
+    EXPECT_EQ(IsNotRegularFile(opened), !c.Opens && c.Error == 0) << c.Name;
     EXPECT_NE(opened.Detail.find(c.DetailPart), std::string::npos) << opened.Detail;
   }
   const TResult<TFilePtr> device = OpenRegularFile("/dev/null");
-  EXPECT_EQ(OpenFailureOf(device), TOpenFailure::NotRegular);
+  EXPECT_TRUE(IsNotRegularFile(device));
   EXPECT_NE(device.Detail.find("a character device"), std::string::npos);
 
   // What opens reads normally: blocking again, from the start.
