@@ -21,9 +21,7 @@ TFigData::TFigData(const TFigData& other)
       Start(other.Start),
       End(other.End) {
   if (IsPointListTool(DrawingTool) && other.PointData) {
-    const TPointData& source = *other.PointData;
-    PointData = std::make_unique<TPointData>(source.GetCount());
-    for (const TPoint& p : source.Points()) PointData->AddPoint(p.X, p.Y);
+    PointData = std::make_unique<TPointData>(other.PointData->Points());
     FitToPoints(*this);
   }
   if (DrawingTool == dtStamp) StampData = other.StampData;

@@ -17,6 +17,8 @@ class TPointData {
   TPointData();
   // Room for `room` points (a copy of another list).
   explicit TPointData(std::int32_t room);
+  // A copy of `points` (the first MaxPoints), as if each was appended.
+  explicit TPointData(std::span<const TPoint> points);
 
   // 0 when the point was appended, 1 when the list is full.
   int AddPoint(std::int32_t x, std::int32_t y);
