@@ -30,6 +30,7 @@ void PrintError(const std::string& message) { std::cerr << "mirel-batch: " << me
 
 // Reads the file of the options; prints the reader's message on failure.
 bool ReadInto(TBatchDrawing& drawing, const TBatchOptions& options) {
+  drawing.WalkForwardOnly();
   const TResult<> result = drawing.Read(options.File);
   if (result.Ok) return true;
   PrintError(options.File + ": " + result.Message);

@@ -1,5 +1,7 @@
 #include "batch/batch_drawing.h"
 
+#include <limits>
+
 #include "datafile/reader_prompts.h"
 #include "render/canvas_composition.h"
 #include "text/file_search.h"
@@ -27,6 +29,10 @@ std::vector<TBackgroundAttempt> TSearchingBackground::TakeAttempts() { return st
 
 TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
     : Background(std::move(backgroundFolders)), BackBuffer(CanvasWidth, CanvasHeight) {}
+
+void TBatchDrawing::WalkForwardOnly() {
+  Document.Replay().SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
+}
 
 TResult<> TBatchDrawing::Read(const std::string& path) {
   TNonInteractivePrompts prompts;

@@ -73,6 +73,7 @@ TDrawingBuild BuildDrawing(const TDrawingJob& job, const QString& hash, const st
   };
 
   TBatchDrawing drawing(job.BackgroundFolders);
+  drawing.WalkForwardOnly();
   const TResult<> read = drawing.Read(job.File);
   TBackgroundWarnings backgrounds;
   auto noteBackgrounds = [&](int step) {
