@@ -66,9 +66,9 @@ struct TLongDrawing {
     while (editor.Document().History.GetStepCount() < records) Drag(1);
   }
   TPoint FigurePoint() {
-    const TFigItem* item = editor.Document().FigList.GetTail();
+    const TFigItem* item = editor.Document().Figures().GetTail();
     for (int n = std::uniform_int_distribution<int>(0, 999)(rng); n > 0 && item->Prev(); --n) item = item->Prev();
-    if (item == editor.Document().FigList.GetHead()) item = editor.Document().FigList.GetTail();
+    if (item == editor.Document().Figures().GetHead()) item = editor.Document().Figures().GetTail();
     return {item->Data.Start.X + 1, item->Data.Start.Y + 1};
   }
   void Drag(int by) {

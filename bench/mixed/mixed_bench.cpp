@@ -141,7 +141,7 @@ void BM_MixedDragStep(benchmark::State& state) {
   form.show();
   // Drawn through the document, as the window is told of every figure.
   TDocument& document = form.Editor().Document();
-  const TFigList& figures = document.FigList;
+  const TFigList& figures = document.Figures();
   for (const TFigItem* i = source.FigList.GetNext(source.FigList.GetHead()); i && figures.Count() < count; i = i->Next()) {
     document.AddFigure(i->Data);
   }
@@ -161,7 +161,7 @@ void BM_MixedOpenInWindow(benchmark::State& state) {
     state.ResumeTiming();
     form->FormCreate(QString::fromStdString(file));
     box.repaint();
-    state.counters["figures"] = static_cast<double>(form->Editor().Document().FigList.Count());
+    state.counters["figures"] = static_cast<double>(form->Editor().Document().Figures().Count());
     state.PauseTiming();
     form.reset();
     state.ResumeTiming();

@@ -22,7 +22,7 @@ inline void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseBu
 inline void TimeDragSteps(benchmark::State& state, TMirelForm& form) {
   form.Editor().SellectEditBtnClick();  // composes the whole drawing once
   auto& box = *form.findChild<TPaintBox*>(QStringLiteral("PaintBox"));
-  const TFigList& figures = form.Editor().Document().FigList;
+  const TFigList& figures = form.Editor().Document().Figures();
   const TFigItem* middle = figures.GetNext(figures.GetHead());
   for (int i = 0; i < figures.Count() / 2; ++i) middle = middle->Next();
   const QPoint grip(middle->Data.Start.X, middle->Data.Start.Y);

@@ -65,8 +65,8 @@ class TBatchDrawing {
 
   TDocument Document;
   THistoryList& History = Document.History;
-  TFigList& FigList = Document.FigList;
-  TFigList& DeletedFigList = Document.DeletedFigList;
+  const TFigList& FigList = Document.Figures();
+  const TFigList& DeletedFigList = Document.DeletedFigures();
   TSearchingBackground Background;
   TSurface BackBuffer;
 

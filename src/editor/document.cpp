@@ -12,7 +12,7 @@
 namespace mirel {
 
 TDocument::TDocument(TClock clock)
-    : replay_(History, FigList, DeletedFigList), recorder_(History, Log, std::move(clock)) {}
+    : replay_(History, figList_, deletedFigList_), recorder_(History, Log, std::move(clock)) {}
 
 void TDocument::Reset() {
   recorder_.ResetPending();
@@ -56,7 +56,7 @@ void TDocument::ClearFigures() {
   History.Links.UnlinkAll();
   replay_.Invalidate();
   selected_ = nullptr;
-  EmptyDrawing(FigList, DeletedFigList);
+  EmptyDrawing(figList_, deletedFigList_);
 }
 
 namespace {

@@ -31,9 +31,11 @@ class TDocument {
   TDocument& operator=(const TDocument&) = delete;
 
   THistoryList History;
-  TFigList FigList;
-  TFigList DeletedFigList;
   TInternalLog Log;
+  // The figures as the history leaves them, front last, and the deleted
+  // ones waiting for Undo; only the commands below and rebuilds change them.
+  const TFigList& Figures() const { return figList_; }
+  const TFigList& DeletedFigures() const { return deletedFigList_; }
   // Replays the history into the figure lists.
   TReplayEngine& Replay() { return replay_; }
   // The data file overwrite-save writes (native path); empty until a file is
@@ -83,7 +85,7 @@ class TDocument {
   // Commits a pending track-bar resize, if any.
   void CommitPendingResize();
 
-  // The figure the editing commands act on: an item of FigList, or none.
+  // The figure the editing commands act on: an item of Figures, or none.
   // Emptying or rebuilding the figures lets it go.
   TFigItem* Selected() const { return selected_; }
   // Every record goes through the commands below; what the recorder holds
@@ -135,6 +137,8 @@ class TDocument {
   TResult<std::filesystem::path> Save(const std::string& path, TBackupRule rule) const;
 
  private:
+  TFigList figList_;
+  TFigList deletedFigList_;
   TReplayEngine replay_;
   std::string dataFileName_;
   std::function<std::uint64_t()> memoryAvailable_ = AvailableMemory;

@@ -7,7 +7,7 @@
 namespace mirel {
 
 TFigItem* TDocument::AddFigure(const TFigData& figure) {
-  TFigItem* item = AddCopy(FigList, figure);
+  TFigItem* item = AddCopy(figList_, figure);
   Added(item->Data);
   recorder_.RecordCreation(TActionKind::Create, item);
   return item;
@@ -15,7 +15,7 @@ TFigItem* TDocument::AddFigure(const TFigData& figure) {
 
 TFigItem* TDocument::DuplicateSelected() {
   if (!selected_) return nullptr;
-  TFigItem* copy = DuplicateFig(FigList, selected_);
+  TFigItem* copy = DuplicateFig(figList_, selected_);
   OffsetFig(copy->Data, 20, 20);
   Added(copy->Data);
   selected_ = copy;
@@ -30,13 +30,13 @@ void TDocument::DeleteSelected() {
     // then does it leave.
     recorder_.RecordEdit(TActionKind::Delete, item);
     if (changes_) changes_->Leaving(item->Data);
-    DeleteFigure(FigList, DeletedFigList, item);
+    DeleteFigure(figList_, deletedFigList_, item);
   }
   selected_ = nullptr;
 }
 
 TFigItem* TDocument::UndoDelete() {
-  TFigItem* restored = RestoreNewestDeleted(FigList, DeletedFigList);
+  TFigItem* restored = RestoreNewestDeleted(figList_, deletedFigList_);
   if (!restored) return nullptr;
   Added(restored->Data);
   recorder_.RecordCreation(TActionKind::Undo, restored);
@@ -46,7 +46,7 @@ TFigItem* TDocument::UndoDelete() {
 TEditOutcome TDocument::ReorderSelected(bool front) {
   if (!selected_) return TEditOutcome::Unchanged;
   int refused = 0;
-  ChangeShown(selected_->Data, [&] { refused = front ? MoveFront(FigList, selected_) : MoveBack(FigList, selected_); });
+  ChangeShown(selected_->Data, [&] { refused = front ? MoveFront(figList_, selected_) : MoveBack(figList_, selected_); });
   if (refused != 0) return front ? TEditOutcome::NoFurtherFront : TEditOutcome::NoFurtherBack;
   recorder_.RecordEdit(front ? TActionKind::Front : TActionKind::Back, selected_);
   return TEditOutcome::Done;

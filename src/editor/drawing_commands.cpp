@@ -82,12 +82,12 @@ void TEditor::StampSetupReleased(TPoint anchor, TPoint release) {
 }
 
 void TEditor::CollectStamp(TPoint c1, TPoint c2) {
-  if (doc_.FigList.Count() == 0) {
+  if (doc_.Figures().Count() == 0) {
     prompts_.Notice(msg::kNothingToGather);
     tool_ = kSelectionTool;
     return;
   }
-  stamp_ = TStamp::Gather(doc_.FigList, c1, c2);
+  stamp_ = TStamp::Gather(doc_.Figures(), c1, c2);
   if (!stamp_.Available()) {
     ForgetStamp();
     return;

@@ -60,7 +60,7 @@ class TEditor {
   const TActionItem* PlayCursor() const { return doc_.History.StepItem(playback_.Step()); }
   TMenuState Menus() const;
   // What the canvas shows now.
-  TCanvasScene Scene() const { return {doc_.FigList, doc_.Selected()}; }
+  TCanvasScene Scene() const { return {doc_.Figures(), doc_.Selected()}; }
   bool ShowInternal() const { return doc_.Log.ShowInternal; }
   // The window caption: the version, then " - " and the data file once one
   // was read or saved.

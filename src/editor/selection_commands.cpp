@@ -5,7 +5,7 @@
 namespace mirel {
 
 TFigItem* TEditor::HitTest(TPoint p) const {
-  const TFigList& figures = doc_.FigList;
+  const TFigList& figures = doc_.Figures();
   for (TFigItem* item = figures.GetTail(); item != figures.GetHead(); item = item->Prev()) {
     if (InBox(item->Data.Start, item->Data.End, p)) return item;
   }

@@ -15,7 +15,7 @@ void TMirelForm::PrintMenuClick() {
     printer.setPageLayout(CanvasPageLayout());
     printer.setColorMode(QPrinter::Color);
     if (!services_.ChoosePrinter(printer)) return;
-    if (!PaintCanvasPage(printer, view_->BackgroundPicture(), editor_->Document().FigList)) {
+    if (!PaintCanvasPage(printer, view_->BackgroundPicture(), editor_->Document().Figures())) {
       prompts_->Notice(msg::kNotPrinted);
     }
   });

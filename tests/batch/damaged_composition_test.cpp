@@ -43,8 +43,8 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
     TDocument& document = drawing.Document;
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
     for (int edit = 0; edit < 60 && !HasFatalFailure(); ++edit) {
-      TFigItem* item = document.FigList.GetNext(document.FigList.GetHead());
-      for (int n = pick(document.FigList.Count()); item && n > 0; --n) item = item->Next();
+      TFigItem* item = document.Figures().GetNext(document.Figures().GetHead());
+      for (int n = pick(document.Figures().Count()); item && n > 0; --n) item = item->Next();
       document.Select(item);
       switch (pick(10)) {
         case 0: document.DragSelected(pick(61) - 30, pick(61) - 30); break;

@@ -49,7 +49,7 @@ TEST(DocumentEdits, EachCommandChangesAndRecordsOnceOrTellsWhyNot) {
     EXPECT_EQ(c.command(doc), c.expected);
     EXPECT_EQ(doc.History.GetStepCount(), records + (c.expected == Done ? 1 : 0));
     if (c.expected != Done) {
-      EXPECT_EQ(doc.FigList.GetTail(), item);
+      EXPECT_EQ(doc.Figures().GetTail(), item);
       EXPECT_EQ(item->Data.PenColor, before.PenColor);
       EXPECT_EQ(item->Data.PenWidth, before.PenWidth);
       EXPECT_EQ(item->Data.TextColor, before.TextColor);
@@ -75,11 +75,11 @@ TEST(DocumentEdits, DeleteUndoAndDuplicateKeepTheSelectionOnTheDrawing) {
   EXPECT_EQ(copy->Data.Start, (TPoint{20, 20}));
   doc.DeleteSelected();
   EXPECT_EQ(doc.Selected(), nullptr);
-  EXPECT_EQ(doc.FigList.Count(), 1);
-  EXPECT_EQ(doc.DeletedFigList.Count(), 1);
+  EXPECT_EQ(doc.Figures().Count(), 1);
+  EXPECT_EQ(doc.DeletedFigures().Count(), 1);
   const TFigItem* back = doc.UndoDelete();
   ASSERT_NE(back, nullptr);
-  EXPECT_EQ(back, doc.FigList.GetTail());
+  EXPECT_EQ(back, doc.Figures().GetTail());
   EXPECT_EQ(back->Data.Start, (TPoint{20, 20}));
   EXPECT_EQ(doc.UndoDelete(), nullptr);
   using enum TActionKind;

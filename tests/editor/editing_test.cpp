@@ -78,7 +78,7 @@ TEST_F(TEditorTest, DeleteAndUndo) {
   EXPECT_EQ(Figure(0)->Data.Start, (TPoint{100, 10}));  // the second deleted comes back first
   EXPECT_EQ(Record(5).TargetType, Undo);
   EXPECT_EQ(Record(5).TargetID, 3);
-  EXPECT_EQ(Doc().DeletedFigList.Count(), 1);
+  EXPECT_EQ(Doc().DeletedFigures().Count(), 1);
 }
 
 TEST_F(TEditorTest, FrontAndBackSayWhenTheyCannotMove) {
@@ -134,7 +134,7 @@ TEST_F(TEditorTest, AttributeButtons) {
         editor.PlaceStamp({10, 10});
       }
     }
-    TFigItem* figure = editor.Document().FigList.GetTail();
+    TFigItem* figure = editor.Document().Figures().GetTail();
     figure->Data.PenWidth = c.width;
     editor.SellectEditBtnClick();
     editor.EditPress({10, 10});

@@ -46,7 +46,7 @@ class TRecordingSink final : public IFrameSink {
 
 std::string TRecordingView::Shown() const {
   const std::string marks = Editor && Editor->SelectedFig() ? " marked" : "";
-  return Background + "/" + std::to_string(Editor ? Editor->Document().FigList.Count() : 0) + marks;
+  return Background + "/" + std::to_string(Editor ? Editor->Document().Figures().Count() : 0) + marks;
 }
 
 TResult<> TRecordingView::SavePicture(TPictureKind, const std::string& path, const std::string& backup) {
@@ -82,7 +82,7 @@ TClock FixedClock() {
 }
 
 TFigItem* TEditorTest::Figure(int index) const {
-  const TFigList& list = Editor.Document().FigList;
+  const TFigList& list = Editor.Document().Figures();
   TFigItem* item = list.GetNext(list.GetHead());
   for (; item && index > 0; --index) item = item->Next();
   return item;

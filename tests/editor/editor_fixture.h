@@ -142,7 +142,7 @@ struct TEditorTest : ::testing::Test {
 
   TDocument& Doc() { return Editor.Document(); }
   THistoryList& History() { return Doc().History; }
-  TFigList& Figures() { return Doc().FigList; }
+  const TFigList& Figures() { return Doc().Figures(); }
   TFigItem* Figure(int index) const;  // from the back; none past the front
   const TActionData& Record(int step) { return History().StepItem(step)->Data; }
   std::vector<TActionKind> Kinds();

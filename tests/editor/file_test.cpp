@@ -131,9 +131,9 @@ TEST_F(TFileTest, ClearMenus) {
     EXPECT_EQ(editor.Document().History.GetTail()->Data.TargetType, c.kind);
     EXPECT_EQ(editor.Document().History.GetStepCount(), 5);
     EXPECT_EQ(!view.Background.empty(), c.background);
-    EXPECT_EQ(editor.Document().FigList.Count() == 1, c.figures);
+    EXPECT_EQ(editor.Document().Figures().Count() == 1, c.figures);
     editor.UndoBtnClick();  // the store goes with the figures
-    EXPECT_EQ(editor.Document().FigList.Count(), c.figures ? 2 : 0);
+    EXPECT_EQ(editor.Document().Figures().Count(), c.figures ? 2 : 0);
   }
 }
 

@@ -73,7 +73,7 @@ TEST_F(TEditorTest, ResumeQuestionAnswers) {
     editor.SellectEditBtnClick();
     EXPECT_EQ(user.Questions, std::vector<std::string>{"かくにん: ここからえがきなおしますか？"});
     EXPECT_EQ(editor.EditorMode(), c.mode);
-    EXPECT_EQ(editor.Document().FigList.Count(), c.figures);
+    EXPECT_EQ(editor.Document().Figures().Count(), c.figures);
     std::vector<TActionKind> kinds;
     for (const TActionItem* i = editor.Document().History.GetHead()->Next(); i; i = i->Next()) {
       kinds.push_back(i->Data.TargetType);

@@ -209,7 +209,7 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
   EXPECT_TRUE(second.User.Notices.empty());
   const TDocument& doc = second.Editor.Document();
   EXPECT_EQ(Written(doc.History), before);
-  EXPECT_EQ(doc.FigList.Count(), 2);
+  EXPECT_EQ(doc.Figures().Count(), 2);
   EXPECT_EQ(doc.DataFileName(), saved.string());
   EXPECT_EQ(second.View.Caption, "Mirel Ver.1.31 - " + saved.string());
   // The drawing now lives in the new window's journal alone.
@@ -324,7 +324,7 @@ TEST(RecoveryStartTest, EachLeftDrawingIsOfferedInTurnNewestFirstByNameAndTime) 
     SetChanged(newer, 14, 30);
     TWindow third(folder.Path(), c.Answers);
     EXPECT_EQ(third.User.Questions, c.Asked);
-    EXPECT_EQ(third.Editor.Document().FigList.Count(), c.Taken);
+    EXPECT_EQ(third.Editor.Document().Figures().Count(), c.Taken);
     // Whatever was not taken back is kept for later.
     EXPECT_EQ(FilesIn(folder.Path(), "recovered-").size(), c.Taken ? 1u : 2u);
     EXPECT_EQ(FilesIn(folder.Path(), "journal-").size(), 1u);

@@ -9,8 +9,8 @@ namespace mirel::test {
 
 TEditorSession::TEditorSession()
     : Editor(View, User, FixedClock()),
-      FigList(Editor.Document().FigList),
-      DeletedFigList(Editor.Document().DeletedFigList),
+      FigList(Editor.Document().Figures()),
+      DeletedFigList(Editor.Document().DeletedFigures()),
       History(Editor.Document().History),
       Recorder(Editor.Document().Recorder()) {
   static int sessions = 0;

@@ -24,8 +24,8 @@ class TEditorSession {
   TScriptedUser User;
   TRecordingView View;
   TEditor Editor;
-  TFigList& FigList;
-  TFigList& DeletedFigList;
+  const TFigList& FigList;
+  const TFigList& DeletedFigList;
   THistoryList& History;
   const TActionRecorder& Recorder;
 

@@ -22,16 +22,16 @@ class TEditingOnCanvasTest : public TFormTest {
 TEST_F(TEditingOnCanvasTest, TheFrontMostFigureWithin3PixelsIsSelected) {
   Draw("RectBtn", {{100, 100}, {200, 150}});
   Draw("OvalBtn", {{150, 120}, {250, 200}});
-  const TFigItem* rectangle = Editor().Document().FigList.GetNext(Editor().Document().FigList.GetHead());
+  const TFigItem* rectangle = Editor().Document().Figures().GetNext(Editor().Document().Figures().GetHead());
   const struct {
     QPoint at;
     const TFigItem* selected;
   } cases[] = {
-      {{170, 130}, Editor().Document().FigList.GetTail()},  // both: the front one
+      {{170, 130}, Editor().Document().Figures().GetTail()},  // both: the front one
       {{97, 120}, rectangle},                               // 3 pixels outside
       {{96, 120}, nullptr},                                 // 4 pixels outside
       {{120, 103}, rectangle},
-      {{253, 203}, Editor().Document().FigList.GetTail()},
+      {{253, 203}, Editor().Document().Figures().GetTail()},
       {{254, 203}, nullptr},
   };
   for (const auto& c : cases) {
@@ -94,7 +94,7 @@ TEST_F(TEditingOnCanvasTest, ButtonsSayWhyTheyCannotAct) {
     for (int i = 0; i < c.presses; ++i) Click(c.button);
     EXPECT_EQ(User().Notices, std::vector<std::string>{c.message}) << c.button;
   }
-  EXPECT_EQ(Editor().Document().FigList.GetNext(Editor().Document().FigList.GetHead())->Data.PenWidth, 0);
+  EXPECT_EQ(Editor().Document().Figures().GetNext(Editor().Document().Figures().GetHead())->Data.PenWidth, 0);
 }
 
 TEST_F(TEditingOnCanvasTest, TrackBarsResizeFromTheSelectedGeometry) {

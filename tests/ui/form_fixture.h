@@ -69,9 +69,9 @@ class TFormTest : public ::testing::Test {
   // The visible canvas surface with the feedback drawn on it.
   QImage CanvasImage();
   // The figures and records the drawing has now.
-  int Figures() { return Editor().Document().FigList.Count(); }
+  int Figures() { return Editor().Document().Figures().Count(); }
   int Steps() { return History().GetStepCount(); }
-  const TFigData& LastFigure() { return Editor().Document().FigList.GetTail()->Data; }
+  const TFigData& LastFigure() { return Editor().Document().Figures().GetTail()->Data; }
 
  private:
   TScriptedUser* user_ = nullptr;  // owned by the form

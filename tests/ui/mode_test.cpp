@@ -85,7 +85,7 @@ TEST_F(TModeTest, TheResumeQuestionsThreeAnswers) {
     Click("SellectEditBtn");
     EXPECT_EQ(User().Questions, std::vector<std::string>{"かくにん: ここからえがきなおしますか？"});
     ExpectMode(c.mode);
-    EXPECT_EQ(Editor().Document().FigList.Count(), c.figures);
+    EXPECT_EQ(Editor().Document().Figures().Count(), c.figures);
     EXPECT_EQ(History().GetStepCount(), c.steps);
     if (c.mode == mdPlay) {
       EXPECT_EQ(Slider("TimeTrackBar")->value(), 1);

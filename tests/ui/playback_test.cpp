@@ -24,7 +24,7 @@ class TPlaybackTest : public TFormTest {
     const TStepDateTexts dates = StepDateTexts(step == 0 ? nullptr : &item->Data);
     EXPECT_EQ(BoxText("DateYMD").toStdString(), dates.DateYMD);
     EXPECT_EQ(BoxText("DateHMS").toStdString(), dates.DateHMS);
-    EXPECT_EQ(Editor().Document().FigList.Count(), step);
+    EXPECT_EQ(Editor().Document().Figures().Count(), step);
   }
   QString Memo() { return Find<QPlainTextEdit>("Memo")->toPlainText(); }
   // The pane's text for the records of these steps, in order.

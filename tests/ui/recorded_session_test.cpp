@@ -75,7 +75,7 @@ TEST_F(TRecordedSessionTest, TheSavedFileGivesTheSameDrawingAndPixels) {
   Replay();
   EXPECT_TRUE(User().Notices.empty());
   std::vector<TDrawingTool> kinds;
-  for (const TFigItem* item = Editor().Document().FigList.GetNext(Editor().Document().FigList.GetHead()); item;
+  for (const TFigItem* item = Editor().Document().Figures().GetNext(Editor().Document().Figures().GetHead()); item;
        item = item->Next()) {
     kinds.push_back(item->Data.DrawingTool);
   }
@@ -94,7 +94,7 @@ TEST_F(TRecordedSessionTest, TheSavedFileGivesTheSameDrawingAndPixels) {
 
   const QJsonObject dump = QJsonDocument::fromJson(Batch({"dump", file})).object();
   EXPECT_EQ(dump["StepCount"].toInt(), 15);
-  EXPECT_EQ(dump["Figures"].toArray(), FigureListToJson(Editor().Document().FigList));
+  EXPECT_EQ(dump["Figures"].toArray(), FigureListToJson(Editor().Document().Figures()));
 
   const QString rendered = folder.filePath("session.bmp");
   Batch({"render", file, "-o", rendered});
