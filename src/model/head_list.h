@@ -61,18 +61,34 @@ class THeadList {
   // moves of Append (a reader appends one per record).
   Item* AppendDefault() { return Link(std::make_unique<Item>()); }
 
-  // Links a new item holding `value` right after `item` (the head: first
-  // of all) and returns it.
-  Item* InsertAfter(Item* item, T value) {
-    if (item == tail_) return Append(std::move(value));
-    auto owned = std::make_unique<Item>();
-    owned->Data = std::move(value);
-    owned->prev_ = item;
-    owned->next_ = std::move(item->next_);
-    owned->next_->prev_ = owned.get();
-    item->next_ = std::move(owned);
+  // Unlinks an item and hands it over, whole and at its address; none for
+  // none or the head.
+  std::unique_ptr<Item> Detach(Item* item) {
+    if (!item || item == head_.get()) return nullptr;
+    Item* prev = item->prev_;
+    std::unique_ptr<Item> owned = std::move(prev->next_);
+    if (item->next_) {
+      item->next_->prev_ = prev;
+    } else {
+      tail_ = prev;
+    }
+    prev->next_ = std::move(item->next_);
+    item->prev_ = nullptr;
+    --count_;
+    return owned;
+  }
+  // Links a detached item right after `after` (the head: first of all).
+  Item* Attach(Item* after, std::unique_ptr<Item> item) {
+    item->prev_ = after;
+    item->next_ = std::move(after->next_);
+    if (item->next_) {
+      item->next_->prev_ = item.get();
+    } else {
+      tail_ = item.get();
+    }
+    after->next_ = std::move(item);
     ++count_;
-    return item->next_.get();
+    return after->next_.get();
   }
 
   // Unlinks and releases one item. Returns 1 for none or the head.

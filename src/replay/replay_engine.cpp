@@ -276,11 +276,10 @@ bool TReplayEngine::ApplyAction(TActionItem& item, TStepUndo& undo) {
       creator->Live = nullptr;
       undo.Kind = TKind::Deleted;
       undo.Linker = history_.Links.Newest(&live->Data);
-      undo.Position = PositionOf(live);
+      undo.After = live->Prev();
       history_.Links.UnlinkFigure(&live->Data);
       AddCopy(deletedFigList_, live->Data);
-      undo.Figure = std::move(live->Data);
-      DeleteFig(figList_, live);
+      undo.Deleted = figList_.Detach(live);
       break;
     }
     case TActionKind::Front:

@@ -108,7 +108,6 @@ class TReplayEngine {
   bool ApplyAction(TActionItem& item, TStepUndo& undo);
   // Takes back a step applied last: the drawing is that of the step before.
   void RevertStep(TStepUndo& undo);
-  std::int32_t PositionOf(const TFigItem* item) const;
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
   TFigItem* LiveFigureOf(std::int32_t id);

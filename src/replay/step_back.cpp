@@ -4,12 +4,6 @@
 
 namespace mirel {
 
-std::int32_t TReplayEngine::PositionOf(const TFigItem* item) const {
-  std::int32_t position = 0;
-  for (const TFigItem* i = figList_.GetNext(figList_.GetHead()); i != item; i = i->Next()) ++position;
-  return position;
-}
-
 void TReplayEngine::RevertStep(TStepUndo& undo) {
   using TKind = TStepUndo::TKind;
   if (changes_) changes_->Applying(undo.Step, history_.Generation());
@@ -36,9 +30,7 @@ void TReplayEngine::RevertStep(TStepUndo& undo) {
       return;
     }
     case TKind::Deleted: {
-      TFigItem* after = figList_.GetHead();
-      for (std::int32_t n = 0; n < undo.Position; ++n) after = after->Next();
-      TFigItem* back = figList_.InsertAfter(after, std::move(undo.Figure));
+      TFigItem* back = figList_.Attach(undo.After, std::move(undo.Deleted));
       DeleteFig(deletedFigList_, deletedFigList_.GetTail());
       // Linked as before it went; its record is still among those linked.
       if (undo.Linker) history_.Links.Link(*undo.Linker, &back->Data, back);

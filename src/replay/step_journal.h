@@ -4,6 +4,7 @@
 // rebuilding the drawing from a copy of it.
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "history/action_data.h"
@@ -18,7 +19,7 @@ struct TStepUndo {
     Restored,    // Undo brought back `Figure` from the deleted figures
     Moved,       // by (Dx, Dy)
     Changed,     // `Figure` is the figure before
-    Deleted,     // `Figure` was the figure at `Position`, linked by `Linker`
+    Deleted,     // `Deleted` was the figure after `After`, linked by `Linker`
     Reordered,   // in front (Front) or back (else) by one place, when `Swapped`
     Background,  // `BackgroundBefore` was the background
   };
@@ -27,7 +28,10 @@ struct TStepUndo {
   TActionData* Record = nullptr;
   std::int32_t SkippedBefore = 0;
   std::int32_t Dx = 0, Dy = 0;
-  std::int32_t Position = 0;  // counted from the back, 0 = first
+  // A deleted figure's item is kept whole, so that it comes back at its
+  // address: the items the undos of earlier steps name stay the same.
+  std::unique_ptr<TFigItem> Deleted;
+  TFigItem* After = nullptr;
   bool Swapped = false;
   TActionData* Linker = nullptr;
   const TActionData* SizeBefore = nullptr;
@@ -61,8 +65,12 @@ class TStepJournal {
     return steps_.back();
   }
   // Whether the drawing of `step` is reached by taking back the steps after
-  // it from that of Last().
-  bool Reaches(std::int32_t step) const { return base_ >= 0 && step >= base_ && step < Last(); }
+  // it from that of Last(). Only a few are taken back: what many steps
+  // changed is cheaper drawn afresh than as the sum of their areas.
+  static constexpr std::int32_t kMaxBack = 32;
+  bool Reaches(std::int32_t step) const {
+    return base_ >= 0 && step >= base_ && step < Last() && Last() - step <= kMaxBack;
+  }
   std::int32_t Last() const { return steps_.empty() ? base_ : steps_.back().Step; }
   TStepUndo& Newest() { return steps_.back(); }
   void PopNewest() { steps_.pop_back(); }
