@@ -4,15 +4,16 @@
 
 namespace mirel {
 
-void DeleteFigure(TFigList& figures, TFigList& deleted, TFigItem* item) {
+std::unique_ptr<TFigItem> DeleteFigure(TFigList& figures, TFigList& deleted, TFigItem* item) {
   AddCopy(deleted, item->Data);
-  DeleteFig(figures, item);
+  return figures.Detach(item);
 }
 
-TFigItem* RestoreNewestDeleted(TFigList& figures, TFigList& deleted) {
+TFigItem* RestoreNewestDeleted(TFigList& figures, TFigList& deleted, TFigData* taken) {
   TFigItem* newest = deleted.GetTail();
   if (newest == deleted.GetHead()) return nullptr;
   TFigItem* restored = AddCopy(figures, newest->Data);
+  if (taken) *taken = std::move(newest->Data);
   DeleteFig(deleted, newest);
   return restored;
 }

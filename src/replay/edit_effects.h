@@ -9,6 +9,7 @@
 // Size change is computed by the track bars' maths when made and copied
 // from the record's snapshot when replayed (ApplyChange).
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "history/action_data.h"
@@ -17,12 +18,14 @@
 namespace mirel {
 
 // Delete: a copy of the figure waits in `deleted` for Undo, and the figure
-// leaves the drawing.
-void DeleteFigure(TFigList& figures, TFigList& deleted, TFigItem* item);
+// leaves the drawing; its item is handed back whole (a step back puts it
+// back at its address).
+std::unique_ptr<TFigItem> DeleteFigure(TFigList& figures, TFigList& deleted, TFigItem* item);
 
-// Undo: the newest deleted figure comes back in front of all others. None
-// when nothing is deleted.
-TFigItem* RestoreNewestDeleted(TFigList& figures, TFigList& deleted);
+// Undo: the newest deleted figure comes back in front of all others; when
+// `taken` is given, the deleted copy's data moves there. None when nothing
+// is deleted.
+TFigItem* RestoreNewestDeleted(TFigList& figures, TFigList& deleted, TFigData* taken = nullptr);
 
 // ClearDrawing, ClearAll: the drawing and the deleted figures are emptied.
 void EmptyDrawing(TFigList& figures, TFigList& deleted);

@@ -213,14 +213,11 @@ bool TReplayEngine::ApplyAction(TActionItem& item, TStepUndo& undo) {
     case TActionKind::Undo: {
       // The newest deleted figure comes back in front of all others; the
       // record's own snapshot is not used.
-      TFigItem* newest = deletedFigList_.GetTail();
-      if (newest == deletedFigList_.GetHead()) {
+      TFigItem* restored = RestoreNewestDeleted(figList_, deletedFigList_, &undo.Figure);
+      if (!restored) {
         ++skipped_;
         return true;
       }
-      TFigItem* restored = AddCopy(figList_, newest->Data);
-      undo.Figure = std::move(newest->Data);
-      DeleteFig(deletedFigList_, newest);
       Link(record, restored);
       Added(restored->Data);
       undo.Kind = TKind::Restored;
@@ -278,8 +275,7 @@ bool TReplayEngine::ApplyAction(TActionItem& item, TStepUndo& undo) {
       undo.Linker = history_.Links.Newest(&live->Data);
       undo.After = live->Prev();
       history_.Links.UnlinkFigure(&live->Data);
-      AddCopy(deletedFigList_, live->Data);
-      undo.Deleted = figList_.Detach(live);
+      undo.Deleted = DeleteFigure(figList_, deletedFigList_, live);
       break;
     }
     case TActionKind::Front:
