@@ -47,7 +47,7 @@ std::string ResolveFileName(std::string_view name, IReaderPrompts& prompts) {
 
   const std::string lastUtf8 = Cp932ToUtf8(last).Text;
   const std::string question = lastUtf8 + std::string(msg::kLocateQuestionTail);
-  if (!prompts.AskYesNo(msg::kLocateCaption, question)) return std::string(name);
+  if (!prompts.AskYesNo(msg::kCaptionConfirm, question)) return std::string(name);
   const std::string extension = ExtensionOfCp932(name);
   const int filterIndex = (extension == ".jpg" || extension == ".JPG") ? 2 : 1;
   const std::optional<std::string> chosen = prompts.LocatePicture(lastUtf8, filterIndex);

@@ -40,7 +40,6 @@ inline constexpr std::string_view kJournalFailed =
 inline constexpr std::string_view kWrongFileKind = "ファイルけいしきがちがいます";
 inline constexpr std::string_view kNoReadWhilePlaying = "さいせい中はファイルをよみこめません";
 inline constexpr std::string_view kReallyRead = "本当にデータをよみこみますか？";
-inline constexpr std::string_view kReadFailed = "データ読み込みに失敗しました";
 inline constexpr std::string_view kOverwriteFailed = "データ書き出しに失敗しました";
 inline constexpr std::string_view kOverwritten = "うわがきほぞんしました";
 inline constexpr std::string_view kSaveAsFailed = "データ保存に失敗しました";
@@ -61,7 +60,6 @@ inline constexpr std::string_view kBadItemMessage = "ActionItem：読み込み�
 inline constexpr std::string_view kNotInteger = " は整数ではありません";  // after the quoted line
 inline constexpr std::string_view kReadFailedMessage = "データ読み込みに失敗しました";
 inline constexpr std::string_view kFileTooLargeMessage = "ファイルが おおきすぎて よみこめません";
-inline constexpr std::string_view kLocateCaption = "確認";
 inline constexpr std::string_view kLocateQuestionTail = "が見つかりません。場所を指定しますか？";
 // Captions of the questions
 inline constexpr std::string_view kCaptionKakunin = "かくにん";
