@@ -92,19 +92,7 @@ class THeadList {
   }
 
   // Unlinks and releases one item. Returns 1 for none or the head.
-  int Remove(Item* item) {
-    if (!item || item == head_.get()) return 1;
-    Item* prev = item->prev_;
-    std::unique_ptr<Item> owned = std::move(prev->next_);
-    if (item->next_) {
-      item->next_->prev_ = prev;
-    } else {
-      tail_ = prev;
-    }
-    prev->next_ = std::move(item->next_);
-    --count_;
-    return 0;  // `owned` releases the item here
-  }
+  int Remove(Item* item) { return Detach(item) ? 0 : 1; }
 
   // Releases every item but the head.
   void Clear() {

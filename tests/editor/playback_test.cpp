@@ -1,6 +1,9 @@
 // Watching: the playback buttons, the time track bar, the date boxes and
 // the log of the steps shown.
 #include "editor/editor_fixture.h"
+#include "editor/playback.h"
+
+#include <vector>
 
 namespace mirel::test {
 namespace {
@@ -76,6 +79,27 @@ TEST_F(TPlaybackTest, SeriesInPlaybackShowsTheTrackBarsStepAfterwards) {
   EXPECT_EQ(View.Busy, (std::vector<std::string>{"on", "off"}));
   EXPECT_EQ(State(), "RSF1/1");
   EXPECT_EQ(Editor.PlayCursor(), History().StepItem(1));
+}
+
+// The panel alone, when the history holds more steps than the track bar
+// reaches: the buttons still walk every step, and only a move of the bar is
+// logged.
+TEST(TPlayback, StepsBeyondTheTrackBarAreShownWithoutMovingIt) {
+  TPlayback p;
+  EXPECT_EQ(p.Enter(2), TPlayMove::None);  // the bar already stands at 0
+  const std::vector<TPlayMove> forward = {p.Forward(3), p.Forward(3), p.Forward(3), p.Forward(3)};
+  EXPECT_EQ(forward, (std::vector<TPlayMove>{TPlayMove::Seeked, TPlayMove::Seeked, TPlayMove::Show, TPlayMove::None}));
+  EXPECT_EQ(p.Step(), 3);
+  EXPECT_EQ(p.Controls().Position, 2);
+  EXPECT_FALSE(p.Controls().ForwardEnabled);
+  EXPECT_EQ(p.Reverse(), TPlayMove::Seeked);  // the bar moves back one place and takes the step with it
+  EXPECT_EQ(p.Step(), 1);
+  EXPECT_EQ(p.Seek(99), TPlayMove::Seeked);
+  EXPECT_EQ(p.Controls().Position, 2);
+  EXPECT_EQ(p.Stop(), TPlayMove::Seeked);
+  EXPECT_EQ(p.Stop(), TPlayMove::Show);
+  EXPECT_EQ(p.Step(), 0);
+  EXPECT_FALSE(p.Controls().ReverseEnabled);
 }
 
 }  // namespace
