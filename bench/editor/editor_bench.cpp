@@ -63,7 +63,7 @@ struct TLongDrawing {
       editor.FinishBoxFigure(dtRectangle, p, {p.X + 8, p.Y + 10});
     }
     editor.SellectEditBtnClick();
-    while (editor.Document().History.GetStepCount() < records) Drag(1);
+    while (editor.Document().History().GetStepCount() < records) Drag(1);
   }
   TPoint FigurePoint() {
     const TFigItem* item = editor.Document().Figures().GetTail();
@@ -105,7 +105,7 @@ void BM_EditingCommands(benchmark::State& state) {
   }
   state.counters["us_per_command"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * 10000, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.counters["records"] = static_cast<double>(drawing.editor.Document().History.GetStepCount());
+  state.counters["records"] = static_cast<double>(drawing.editor.Document().History().GetStepCount());
 }
 BENCHMARK(BM_EditingCommands)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 

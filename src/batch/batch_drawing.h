@@ -64,7 +64,7 @@ class TBatchDrawing {
   const QImage& ComposeChanged();
 
   TDocument Document;
-  THistoryList& History = Document.History;
+  const THistoryList& History = Document.History();
   const TFigList& FigList = Document.Figures();
   const TFigList& DeletedFigList = Document.DeletedFigures();
   TSearchingBackground Background;

@@ -28,7 +28,7 @@ bool ReadInto(TDocument& document, const std::string& file) {
 int LogDataFile(const std::string& file) {
   TDocument document;
   if (!ReadInto(document, file)) return 1;
-  const THistoryList& history = document.History;
+  const THistoryList& history = document.History();
   for (const TActionItem* item = history.GetNext(history.GetHead()); item; item = item->Next()) {
     for (const std::string& line : DescribeAction(item->Data)) std::cout << Cp932ToUtf8(line).Text << '\n';
   }
@@ -42,7 +42,7 @@ int LogDataFile(const std::string& file) {
 int ResaveDataFile(const std::string& file, const std::string& output) {
   TDocument document;
   if (!ReadInto(document, file)) return 1;
-  const TResult<std::filesystem::path> saved = SaveHistoryToFile(document.History, output, TBackupRule::SaveAs);
+  const TResult<std::filesystem::path> saved = SaveHistoryToFile(document.History(), output, TBackupRule::SaveAs);
   if (!saved.Ok) {
     PrintError(saved.Detail);
     return 1;

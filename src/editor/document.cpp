@@ -12,14 +12,14 @@
 namespace mirel {
 
 TDocument::TDocument(TClock clock)
-    : replay_(History, figList_, deletedFigList_), recorder_(History, Log, std::move(clock)) {}
+    : replay_(history_, figList_, deletedFigList_), recorder_(history_, log_, std::move(clock)) {}
 
 void TDocument::Reset() {
   recorder_.ResetPending();
   selected_ = nullptr;
-  History.ClearHistory();
+  history_.ClearHistory();
   ClearFigures();
-  if (journal_) journal_->Rewrite(History);
+  if (journal_) journal_->Rewrite(history_);
 }
 
 void TDocument::SetDataFileName(std::string path) {
@@ -33,11 +33,11 @@ void TDocument::StartJournal(std::unique_ptr<TRecoveryJournal> journal) {
     recorder_.OnRecorded = nullptr;
     return;
   }
-  recorder_.OnRecorded = [this] { journal_->CatchUp(History); };
+  recorder_.OnRecorded = [this] { journal_->CatchUp(history_); };
 }
 
 void TDocument::JournalWholeHistory() {
-  if (journal_) journal_->Rewrite(History);
+  if (journal_) journal_->Rewrite(history_);
 }
 
 void TDocument::EndJournal() {
@@ -53,7 +53,7 @@ void TDocument::SetDrawingChanges(IDrawingChanges* changes) {
 
 void TDocument::ClearFigures() {
   if (changes_) changes_->Everything();
-  History.Links.UnlinkAll();
+  history_.Links.UnlinkAll();
   replay_.Invalidate();
   selected_ = nullptr;
   EmptyDrawing(figList_, deletedFigList_);
@@ -88,7 +88,7 @@ TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, cons
   }
   if (replace && !replace()) return ReadFailure({}, path + ": not read, the drawing stays");
   try {
-    return ReadDataFile(*lines, History, Log, prompts);
+    return ReadDataFile(*lines, history_, log_, prompts);
   } catch (const std::bad_alloc&) {
     // What was read is let go: the program goes on with an empty drawing.
     if (replace) {
@@ -116,7 +116,7 @@ void TDocument::CommitPendingResize() {
 }
 
 TResult<std::filesystem::path> TDocument::Save(const std::string& path, TBackupRule rule) const {
-  return SaveHistoryToFile(History, path, rule);
+  return SaveHistoryToFile(history_, path, rule);
 }
 
 }  // namespace mirel

@@ -30,8 +30,12 @@ class TDocument {
   TDocument(const TDocument&) = delete;
   TDocument& operator=(const TDocument&) = delete;
 
-  THistoryList History;
-  TInternalLog Log;
+  // The records, changed only by the commands, reads and resets below.
+  const THistoryList& History() const { return history_; }
+  // The internal log the recorder and the reader write to; the window shows,
+  // switches and empties it.
+  TInternalLog& Log() { return log_; }
+  const TInternalLog& Log() const { return log_; }
   // The figures as the history leaves them, front last, and the deleted
   // ones waiting for Undo; only the commands below and rebuilds change them.
   const TFigList& Figures() const { return figList_; }
@@ -137,6 +141,8 @@ class TDocument {
   TResult<std::filesystem::path> Save(const std::string& path, TBackupRule rule) const;
 
  private:
+  THistoryList history_;
+  TInternalLog log_;
   TFigList figList_;
   TFigList deletedFigList_;
   TReplayEngine replay_;

@@ -106,7 +106,7 @@ void TDocument::RecordBackground(const std::string& cp932Name) {
 }
 
 void TDocument::ResumeFrom(std::int32_t step) {
-  History.ClearLinksAfter(History.StepItem(step));
+  history_.ClearLinksAfter(history_.StepItem(step));
   recorder_.RecordBranch(step);
 }
 

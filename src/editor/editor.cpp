@@ -85,7 +85,7 @@ void TEditor::ResetEditor() {
   mode_ = mdDraw;
   tool_ = kSelectionTool;
   playback_.SetStep(0);
-  doc_.Log.Clear();
+  doc_.Log().Clear();
   SetDrawDefaults();
   view_.ClearBackground();
   doc_.Replay().ForgetShownBackground();
@@ -104,10 +104,10 @@ void TEditor::RebuildAtCursor() {
 // ---- Internal log ----
 
 void TEditor::ShowDataMenuClick() {
-  doc_.Log.ShowInternal = !doc_.Log.ShowInternal;
-  if (doc_.Log.ShowInternal) doc_.Log.Clear();
+  doc_.Log().ShowInternal = !doc_.Log().ShowInternal;
+  if (doc_.Log().ShowInternal) doc_.Log().Clear();
 }
 
-void TEditor::ClearMemoBtnClick() { doc_.Log.Clear(); }
+void TEditor::ClearMemoBtnClick() { doc_.Log().Clear(); }
 
 }  // namespace mirel

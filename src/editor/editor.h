@@ -57,11 +57,11 @@ class TEditor {
   std::int32_t VTrackPosition() const { return vTrack_; }
   // Watching mode's step and panel, and the step's record.
   const TPlayback& Playback() const { return playback_; }
-  const TActionItem* PlayCursor() const { return doc_.History.StepItem(playback_.Step()); }
+  const TActionItem* PlayCursor() const { return doc_.History().StepItem(playback_.Step()); }
   TMenuState Menus() const;
   // What the canvas shows now.
   TCanvasScene Scene() const { return {doc_.Figures(), doc_.Selected()}; }
-  bool ShowInternal() const { return doc_.Log.ShowInternal; }
+  bool ShowInternal() const { return doc_.Log().ShowInternal; }
   // The window caption: the version, then " - " and the data file once one
   // was read or saved.
   std::string Caption() const;

@@ -50,19 +50,19 @@ TResult<> TEditor::Save2JPEGMenuClick() { return ExportPicture(TPictureKind::Jpe
 TResult<> TEditor::SaveAllProcessMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveJPEG);
   if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
-  if (doc_.History.GetStepCount() == 0) return TResult<>::Done();
-  return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History.GetStepCount()));
+  if (doc_.History().GetStepCount() == 0) return TResult<>::Done();
+  return ExportProcess(*view_.StartSeries(*path), SeriesPlan(doc_.History().GetStepCount()));
 }
 
 TResult<> TEditor::SaveMovieMenuClick() {
   const std::optional<std::string> path = ChooseExportFile(TFileDialog::SaveVideo);
   if (!path) return TResult<>::Failed({}, "not available now, or the save dialog was cancelled");
-  return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History.GetStepCount(), kMovieFps));
+  return ExportProcess(*view_.StartVideo(*path, kMovieFps), VideoPlan(doc_.History().GetStepCount(), kMovieFps));
 }
 
 TResult<> TEditor::ExportProcess(IFrameSink& frames, const TProcessPlan& plan) {
   view_.SetBusy(true);
-  const std::int32_t last = doc_.History.GetStepCount();
+  const std::int32_t last = doc_.History().GetStepCount();
   const std::optional<TResult<>> result = RunProcess(
       frames, plan,
       [this](std::int32_t step) {

@@ -27,7 +27,7 @@ bool Exists(const std::string& path) {
 }  // namespace
 
 bool TEditor::ConfirmRead() {
-  return doc_.History.GetStepCount() == 0 || prompts_.AskYesNo(msg::kCaptionKakunin, msg::kReallyRead);
+  return doc_.History().GetStepCount() == 0 || prompts_.AskYesNo(msg::kCaptionKakunin, msg::kReallyRead);
 }
 
 void TEditor::OpenFileByName(const std::string& path) {
@@ -61,19 +61,19 @@ void TEditor::ReadDataMenuClick() {
 }
 
 void TEditor::MarkSaved() {
-  savedGeneration_ = doc_.History.Generation();
-  savedSteps_ = doc_.History.GetStepCount();
+  savedGeneration_ = doc_.History().Generation();
+  savedSteps_ = doc_.History().GetStepCount();
 }
 
 bool TEditor::IsUnsaved() const {
-  const std::int32_t steps = doc_.History.GetStepCount();
-  return steps > 0 && (doc_.History.Generation() != savedGeneration_ || steps != savedSteps_);
+  const std::int32_t steps = doc_.History().GetStepCount();
+  return steps > 0 && (doc_.History().Generation() != savedGeneration_ || steps != savedSteps_);
 }
 
 bool TEditor::KeepReplacedDrawing() {
   if (recoveryFolder_.empty() || !IsUnsaved()) return true;
   doc_.CommitPendingResize();
-  const TResult<std::filesystem::path> kept = KeepDrawing(doc_.History, recoveryFolder_, clock_());
+  const TResult<std::filesystem::path> kept = KeepDrawing(doc_.History(), recoveryFolder_, clock_());
   if (kept) return true;
   // The user has said the drawing may go; asked again, knowing no copy stays.
   return prompts_.AskYesNo(msg::kCaptionKakunin, std::string(msg::kKeepFailed) + "\n" + kept.Reason);
@@ -104,10 +104,10 @@ void TEditor::ReadDataFile(const std::string& path, bool fromMenu) {
   }
   SetDataFileName(path);
   MarkSaved();
-  playback_.SetStep(doc_.History.GetStepCount());
+  playback_.SetStep(doc_.History().GetStepCount());
   RebuildAtCursor();
   if (fromMenu) view_.ShowDates({});
-  if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
+  if (doc_.Log().ShowInternal) doc_.Log().AddLine("");
   Repaint();
 }
 
@@ -208,7 +208,7 @@ void TEditor::ClearMenuClick(TClearMenu menu) {
 
 void TEditor::ExitMenuClick() {
   doc_.CommitPendingResize();
-  if (doc_.History.GetStepCount() == 0) {
+  if (doc_.History().GetStepCount() == 0) {
     doc_.EndJournal();
     exitStatus_ = 0;
     return;

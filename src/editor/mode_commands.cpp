@@ -6,7 +6,7 @@
 namespace mirel {
 
 bool TEditor::LeavePlay() {
-  THistoryList& history = doc_.History;
+  const THistoryList& history = doc_.History();
   if (playback_.Step() != history.GetStepCount()) {
     switch (prompts_.AskYesNoCancel(msg::kCaptionKakunin, msg::kResumeHere)) {
       case TAnswer::Yes: {
@@ -64,7 +64,7 @@ void TEditor::SellectPlayBtnClick() {
   doc_.CommitPendingResize();
   ClearSelection();
   if (mode_ == mdPlay) return;
-  if (doc_.History.GetStepCount() == 0) {
+  if (doc_.History().GetStepCount() == 0) {
     prompts_.Notice(msg::kNothingToPlay);
     tool_ = kSelectionTool;
     return;
@@ -80,7 +80,7 @@ void TEditor::EnterPlayMode() {
   ClearSelection();
   ForgetStamp();
   HideTextBox();
-  const TPlayMove move = playback_.Enter(doc_.History.GetStepCount());
+  const TPlayMove move = playback_.Enter(doc_.History().GetStepCount());
   // Step 0 shows no date, also when the track bar already stood at 0.
   view_.ShowDates({});
   ShowPlayback(move);

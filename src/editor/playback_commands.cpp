@@ -5,13 +5,13 @@ namespace mirel {
 
 void TEditor::ShowPlayback(TPlayMove move) {
   if (move == TPlayMove::None) return;
-  if (move == TPlayMove::Seeked) doc_.Log.LogAction(doc_.History.StepItem(playback_.Step())->Data);
+  if (move == TPlayMove::Seeked) doc_.Log().LogAction(doc_.History().StepItem(playback_.Step())->Data);
   RebuildAtCursor();
   Repaint();
 }
 
 void TEditor::ForwardBtnClick() {
-  if (mode_ == mdPlay) ShowPlayback(playback_.Forward(doc_.History.GetStepCount()));
+  if (mode_ == mdPlay) ShowPlayback(playback_.Forward(doc_.History().GetStepCount()));
 }
 
 void TEditor::ReverseBtnClick() {

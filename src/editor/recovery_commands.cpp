@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "datafile/data_reader.h"
-#include "datafile/line_reader.h"
 #include "editor/editor.h"
 #include "editor/recovery_folder.h"
 #include "fileio/user_words.h"
@@ -12,18 +10,21 @@
 namespace mirel {
 
 bool TEditor::RecoverJournal(const std::string& journal, const std::string& dataFileName) {
-  TResult<TLineReader> lines = TLineReader::OpenFile(journal);
-  if (!lines) return false;
-  ResetEditor();
   // A kill in the middle of an append leaves a half record at the end: the
-  // complete records before it are the drawing, and no message is due.
-  mirel::ReadDataFile(*lines, doc_.History, doc_.Log, prompts_);
-  if (doc_.History.GetStepCount() == 0) return false;
+  // complete records before it are the drawing, and no message is due. A
+  // journal that cannot be read or held is left for the user.
+  bool replaced = false;
+  doc_.Read(journal, prompts_, [this, &replaced] {
+    ResetEditor();
+    replaced = true;
+    return true;
+  });
+  if (!replaced || doc_.History().GetStepCount() == 0) return false;
   // Unsaved: the drawing belongs to its file, but the file is older.
   SetDataFileName(dataFileName);
-  playback_.SetStep(doc_.History.GetStepCount());
+  playback_.SetStep(doc_.History().GetStepCount());
   RebuildAtCursor();
-  if (doc_.Log.ShowInternal) doc_.Log.AddLine("");
+  if (doc_.Log().ShowInternal) doc_.Log().AddLine("");
   Repaint();
   return true;
 }
@@ -67,7 +68,7 @@ void TEditor::StartRecovery(const std::string& folder) {
     // Refused, unreadable, or older than the one recovered: kept for the user.
     SetAside(journal, clock_());
   }
-  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History, doc_.DataFileName()));
+  doc_.StartJournal(TRecoveryJournal::Create(folder, doc_.History(), doc_.DataFileName()));
   if (doc_.Journal()->Failed()) {
     // Told once: the journal is tried again as drawing goes on, and the
     // user hears of it again only after it has worked in between.

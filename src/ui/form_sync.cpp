@@ -88,7 +88,7 @@ void TMirelForm::SyncLogPane() {
         QString::fromUtf8(shown ? kShowDataCaptionHide : kShowDataCaptionShow));
     SetOuterSize(shown ? 990 : 810, 620);
   }
-  controls_.Memo->ShowLines(editor_->Document().Log.Lines());
+  controls_.Memo->ShowLines(editor_->Document().Log().Lines());
 }
 
 void TMirelForm::SyncExit() {

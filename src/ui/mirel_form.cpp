@@ -50,7 +50,7 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
   view_ = std::make_unique<TFormView>(*this, controls_);
   editor_ = std::make_unique<TEditor>(*view_, *prompts_, std::move(clock));
   tools_ = std::make_unique<TCanvasTools>(*editor_, *controls_.PaintBox);
-  editor_->Document().Log.SetListener(
+  editor_->Document().Log().SetListener(
       [this](const std::string& line) { controls_.Memo->Append(line); });
 
   // Clicking a control never takes the keyboard from the text box, so an

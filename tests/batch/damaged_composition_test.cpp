@@ -8,6 +8,7 @@
 #include <random>
 
 #include "batch/batch_drawing.h"
+#include "datafile/safe_save.h"
 #include "pixels.h"
 #include "support/full_composition.h"
 #include "support/mixed_history.h"
@@ -22,8 +23,14 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
   ASSERT_TRUE(PatternImage(300, 200).mirrored().save(pictures.filePath("bg1.bmp"), "BMP"));
   constexpr int kSteps = 120;
   for (const unsigned seed : {1u, 2u, 3u}) {
+    // The drawing comes from its data file, as the window and mirel-batch read it.
+    THistoryList history;
+    bench::TMixedHistory(seed, true).Make(history, kSteps);
+    const std::string file = pictures.filePath("mixed.mrl").toStdString();
+    ASSERT_TRUE(SaveHistoryToFile(history, file, TBackupRule::SaveAs));
     TBatchDrawing drawing({pictures.path().toStdString()});
-    bench::TMixedHistory(seed, true).Make(drawing.History, kSteps);
+    ASSERT_TRUE(drawing.Read(file));
+    ASSERT_EQ(drawing.History.GetStepCount(), kSteps);
     std::mt19937 rng(seed);
     auto check = [&](int step) {
       const QImage& composed = drawing.RebuildAndCompose(step);

@@ -2,7 +2,7 @@
 
 #include "datafile/data_reader.h"
 #include "test_histories.h"
-#include "support/scripted_prompts.h"
+#include "support/scripted_user.h"
 
 namespace mirel {
 namespace {
@@ -29,7 +29,7 @@ bool IsPrintableUtf8(std::string_view text) {
 TResult<> Read(const std::string& text) {
   THistoryList history;
   TInternalLog log;
-  test::TScriptedPrompts prompts;
+  test::TScriptedUser prompts;
   TLineReader lines(text);
   return ReadDataFile(lines, history, log, prompts);
 }

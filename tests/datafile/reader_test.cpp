@@ -2,7 +2,7 @@
 
 #include "datafile/data_reader.h"
 #include "datafile/data_writer.h"
-#include "support/scripted_prompts.h"
+#include "support/scripted_user.h"
 #include "test_histories.h"
 
 namespace mirel {
@@ -31,7 +31,7 @@ const std::string kTime = "2004 07 15 10 23 05 42";
 struct Reading {
   THistoryList History;
   TInternalLog Log;
-  test::TScriptedPrompts Prompts;
+  test::TScriptedUser Prompts;
   TResult<> Result;
 
   TResult<> Read(std::string_view text) {
@@ -361,13 +361,13 @@ TEST(Reader, LongTextLinesAreReadWholeUpToTheLimit) {
 
 TEST(Reader, FileNamesAreResolvedInFileOrder) {
   Reading r;
-  r.Prompts.Answers = {false, false};
+  r.Prompts.YesNo = {false, false};
   ASSERT_TRUE(r.Read(Header() + Block(kTime, "ReadBG", "one.jpg\r\n") +
                      Block(kTime, "ReadData", "two.mrl\r\n"))
                   .Ok);
   ASSERT_EQ(r.Prompts.Questions.size(), 2u);
-  EXPECT_EQ(r.Prompts.Questions[0], "one.jpgが見つかりません。場所を指定しますか？");
-  EXPECT_EQ(r.Prompts.Questions[1], "two.mrlが見つかりません。場所を指定しますか？");
+  EXPECT_EQ(r.Prompts.Questions[0], "確認: one.jpgが見つかりません。場所を指定しますか？");
+  EXPECT_EQ(r.Prompts.Questions[1], "確認: two.mrlが見つかりません。場所を指定しますか？");
   EXPECT_EQ(r.Step(1).FileName, "one.jpg");
   EXPECT_EQ(r.Step(2).FileName, "two.mrl");
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "datafile/file_name_resolver.h"
-#include "support/scripted_prompts.h"
+#include "support/scripted_user.h"
 #include "support/temp_folder.h"
 #include "test_histories.h"
 
@@ -13,7 +13,7 @@ const std::string kQuestionTail = "が見つかりません。場所を指定し
 TEST(ResolveFileName, ExistingFileWithAFolderIsKeptWithoutAQuestion) {
   test::TTempFolder folder;
   test::WriteAll(folder / "hana.jpg", "x");
-  test::TScriptedPrompts prompts;
+  test::TScriptedUser prompts;
   const std::string name = (folder / "hana.jpg").string();
   EXPECT_EQ(ResolveFileName(name, prompts), name);
   EXPECT_TRUE(prompts.Questions.empty());
@@ -22,7 +22,7 @@ TEST(ResolveFileName, ExistingFileWithAFolderIsKeptWithoutAQuestion) {
 TEST(ResolveFileName, WindowsPathFindsTheLastComponentInTheCurrentFolder) {
   test::TTempFolder folder(true);
   test::WriteAll(folder / "hana.jpg", "x");
-  test::TScriptedPrompts prompts;
+  test::TScriptedUser prompts;
   EXPECT_EQ(ResolveFileName("C:\\work\\hana.jpg", prompts), "hana.jpg");
   // After a dialog chose a file, its folder comes first.
   prompts.Folder = "/home/kids/e/";
@@ -34,11 +34,10 @@ TEST(ResolveFileName, WindowsPathFindsTheLastComponentInTheCurrentFolder) {
 TEST(ResolveFileName, NameWithoutFolderAlwaysAsks) {
   test::TTempFolder folder(true);
   test::WriteAll(folder / "hana.jpg", "x");
-  test::TScriptedPrompts prompts;
+  test::TScriptedUser prompts;
   EXPECT_EQ(ResolveFileName("hana.jpg", prompts), "hana.jpg");
   ASSERT_EQ(prompts.Questions.size(), 1u);
-  EXPECT_EQ(prompts.Captions[0], "確認");
-  EXPECT_EQ(prompts.Questions[0], "hana.jpg" + kQuestionTail);
+  EXPECT_EQ(prompts.Questions[0], "確認: hana.jpg" + kQuestionTail);
   EXPECT_TRUE(prompts.Locates.empty());  // answered No
 }
 
@@ -49,8 +48,8 @@ TEST(ResolveFileName, LocateDialogGetsTheNameAndTheFilterOfItsExtension) {
       {"/pics/hana.bmp", 1},     {"/pics/hana", 1},
   };
   for (const auto& [name, filter] : cases) {
-    test::TScriptedPrompts prompts;
-    prompts.Answers = {true};
+    test::TScriptedUser prompts;
+    prompts.YesNo = {true};
     EXPECT_EQ(ResolveFileName(name, prompts), name) << "cancelled keeps the name as read";
     ASSERT_EQ(prompts.Locates.size(), 1u);
     EXPECT_EQ(prompts.Locates[0].FileName, name.substr(name.find_last_of("\\/") + 1));
@@ -60,9 +59,9 @@ TEST(ResolveFileName, LocateDialogGetsTheNameAndTheFilterOfItsExtension) {
 
 TEST(ResolveFileName, ChosenFileIsRecordedInCodePage932) {
   test::TTempFolder folder(true);
-  test::TScriptedPrompts prompts;
-  prompts.Answers = {true, true, true};
-  prompts.Choices = {"/e/はな.jpg", "/e/\xF0\x9F\x8C\xB8.jpg", "/e/a\nb.jpg"};
+  test::TScriptedUser prompts;
+  prompts.YesNo = {true, true, true};
+  prompts.Located = {"/e/はな.jpg", "/e/\xF0\x9F\x8C\xB8.jpg", "/e/a\nb.jpg"};
   EXPECT_EQ(ResolveFileName("C:\\e\\x.jpg", prompts), "/e/\x82\xCD\x82\xC8.jpg");
   // A path code page 932 cannot hold, or one that would break the file's
   // lines, cannot be recorded: the name stays as read.
@@ -72,13 +71,13 @@ TEST(ResolveFileName, ChosenFileIsRecordedInCodePage932) {
 
 TEST(ResolveFileName, TrailByteBackslashIsNoSeparator) {
   test::TTempFolder folder(true);
-  test::TScriptedPrompts prompts;
+  test::TScriptedUser prompts;
   // "表.jpg" in a folder: 0x95 0x5C is one character.
   ResolveFileName("C:\\work\\\x95\x5C.jpg", prompts);
   ResolveFileName("\x95\x5C.jpg", prompts);
   ASSERT_EQ(prompts.Questions.size(), 2u);
-  EXPECT_EQ(prompts.Questions[0], "表.jpg" + kQuestionTail);
-  EXPECT_EQ(prompts.Questions[1], "表.jpg" + kQuestionTail);
+  EXPECT_EQ(prompts.Questions[0], "確認: 表.jpg" + kQuestionTail);
+  EXPECT_EQ(prompts.Questions[1], "確認: 表.jpg" + kQuestionTail);
 }
 
 TEST(NonInteractivePrompts, NeverAskAndSearchExtraFoldersByLastComponent) {

@@ -45,9 +45,9 @@ TEST(DocumentEdits, EachCommandChangesAndRecordsOnceOrTellsWhyNot) {
     TFigItem* item = doc.AddFigure(c.figure);
     const TFigData before = item->Data;
     doc.Select(item);
-    const std::int32_t records = doc.History.GetStepCount();
+    const std::int32_t records = doc.History().GetStepCount();
     EXPECT_EQ(c.command(doc), c.expected);
-    EXPECT_EQ(doc.History.GetStepCount(), records + (c.expected == Done ? 1 : 0));
+    EXPECT_EQ(doc.History().GetStepCount(), records + (c.expected == Done ? 1 : 0));
     if (c.expected != Done) {
       EXPECT_EQ(doc.Figures().GetTail(), item);
       EXPECT_EQ(item->Data.PenColor, before.PenColor);
@@ -62,7 +62,7 @@ TEST(DocumentEdits, EachCommandChangesAndRecordsOnceOrTellsWhyNot) {
   EXPECT_EQ(doc.ChangeSelectedPenWidth(2), Unchanged);
   EXPECT_EQ(doc.ReorderSelected(true), Unchanged);
   EXPECT_EQ(doc.DuplicateSelected(), nullptr);
-  EXPECT_EQ(doc.History.GetStepCount(), 1);
+  EXPECT_EQ(doc.History().GetStepCount(), 1);
 }
 
 TEST(DocumentEdits, DeleteUndoAndDuplicateKeepTheSelectionOnTheDrawing) {
@@ -84,7 +84,7 @@ TEST(DocumentEdits, DeleteUndoAndDuplicateKeepTheSelectionOnTheDrawing) {
   EXPECT_EQ(doc.UndoDelete(), nullptr);
   using enum TActionKind;
   std::vector<TActionKind> kinds;
-  for (const TActionItem* i = doc.History.GetHead()->Next(); i; i = i->Next()) kinds.push_back(i->Data.TargetType);
+  for (const TActionItem* i = doc.History().GetHead()->Next(); i; i = i->Next()) kinds.push_back(i->Data.TargetType);
   EXPECT_EQ(kinds, (std::vector<TActionKind>{Create, Duplicate, Delete, Undo}));
 }
 

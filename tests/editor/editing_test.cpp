@@ -144,12 +144,12 @@ TEST_F(TEditorTest, AttributeButtons) {
     } else {
       editor.ColorPanelClick(c.panel);
     }
-    const std::int32_t steps = editor.Document().History.GetStepCount();
+    const std::int32_t steps = editor.Document().History().GetStepCount();
     editor.AttrChangeBtnClick(c.button);
     SCOPED_TRACE(static_cast<int>(c.button) * 100 + c.width);
     EXPECT_EQ(user.Notices, c.notice.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.notice});
     EXPECT_EQ(figure->Data.PenWidth, c.widthAfter);
-    EXPECT_EQ(editor.Document().History.GetStepCount(), steps + (c.recorded ? 1 : 0));
+    EXPECT_EQ(editor.Document().History().GetStepCount(), steps + (c.recorded ? 1 : 0));
   }
 }
 

@@ -12,52 +12,9 @@
 
 #include "editor/editor.h"
 #include "editor/user_prompts.h"
+#include "support/scripted_user.h"
 
 namespace mirel::test {
-
-// Answers from queues (No, Cancel and a cancelled dialog when empty) and
-// remembers every notice and question, UTF-8.
-class TScriptedUser final : public IUserPrompts {
- public:
-  std::deque<bool> YesNo;
-  std::deque<TAnswer> YesNoCancel;
-  std::deque<std::optional<std::string>> Files;  // ChooseFile answers
-  std::vector<std::string> Notices;
-  std::vector<std::string> Questions;  // "caption: question"
-  std::vector<TFileDialog> Dialogs;
-  std::vector<std::string> Reasons;  // the reason line of each failure notice
-  std::string ListedFolder;
-
-  void Notice(std::string_view message) override { Notices.emplace_back(message); }
-  void NoticeFailure(std::string_view message, std::string_view reason) override {
-    Notices.emplace_back(message);
-    if (!reason.empty()) Reasons.emplace_back(reason);
-  }
-  void ListFolderInOpenDialogs(const std::string& folder) override { ListedFolder = folder; }
-  bool AskYesNo(std::string_view caption, std::string_view question) override {
-    Questions.push_back(std::string(caption) + ": " + std::string(question));
-    return Take(YesNo, false);
-  }
-  TAnswer AskYesNoCancel(std::string_view caption, std::string_view question) override {
-    Questions.push_back(std::string(caption) + ": " + std::string(question));
-    return Take(YesNoCancel, TAnswer::Cancel);
-  }
-  std::optional<std::string> ChooseFile(TFileDialog dialog) override {
-    Dialogs.push_back(dialog);
-    return Take(Files, std::optional<std::string>());
-  }
-  std::optional<std::string> LocatePicture(std::string_view, int) override { return std::nullopt; }
-  std::string PictureDialogFolder() const override { return {}; }
-
- private:
-  template <class T>
-  static T Take(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T value = std::move(queue.front());
-    queue.pop_front();
-    return value;
-  }
-};
 
 // A window without pixels: texts are 6 pixels per byte at 12 points (half
 // the size per byte), pictures exist when listed, written pictures are kept
@@ -141,7 +98,7 @@ struct TEditorTest : ::testing::Test {
   TEditorTest() { View.Editor = &Editor; }
 
   TDocument& Doc() { return Editor.Document(); }
-  THistoryList& History() { return Doc().History; }
+  const THistoryList& History() { return Doc().History(); }
   const TFigList& Figures() { return Doc().Figures(); }
   TFigItem* Figure(int index) const;  // from the back; none past the front
   const TActionData& Record(int step) { return History().StepItem(step)->Data; }

@@ -170,7 +170,7 @@ TEST(FailureDrillTest, ReadingWhatIsNoDrawingIsToldAndNeverHangs) {
     EXPECT_EQ(user.Reasons, c.Reasons);
     EXPECT_TRUE(editor.Document().DataFileName().empty());
     if (c.KeepsDrawing) {
-      EXPECT_EQ(editor.Document().History.GetStepCount(), 1);
+      EXPECT_EQ(editor.Document().History().GetStepCount(), 1);
     }
     // Drawing goes on either way.
     editor.FinishBoxFigure(dtRectangle, {30, 30}, {40, 40});

@@ -128,8 +128,8 @@ TEST_F(TFileTest, ClearMenus) {
     editor.EditRelease({40, 10});
     editor.DeleteBtnClick();
     editor.ClearMenuClick(c.menu);
-    EXPECT_EQ(editor.Document().History.GetTail()->Data.TargetType, c.kind);
-    EXPECT_EQ(editor.Document().History.GetStepCount(), 5);
+    EXPECT_EQ(editor.Document().History().GetTail()->Data.TargetType, c.kind);
+    EXPECT_EQ(editor.Document().History().GetStepCount(), 5);
     EXPECT_EQ(!view.Background.empty(), c.background);
     EXPECT_EQ(editor.Document().Figures().Count() == 1, c.figures);
     editor.UndoBtnClick();  // the store goes with the figures

@@ -75,12 +75,12 @@ TEST_F(TEditorTest, ResumeQuestionAnswers) {
     EXPECT_EQ(editor.EditorMode(), c.mode);
     EXPECT_EQ(editor.Document().Figures().Count(), c.figures);
     std::vector<TActionKind> kinds;
-    for (const TActionItem* i = editor.Document().History.GetHead()->Next(); i; i = i->Next()) {
+    for (const TActionItem* i = editor.Document().History().GetHead()->Next(); i; i = i->Next()) {
       kinds.push_back(i->Data.TargetType);
     }
     EXPECT_EQ(kinds, c.kinds);
     if (c.answer == TAnswer::Yes) {
-      EXPECT_EQ(editor.Document().History.GetTail()->Data.TargetID, 1);
+      EXPECT_EQ(editor.Document().History().GetTail()->Data.TargetID, 1);
     }
   }
 }
@@ -131,14 +131,14 @@ TEST_F(TEditorTest, PaletteSetsOnlyTheChosenColour) {
 
 TEST_F(TEditorTest, LogSwitchEmptiesThePaneWhenSwitchedOn) {
   DrawRect({10, 10}, {50, 50});
-  EXPECT_TRUE(Doc().Log.Lines().empty());
+  EXPECT_TRUE(Doc().Log().Lines().empty());
   Editor.ShowDataMenuClick();
   DrawRect({60, 10}, {90, 50});
-  EXPECT_EQ(Doc().Log.Lines().front(), "Create Rectangle (ID = 2)");
+  EXPECT_EQ(Doc().Log().Lines().front(), "Create Rectangle (ID = 2)");
   Editor.ShowDataMenuClick();
-  EXPECT_FALSE(Doc().Log.Lines().empty());
+  EXPECT_FALSE(Doc().Log().Lines().empty());
   Editor.ShowDataMenuClick();
-  EXPECT_TRUE(Doc().Log.Lines().empty());
+  EXPECT_TRUE(Doc().Log().Lines().empty());
 }
 
 }  // namespace

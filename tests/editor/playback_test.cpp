@@ -50,15 +50,15 @@ TEST_F(TPlaybackTest, ButtonsAndTrackBarAgree) {
 TEST_F(TPlaybackTest, EachStepShownIsLoggedOnce) {
   Editor.ShowDataMenuClick();
   for (int i = 0; i < 3; ++i) Editor.ForwardBtnClick();
-  const std::vector<std::string> forward = Doc().Log.Lines();
+  const std::vector<std::string> forward = Doc().Log().Lines();
   ASSERT_EQ(forward.size(), 9u);
   EXPECT_EQ(forward[0], "Create Rectangle (ID = 1)");
   EXPECT_EQ(forward[6], "Create Rectangle (ID = 3)");
   Editor.ReverseBtnClick();
-  EXPECT_EQ(Doc().Log.Lines().size(), 12u);
-  EXPECT_EQ(Doc().Log.Lines()[9], "Create Rectangle (ID = 2)");
+  EXPECT_EQ(Doc().Log().Lines().size(), 12u);
+  EXPECT_EQ(Doc().Log().Lines()[9], "Create Rectangle (ID = 2)");
   Editor.StopBtnClick();  // step 0 writes nothing
-  EXPECT_EQ(Doc().Log.Lines().size(), 12u);
+  EXPECT_EQ(Doc().Log().Lines().size(), 12u);
 }
 
 TEST_F(TEditorTest, ARecordWithoutADateShowsDashes) {

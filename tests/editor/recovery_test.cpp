@@ -201,14 +201,14 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
     first.User.Files = {saved.string()};
     ASSERT_TRUE(first.Editor.WriteDataMenuClick().Ok);
     first.Editor.FinishBoxFigure(dtEllipse, {100, 10}, {150, 50});
-    before = Written(first.Editor.Document().History);
+    before = Written(first.Editor.Document().History());
     first.Editor.ExitByForceClick();
   }
   TWindow second(folder.Path(), {true});
   EXPECT_EQ(FirstLines(second.User.Questions), std::vector<std::string>{kRecoverQuestion});
   EXPECT_TRUE(second.User.Notices.empty());
   const TDocument& doc = second.Editor.Document();
-  EXPECT_EQ(Written(doc.History), before);
+  EXPECT_EQ(Written(doc.History()), before);
   EXPECT_EQ(doc.Figures().Count(), 2);
   EXPECT_EQ(doc.DataFileName(), saved.string());
   EXPECT_EQ(second.View.Caption, "Mirel Ver.1.31 - " + saved.string());
@@ -218,7 +218,7 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
   EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(second.Journal())), saved.string());
   // Unsaved: leaving asks, and new figures go on from the next ID.
   second.Editor.FinishBoxFigure(dtRectangle, {200, 200}, {220, 220});
-  EXPECT_EQ(doc.History.GetTail()->Data.TargetID, 3);
+  EXPECT_EQ(doc.History().GetTail()->Data.TargetID, 3);
 }
 
 TEST(RecoveryStartTest, AnsweringNoSetsItAsideForLater) {
@@ -227,11 +227,11 @@ TEST(RecoveryStartTest, AnsweringNoSetsItAsideForLater) {
   {
     TWindow first(folder.Path());
     first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
-    before = Written(first.Editor.Document().History);
+    before = Written(first.Editor.Document().History());
   }
   TWindow second(folder.Path(), {false});
   EXPECT_EQ(second.User.Questions.size(), 1u);
-  EXPECT_EQ(second.Editor.Document().History.GetStepCount(), 0);
+  EXPECT_EQ(second.Editor.Document().History().GetStepCount(), 0);
   const std::vector<fs::path> aside = FilesIn(folder.Path(), "recovered-");
   ASSERT_EQ(aside.size(), 1u);
   // The fixed clock: 2004-11-22 13:05:09.
@@ -256,8 +256,8 @@ TEST(RecoveryStartTest, ARunningWindowsJournalIsNotOffered) {
   EXPECT_TRUE(second.User.Questions.empty());
   second.Editor.FinishBoxFigure(dtEllipse, {10, 10}, {50, 50});
   EXPECT_NE(first.Journal(), second.Journal());
-  EXPECT_EQ(ReadAll(first.Journal()), Written(first.Editor.Document().History));
-  EXPECT_EQ(ReadAll(second.Journal()), Written(second.Editor.Document().History));
+  EXPECT_EQ(ReadAll(first.Journal()), Written(first.Editor.Document().History()));
+  EXPECT_EQ(ReadAll(second.Journal()), Written(second.Editor.Document().History()));
 }
 
 TEST(RecoveryStartTest, AHalfWrittenRecordAndEmptyJournals) {
@@ -267,7 +267,7 @@ TEST(RecoveryStartTest, AHalfWrittenRecordAndEmptyJournals) {
   {
     TWindow first(folder.Path());
     first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
-    before = Written(first.Editor.Document().History);
+    before = Written(first.Editor.Document().History());
     journal = first.Journal();
   }
   // Killed in the middle of an append.
@@ -277,7 +277,7 @@ TEST(RecoveryStartTest, AHalfWrittenRecordAndEmptyJournals) {
 
   TWindow second(folder.Path(), {true});
   EXPECT_TRUE(second.User.Notices.empty());
-  EXPECT_EQ(Written(second.Editor.Document().History), before);
+  EXPECT_EQ(Written(second.Editor.Document().History()), before);
   TWindow third(folder.Path() / "other");
   EXPECT_TRUE(third.User.Questions.empty());
   EXPECT_EQ(FilesIn(folder.Path() / "other", "journal-").size(), 1u);
@@ -289,7 +289,7 @@ TEST(RecoveryStartTest, NoJournalFolderIsToldAndDrawingGoesOn) {
   TWindow window(folder.Path() / "file" / "recovery");
   EXPECT_EQ(window.User.Notices, std::vector<std::string>{std::string(msg::kNoJournal)});
   window.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
-  EXPECT_EQ(window.Editor.Document().History.GetStepCount(), 1);
+  EXPECT_EQ(window.Editor.Document().History().GetStepCount(), 1);
 }
 
 TEST(RecoveryStartTest, EachLeftDrawingIsOfferedInTurnNewestFirstByNameAndTime) {
@@ -349,7 +349,7 @@ TEST(RecoveryStartTest, AJournalThatCannotBeMadeAtStartIsTriedAgainAndToldOnce) 
   window.Editor.FinishBoxFigure(dtEllipse, {100, 10}, {150, 50});
   window.Editor.TellJournalTrouble();
   ASSERT_TRUE(fs::exists(window.Journal()));
-  EXPECT_EQ(ReadAll(window.Journal()), Written(window.Editor.Document().History));
+  EXPECT_EQ(ReadAll(window.Journal()), Written(window.Editor.Document().History()));
   EXPECT_EQ(ReadAll(TRecoveryJournal::NameFileOf(window.Journal())), saved.string());
   EXPECT_EQ(window.User.Notices.size(), 1u);
 }

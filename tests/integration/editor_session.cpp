@@ -11,7 +11,7 @@ TEditorSession::TEditorSession()
     : Editor(View, User, FixedClock()),
       FigList(Editor.Document().Figures()),
       DeletedFigList(Editor.Document().DeletedFigures()),
-      History(Editor.Document().History),
+      History(Editor.Document().History()),
       Recorder(Editor.Document().Recorder()) {
   static int sessions = 0;
   file_ = std::filesystem::temp_directory_path() /

@@ -26,7 +26,7 @@ class TEditorSession {
   TEditor Editor;
   const TFigList& FigList;
   const TFigList& DeletedFigList;
-  THistoryList& History;
+  const THistoryList& History;
   const TActionRecorder& Recorder;
 
   // The background under the canvas; empty = blank.

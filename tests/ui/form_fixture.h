@@ -26,7 +26,7 @@ class TFormTest : public ::testing::Test {
   TMirelForm& Form() { return *form_; }
   TEditor& Editor() { return form_->Editor(); }
   TScriptedUser& User() { return *user_; }
-  THistoryList& History() { return Editor().Document().History; }
+  const THistoryList& History() { return Editor().Document().History(); }
 
   // Controls by component name; the test fails when there is none.
   template <typename Widget>

@@ -46,7 +46,7 @@ void LeaveADrawing(const fs::path& folder, const std::string& saved, const fs::p
   first.Editor().WriteDataMenuClick();
   first.Editor().FinishBoxFigure(dtEllipse, {100, 100}, {300, 200});
   if (!copy.empty()) {
-    EXPECT_TRUE(SaveHistoryToFile(first.Editor().Document().History, copy, TBackupRule::SaveAs).Ok);
+    EXPECT_TRUE(SaveHistoryToFile(first.Editor().Document().History(), copy, TBackupRule::SaveAs).Ok);
   }
   QSignalSpy exits(first.Form.get(), &TMirelForm::ExitRequested);
   first.Form->findChild<QAction*>(QStringLiteral("ExitByForce"))->trigger();
@@ -64,7 +64,7 @@ TEST(WindowRecoveryTest, YesShowsTheDrawingWithItsFileName) {
   EXPECT_EQ(second.User->Questions[0].substr(0, second.User->Questions[0].find('\n')),
             "かくにん: " + std::string(msg::kRecoverDrawing));
   EXPECT_EQ(second.Form->windowTitle(), QString::fromStdString("Mirel Ver.1.31 - " + saved));
-  EXPECT_EQ(second.Editor().Document().History.GetStepCount(), 2);
+  EXPECT_EQ(second.Editor().Document().History().GetStepCount(), 2);
   TWindow reader(folder.Path() / "elsewhere", {}, QString::fromStdString(copy.string()));
   EXPECT_EQ(second.Form->BackBufferImage(), reader.Form->BackBufferImage());
   // Unsaved: leaving asks whether to save over its file.
@@ -80,7 +80,7 @@ TEST(WindowRecoveryTest, NoSetsItAsideAndTheCommandLineFileOpens) {
   LeaveADrawing(folder.Path(), saved);
 
   TWindow second(folder.Path(), {false}, QString::fromStdString(saved));
-  EXPECT_EQ(second.Editor().Document().History.GetStepCount(), 1);  // the saved file
+  EXPECT_EQ(second.Editor().Document().History().GetStepCount(), 1);  // the saved file
   EXPECT_EQ(Files(folder.Path(), "recovered-").size(), 1u);
   // The clean exit takes this window's journal away; the one set aside stays.
   second.User->YesNoCancel = {TAnswer::No};
