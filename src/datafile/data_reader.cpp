@@ -164,8 +164,6 @@ int TDataFileReader::ReadFigBody(TFigData& figure, int depth) {
   return 0;
 }
 
-int TDataFileReader::ReadPointData(TPointData& points) { return ReadPointSection(points); }
-
 int TDataFileReader::ReadPointSection(TPointData& points) {
   if (ExpectLine("begin PointData") != 0) return 1;
   return ReadPointLines(points);
@@ -181,8 +179,6 @@ int TDataFileReader::ReadPointLines(TPointData& points) {
     points.AddPoint(point.X, point.Y);  // past the 2000th point: dropped
   }
 }
-
-int TDataFileReader::ReadStampData(TFigList& list) { return ReadStampSection(list, 1); }
 
 int TDataFileReader::ReadStampSection(TFigList& list, int depth) {
   if (depth > kMaxStampDepth) return Fail("stamps nested too deeply");

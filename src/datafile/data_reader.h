@@ -46,8 +46,6 @@ class TDataFileReader {
   TResult<> ReadDataFile();
   int ReadActionData();
   int ReadFigData(TFigData& figure);
-  int ReadPointData(TPointData& points);
-  int ReadStampData(TFigList& list);
   int ReadChangeData(TActionData& record);
 
   // A structural line, or none where no line could be read.

@@ -100,13 +100,8 @@ TResult<> TDocument::Read(const std::string& path, IReaderPrompts& prompts, cons
   }
 }
 
-TRebuiltStep TDocument::Rebuild(const TActionItem* cursor, IBackgroundSurface& background) {
-  // The rebuild releases every figure; nothing may stay selected.
-  selected_ = nullptr;
-  return replay_.RebuildDrawing(cursor, background);
-}
-
 TRebuiltStep TDocument::RebuildStep(std::int32_t step, IBackgroundSurface& background) {
+  // The rebuild releases every figure; nothing may stay selected.
   selected_ = nullptr;
   return replay_.RebuildStep(step, background);
 }

@@ -81,9 +81,8 @@ class TDocument {
   // the edits below, clears and rebuilds. None: nobody is told.
   void SetDrawingChanges(IDrawingChanges* changes);
 
-  // Rebuilds the figures as they stood after `cursor` and brings the
-  // background in line; the recorder's selection is cleared first.
-  TRebuiltStep Rebuild(const TActionItem* cursor, IBackgroundSurface& background);
+  // Rebuilds the figures as they stood after `step` and brings the
+  // background in line; the selection is let go first.
   TRebuiltStep RebuildStep(std::int32_t step, IBackgroundSurface& background);
 
   // Commits a pending track-bar resize, if any.
