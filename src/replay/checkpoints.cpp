@@ -47,15 +47,39 @@ std::int64_t FigureWeight(const TFigList& list) {
 TCheckpoints::TCheckpoints(std::int32_t spacing, std::int64_t budget)
     : initialSpacing_(spacing), spacing_(spacing), budget_(budget) {}
 
-bool TCheckpoints::Wants(std::int32_t step, std::int32_t target) const {
+std::int32_t TCheckpoints::SpacingAt(std::int32_t step, std::int32_t target, double weight) const {
+  const double perStep = weight / step;
+  std::int64_t spacing = spacing_;
+  for (; spacing < (1 << 29); spacing *= 2) {
+    double total = 0;
+    for (const auto& [kept, checkpoint] : byStep_) {
+      if (kept < step && kept % spacing == 0) total += static_cast<double>(checkpoint->Weight);
+    }
+    // The copies still to come, at the multiples of `spacing` up to `target`.
+    const std::int64_t first = (step + spacing - 1) / spacing * spacing;
+    const std::int64_t last = target / spacing * spacing;
+    if (first <= last) total += perStep * static_cast<double>((last - first) / spacing + 1) * static_cast<double>(first + last) / 2;
+    // The newest copy, near the target, stays too.
+    if (const std::int64_t newest = target / initialSpacing_ * initialSpacing_; newest > step && newest % spacing != 0) {
+      total += perStep * static_cast<double>(newest);
+    }
+    if (total <= static_cast<double>(budget_)) break;
+  }
+  return static_cast<std::int32_t>(spacing);
+}
+
+bool TCheckpoints::Wants(std::int32_t step, std::int32_t target, std::int64_t figures) const {
   if (step <= 0 || byStep_.contains(step)) return false;
-  if (step % spacing_ == 0) return true;
+  if (step % spacing_ == 0 && step % SpacingAt(step, target, weightPerFigure_ * static_cast<double>(figures)) == 0) {
+    return true;
+  }
   // Beyond the newest copy, one every initial spacing however far apart the
   // others have grown: the newest steps are the ones shown most. Opening a
   // long drawing would otherwise copy it whole every initial spacing, each
-  // copy replacing the one before.
+  // copy replacing the one before. A copy a little older serves as well:
+  // the steps between cost less than copying the drawing once more.
   return step % initialSpacing_ == 0 && target - step < initialSpacing_ &&
-         (byStep_.empty() || step > byStep_.rbegin()->first);
+         (byStep_.empty() || step - byStep_.rbegin()->first >= 2 * initialSpacing_);
 }
 
 void TCheckpoints::Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint) {
@@ -68,6 +92,9 @@ void TCheckpoints::Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoi
     }
   }
   weight_ += checkpoint->Weight;
+  if (checkpoint->Count > 0) {
+    weightPerFigure_ = static_cast<double>(checkpoint->Weight) / static_cast<double>(checkpoint->Count);
+  }
   byStep_[step] = std::move(checkpoint);
   while (weight_ > budget_ && byStep_.size() > 1 && spacing_ < (1 << 29)) {
     spacing_ *= 2;

@@ -21,6 +21,7 @@ struct TCheckpoint {
   std::string Background;
   std::int32_t Skipped = 0;
   std::int64_t Weight = 0;  // figures held, stamp contents included
+  std::int64_t Count = 0;   // figures held, not counting stamp contents
 };
 
 class TCheckpoints {
@@ -36,9 +37,12 @@ class TCheckpoints {
 
   void Clear() { byStep_.clear(); weight_ = 0; spacing_ = initialSpacing_; }
   // Whether a copy of `step` is wanted and not yet kept, in a rebuild that
-  // goes on to `target`: a copy kept only for being the newest is not made
-  // when the same rebuild makes a newer one.
-  bool Wants(std::int32_t step, std::int32_t target) const;
+  // goes on to `target`, the drawing holding `figures` figures and deleted
+  // figures now: a copy kept only for being the newest is not made when the
+  // same rebuild makes a newer one, nor one that the copies made on the way
+  // to `target` would thin out again, if the drawing keeps growing as it
+  // grew so far (opening a long drawing made ten times the copies it kept).
+  bool Wants(std::int32_t step, std::int32_t target, std::int64_t figures) const;
   void Keep(std::int32_t step, std::unique_ptr<TCheckpoint> checkpoint);
   // The copy of `step`, or none.
   const TCheckpoint* At(std::int32_t step) const;
@@ -49,10 +53,15 @@ class TCheckpoints {
   }
 
  private:
+  // The spacing the copies will have when a rebuild reaches `target`,
+  // `step` weighing `weight` and the drawing growing at the same rate.
+  std::int32_t SpacingAt(std::int32_t step, std::int32_t target, double weight) const;
+
   std::int32_t initialSpacing_;
   std::int32_t spacing_;
   std::int64_t budget_;
   std::int64_t weight_ = 0;
+  double weightPerFigure_ = 1;  // of the last copy kept: stamps weigh more
   std::map<std::int32_t, std::unique_ptr<TCheckpoint>> byStep_;
 };
 

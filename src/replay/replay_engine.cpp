@@ -86,11 +86,13 @@ void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {
   } else if (!ApplyAction(*history_.StepItem(step), undo)) {
     journal_.Restart(step);
   }
-  if (checkpoints_.Wants(step, target)) SaveCheckpoint(step);
+  if (checkpoints_.Wants(step, target, figList_.Count() + deletedFigList_.Count())) SaveCheckpoint(step);
 }
 
 void TReplayEngine::SaveCheckpoint(std::int32_t step) {
   auto checkpoint = std::make_unique<TCheckpoint>();
+  checkpoint->Creators.reserve(static_cast<std::size_t>(figList_.Count()));
+  checkpoint->Sizes.reserve(static_cast<std::size_t>(figList_.Count()));
   for (const TFigItem* item = figList_.GetNext(figList_.GetHead()); item; item = item->Next()) {
     AddExactCopy(checkpoint->Figures, item->Data);
     checkpoint->Creators.push_back(history_.Links.Newest(&item->Data));
@@ -102,6 +104,7 @@ void TReplayEngine::SaveCheckpoint(std::int32_t step) {
   checkpoint->Background = replayBGFile_;
   checkpoint->Skipped = skipped_;
   checkpoint->Weight = FigureWeight(checkpoint->Figures) + FigureWeight(checkpoint->Deleted);
+  checkpoint->Count = checkpoint->Figures.Count() + checkpoint->Deleted.Count();
   checkpoints_.Keep(step, std::move(checkpoint));
 }
 
