@@ -1,7 +1,9 @@
 #include "render/canvas_damage.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "render/canvas_keyframes.h"
 #include "render/figure_drawing.h"
 
 namespace mirel {
@@ -32,15 +34,25 @@ void TCanvasDamage::Leaving(const TFigData& figure) {
 void TCanvasDamage::Added(const TFigData& figure) {
   told_ = true;
   OutsideSteps();
+  if (!all_) added_.push_back(&figure);
+  // When everything is redrawn anyway, the bounds are found when the
+  // composition asks (figures hidden by others never need them).
+  if (all_ && !recording_) {
+    bounds_.erase(&figure);
+    return;
+  }
   const QRect box = DrawnBounds(figure);
   bounds_[&figure] = box;
-  if (!all_) added_.push_back(&figure);
   InStep(box);
 }
 
 void TCanvasDamage::Entered(const TFigData& figure) {
   told_ = true;
   OutsideSteps();
+  if (all_ && !recording_) {
+    bounds_.erase(&figure);
+    return;
+  }
   const QRect box = DrawnBounds(figure);
   bounds_[&figure] = box;
   if (!all_) area_ |= box.intersected(kCanvas);
@@ -55,7 +67,7 @@ void TCanvasDamage::Everything() {
   recording_ = false;
 }
 
-void TCanvasDamage::Applying(std::int32_t step, std::uint64_t history) {
+void TCanvasDamage::Applying(std::int32_t step, std::uint64_t history, std::int32_t target) {
   if (history != history_) {
     // Another history: what was known of the steps of the last one is not.
     history_ = history;
@@ -69,8 +81,10 @@ void TCanvasDamage::Applying(std::int32_t step, std::uint64_t history) {
     stepKind_.resize(at + 1, TStepArea::Unknown);
     stepArea_.resize(at + 1);
   }
-  // A step already known is told the same again: nothing to learn.
-  recording_ = stepKind_[at] == TStepArea::Unknown;
+  // A step already known is told the same again: nothing to learn. Only a
+  // step near the target can lie between a kept canvas and the target (a
+  // long rebuild would otherwise find the bounds of every figure it adds).
+  recording_ = stepKind_[at] == TStepArea::Unknown && std::abs(target - step) <= TCanvasKeyframes::kSpacing;
   if (recording_) {
     stepKind_[at] = TStepArea::Area;
     stepArea_[at] = QRegion();

@@ -17,7 +17,7 @@ class TCanvasDamage final : public IDrawingChanges {
   void Added(const TFigData& figure) override;
   void Entered(const TFigData& figure) override;
   void Everything() override;
-  void Applying(std::int32_t step, std::uint64_t history) override;
+  void Applying(std::int32_t step, std::uint64_t history, std::int32_t target) override;
   void Rebuilt(std::int32_t step) override;
 
   // Whether rebuilds told anything since the last composition.
@@ -42,8 +42,8 @@ class TCanvasDamage final : public IDrawingChanges {
   std::int32_t ShownStep() const { return shown_; }
   std::uint64_t ShownHistory() const { return history_; }
   // The area in which the drawings of steps `a` and `b` differ, known when
-  // rebuilds applied every step between them and none of those changed
-  // the background or the whole drawing; none otherwise.
+  // rebuilds applied every step between them near their target and none of
+  // those changed the background or the whole drawing; none otherwise.
   std::optional<QRegion> Between(std::int32_t a, std::int32_t b) const;
 
  private:
@@ -66,7 +66,9 @@ class TCanvasDamage final : public IDrawingChanges {
   std::vector<QRegion> stepArea_;
   std::uint64_t history_ = 0;
   std::int32_t applying_ = -1;  // the step whose changes are told, if any
-  bool recording_ = false;      // whose area is not yet known
+  // Whose area is not yet known and is near enough the rebuild's target for
+  // a composition to go on from a canvas kept there.
+  bool recording_ = false;
   std::int32_t shown_ = -1;
 };
 

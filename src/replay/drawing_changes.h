@@ -22,8 +22,9 @@ class IDrawingChanges {
   virtual void Everything() = 0;
   // The changes told next, until the next call, are those of applying
   // `step` of the history (told apart from others by `history`) to the
-  // drawing of the step before it.
-  virtual void Applying(std::int32_t /*step*/, std::uint64_t /*history*/) {}
+  // drawing of the step before it (or of taking it back), in a rebuild that
+  // goes on to `target`.
+  virtual void Applying(std::int32_t /*step*/, std::uint64_t /*history*/, std::int32_t /*target*/) {}
   // The rebuild is done: the drawing is that of `step`. What is told next
   // belongs to no step.
   virtual void Rebuilt(std::int32_t /*step*/) {}

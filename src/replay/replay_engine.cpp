@@ -33,7 +33,7 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
     ApplyStep(target, target);
   } else if (StepsBackTo(target)) {
     while (journal_.Last() > target) {
-      RevertStep(journal_.Newest());
+      RevertStep(journal_.Newest(), target);
       journal_.PopNewest();
     }
   } else {
@@ -78,7 +78,7 @@ bool TReplayEngine::StepsBackTo(std::int32_t step) const {
 }
 
 void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {
-  if (changes_) changes_->Applying(step, history_.Generation());
+  if (changes_) changes_->Applying(step, history_.Generation(), target);
   TStepUndo& undo = journal_.Push(step);
   undo.SkippedBefore = skipped_;
   if (resumeFrom_[static_cast<std::size_t>(step)] == kBadBranch) {

@@ -106,8 +106,9 @@ class TReplayEngine {
   // Applies a record, telling `undo` how to take it back; false when it
   // cannot be.
   bool ApplyAction(TActionItem& item, TStepUndo& undo);
-  // Takes back a step applied last: the drawing is that of the step before.
-  void RevertStep(TStepUndo& undo);
+  // Takes back a step applied last, in a rebuild that goes back to
+  // `target`: the drawing is that of the step before.
+  void RevertStep(TStepUndo& undo, std::int32_t target);
   // The live figure of the creating record of `id`, or none when the figure
   // is not in the drawing.
   TFigItem* LiveFigureOf(std::int32_t id);

@@ -4,9 +4,9 @@
 
 namespace mirel {
 
-void TReplayEngine::RevertStep(TStepUndo& undo) {
+void TReplayEngine::RevertStep(TStepUndo& undo, std::int32_t target) {
   using TKind = TStepUndo::TKind;
-  if (changes_) changes_->Applying(undo.Step, history_.Generation());
+  if (changes_) changes_->Applying(undo.Step, history_.Generation(), target);
   skipped_ = undo.SkippedBefore;
   if (undo.Kind == TKind::Nothing) return;
   if (undo.Kind == TKind::Background) {
