@@ -52,12 +52,10 @@ class TEditor {
   // The visible canvas's drawing state: new figures take their attributes
   // from it, and feedback is drawn in its pen colour.
   const TDrawState& CanvasState() const { return canvas_; }
-  const TFigData& ScratchFig() const { return scratch_; }
   std::int32_t HTrackPosition() const { return hTrack_; }
   std::int32_t VTrackPosition() const { return vTrack_; }
-  // Watching mode's step and panel, and the step's record.
+  // Watching mode's step and panel.
   const TPlayback& Playback() const { return playback_; }
-  const TActionItem* PlayCursor() const { return doc_.History().StepItem(playback_.Step()); }
   TMenuState Menus() const;
   // What the canvas shows now.
   TCanvasScene Scene() const { return {doc_.Figures(), doc_.Selected()}; }

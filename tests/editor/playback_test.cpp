@@ -78,7 +78,7 @@ TEST_F(TPlaybackTest, SeriesInPlaybackShowsTheTrackBarsStepAfterwards) {
   EXPECT_EQ(View.Written["flower003.jpg"], "/3");
   EXPECT_EQ(View.Busy, (std::vector<std::string>{"on", "off"}));
   EXPECT_EQ(State(), "RSF1/1");
-  EXPECT_EQ(Editor.PlayCursor(), History().StepItem(1));
+  EXPECT_EQ(Editor.Playback().Step(), 1);
 }
 
 // The panel alone, when the history holds more steps than the track bar
