@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "support/temp_folder.h"
 #include "ui/form_fixture.h"
@@ -105,12 +106,14 @@ TEST_F(TExportTest, ASeriesThatFailsStopsThereAndGivesTheWindowBack) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// The user presses やめる once the progress dialog has counted `frames`.
-void CancelAfter(TMirelForm& form, int frames) {
+// The user presses やめる once the progress dialog has counted `frames` and
+// `ready` holds. The dialog counts frames handed to the writers, which may
+// not be on the disk yet.
+void CancelAfter(TMirelForm& form, int frames, std::function<bool()> ready = [] { return true; }) {
   auto* timer = new QTimer(&form);
-  QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, frames] {
+  QObject::connect(timer, &QTimer::timeout, timer, [&form, timer, frames, ready] {
     auto* dialog = form.findChild<QProgressDialog*>(QStringLiteral("ProgressDialog"));
-    if (!dialog || dialog->value() < frames) return;
+    if (!dialog || dialog->value() < frames || !ready()) return;
     QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
     timer->deleteLater();
   });
@@ -120,7 +123,8 @@ void CancelAfter(TMirelForm& form, int frames) {
 TEST_F(TExportTest, LongExportsShowProgressAndACancelLeavesOnlyWholeFiles) {
   DrawRectangles(40);
   Form().SetProgressDelay(0);
-  CancelAfter(Form(), 5);
+  // Frames are put in place in order: the fourth there means the first three too.
+  CancelAfter(Form(), 5, [this] { return fs::exists(folder_ / "s004.jpg"); });
   User().Files = {Path("s.jpg")};
   Choose("SaveAllProcessMenu");
   std::vector<std::string> names;
