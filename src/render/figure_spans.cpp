@@ -10,14 +10,15 @@ namespace mirel {
 namespace {
 
 const QRect kCanvas(0, 0, CanvasWidth, CanvasHeight);
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kNothing = 0;  // transparent
 constexpr int kWords = (CanvasWidth + 63) / 64;  // of a row of painted_
 
 }  // namespace
 
-TFigureSpans::TFigureSpans() : onWhite_(CanvasWidth, CanvasHeight), onBlack_(CanvasWidth, CanvasHeight) {
-  onBlack_.MutableImage().fill(kBlack);
+TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) {
+  QImage& alone = alone_.MutableImage();
+  alone = QImage(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
+  alone.fill(kNothing);
 }
 
 void TFigureSpans::Draw(const TFigData& figure, TSurface& surface, const QRegion& clip, bool whole) {
@@ -115,43 +116,41 @@ void TFigureSpans::FillFrontFirst(std::span<const std::vector<TRun>* const> fron
 bool TFigureSpans::Take(const TFigData& figure, TEntry& entry) {
   const QRect box = DrawnBounds(figure).intersected(kCanvas);
   if (box.isEmpty()) return true;
-  DrawFigure(figure, onWhite_, TPoint{}, TPenMode::Copy);
-  DrawFigure(figure, onBlack_, TPoint{}, TPenMode::Copy);
-  QImage& white = onWhite_.MutableImage();
-  QImage& black = onBlack_.MutableImage();
-  bool clean = true;
-  // Most of a figure's box is left untouched (white over white, black over
-  // black): eight pixels at a time are passed over while they are.
-  auto untouched = [](const QRgb* a, const QRgb* b) {
+  DrawFigure(figure, alone_, TPoint{}, TPenMode::Copy);
+  QImage& alone = alone_.MutableImage();
+  // Most of a figure's box is left untouched: eight pixels at a time are
+  // passed over while they are.
+  auto untouched = [](const QRgb* p) {
     QRgb touched = 0;
-    for (int k = 0; k < 8; ++k) touched |= (a[k] ^ kWhite) | (b[k] ^ kBlack);
+    for (int k = 0; k < 8; ++k) touched |= p[k];
     return touched == 0;
   };
+  bool clean = true;
   for (int y = box.top(); y <= box.bottom() && clean; ++y) {
-    const auto* a = reinterpret_cast<const QRgb*>(white.constScanLine(y));
-    const auto* b = reinterpret_cast<const QRgb*>(black.constScanLine(y));
+    const auto* a = reinterpret_cast<const QRgb*>(alone.constScanLine(y));
     for (int x = box.left(); x <= box.right(); ++x) {
       if ((x - box.left()) % 8 == 0) {
-        while (x + 8 <= box.right() + 1 && untouched(a + x, b + x)) x += 8;
+        while (x + 8 <= box.right() + 1 && untouched(a + x)) x += 8;
         if (x > box.right()) break;
       }
-      if (a[x] != b[x]) {
-        if (a[x] != kWhite || b[x] != kBlack) clean = false;  // a pixel blends
-        continue;
+      const QRgb pixel = a[x];
+      if (pixel == kNothing) continue;
+      if (qAlpha(pixel) != 255) {  // a pixel blends
+        clean = false;
+        break;
       }
       TRun* last = entry.Runs.empty() ? nullptr : &entry.Runs.back();
-      if (last && last->Y == y && last->Right == x - 1 && last->Colour == a[x]) {
+      if (last && last->Y == y && last->Right == x - 1 && last->Colour == pixel) {
         last->Right = static_cast<std::int16_t>(x);
       } else {
         entry.Runs.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(x),
-                              static_cast<std::int16_t>(x), a[x]});
+                              static_cast<std::int16_t>(x), pixel});
       }
     }
   }
-  // Back to plain white and black for the next figure.
+  // Back to nothing for the next figure.
   for (int y = box.top(); y <= box.bottom(); ++y) {
-    std::fill_n(reinterpret_cast<QRgb*>(white.scanLine(y)) + box.left(), box.width(), kWhite);
-    std::fill_n(reinterpret_cast<QRgb*>(black.scanLine(y)) + box.left(), box.width(), kBlack);
+    std::fill_n(reinterpret_cast<QRgb*>(alone.scanLine(y)) + box.left(), box.width(), kNothing);
   }
   if (!clean) entry.Runs = {};
   entry.Runs.shrink_to_fit();

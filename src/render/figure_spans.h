@@ -54,10 +54,11 @@ class TFigureSpans {
   std::vector<const std::vector<TRun>*> kept_;
   std::vector<std::uint64_t> painted_;
   std::size_t bytes_ = 0;
-  // The figure alone over white and over black: a pixel it paints is the
-  // same on both.
-  TSurface onWhite_;
-  TSurface onBlack_;
+  // The figure alone over nothing (transparent): a pixel it paints is
+  // opaque, one it would blend with what lies beneath is not. Drawn without
+  // antialiasing in the colours of a drawing (all opaque), a pixel painted
+  // is the one painted on the canvas.
+  TSurface alone_;
 };
 
 }  // namespace mirel
