@@ -139,18 +139,25 @@ bool TFigureSpans::Take(const TFigData& figure, TEntry& entry) {
         clean = false;
         break;
       }
-      TRun* last = entry.Runs.empty() ? nullptr : &entry.Runs.back();
-      if (last && last->Y == y && last->Right == x - 1 && last->Colour == pixel) {
-        last->Right = static_cast<std::int16_t>(x);
-      } else {
-        entry.Runs.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(x),
-                              static_cast<std::int16_t>(x), pixel});
-      }
+      // The run goes on as long as the colour does.
+      int right = x;
+      while (right < box.right() && a[right + 1] == pixel) ++right;
+      entry.Runs.push_back({static_cast<std::int16_t>(y), static_cast<std::int16_t>(x),
+                            static_cast<std::int16_t>(right), pixel});
+      x = right;
     }
   }
-  // Back to nothing for the next figure.
-  for (int y = box.top(); y <= box.bottom(); ++y) {
-    std::fill_n(reinterpret_cast<QRgb*>(alone.scanLine(y)) + box.left(), box.width(), kNothing);
+  // Back to nothing for the next figure: where it painted, or all its box.
+  uchar* const bits = alone.bits();
+  const qsizetype stride = alone.bytesPerLine();
+  auto clear = [&](int y, int left, int right) {
+    QRgb* const row = reinterpret_cast<QRgb*>(bits + y * stride);
+    std::fill(row + left, row + right + 1, kNothing);
+  };
+  if (clean) {
+    for (const TRun& run : entry.Runs) clear(run.Y, run.Left, run.Right);
+  } else {
+    for (int y = box.top(); y <= box.bottom(); ++y) clear(y, box.left(), box.right());
   }
   if (!clean) entry.Runs = {};
   entry.Runs.shrink_to_fit();
