@@ -283,6 +283,22 @@ TEST(RecoveryStartTest, AHalfWrittenRecordAndEmptyJournals) {
   EXPECT_EQ(FilesIn(folder.Path() / "other", "journal-").size(), 1u);
 }
 
+TEST(RecoveryStartTest, AJournalTooLargeToHoldIsSetAsideUnread) {
+  TTempFolder folder;
+  {
+    TWindow first(folder.Path());
+    first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+  }
+  TScriptedUser user;
+  user.YesNo = {true};
+  TRecordingView view;
+  TEditor editor{view, user, FixedClock()};
+  editor.Document().SetMemoryAvailable([] { return std::uint64_t{64}; });
+  editor.StartRecovery(folder.Path().string());
+  EXPECT_EQ(editor.Document().History().GetStepCount(), 0);
+  EXPECT_EQ(FilesIn(folder.Path(), "recovered-").size(), 1u);
+}
+
 TEST(RecoveryStartTest, NoJournalFolderIsToldAndDrawingGoesOn) {
   TTempFolder folder;
   std::ofstream(folder.Path() / "file") << "not a folder";
