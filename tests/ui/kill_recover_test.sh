@@ -11,6 +11,8 @@ script_args=("$@")
 source "$(dirname "$0")/on_display.sh"
 mirel=$1
 rounds=${2:-4}
+# What the program said, when it said anything, tells why a wait failed.
+on_give_up() { echo "$1"; [ -s "$scratch/out.txt" ] && cat "$scratch/out.txt"; exit 1; }
 
 records() { grep -c '^begin ActionData' "$1" || true; }
 # The complete records: everything up to the last record's end.
