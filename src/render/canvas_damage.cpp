@@ -5,6 +5,7 @@
 
 #include "render/canvas_keyframes.h"
 #include "render/figure_drawing.h"
+#include "render/frame_composer.h"
 
 namespace mirel {
 
@@ -42,7 +43,7 @@ void TCanvasDamage::Added(const TFigData& figure) {
     return;
   }
   const QRect box = DrawnBounds(figure);
-  bounds_[&figure] = box;
+  bounds_[&figure] = TKnown{box, {}};
   InStep(box);
 }
 
@@ -54,7 +55,7 @@ void TCanvasDamage::Entered(const TFigData& figure) {
     return;
   }
   const QRect box = DrawnBounds(figure);
-  bounds_[&figure] = box;
+  bounds_[&figure] = TKnown{box, {}};
   if (!all_) area_ |= box.intersected(kCanvas);
   InStep(box);
 }
@@ -114,10 +115,18 @@ void TCanvasDamage::Forget() {
   bounds_.clear();
 }
 
-QRect TCanvasDamage::BoundsOf(const TFigData& figure) {
+TCanvasDamage::TKnown& TCanvasDamage::Known(const TFigData& figure) {
   const auto [at, added] = bounds_.try_emplace(&figure);
-  if (added) at->second = DrawnBounds(figure);
+  if (added) at->second.Box = DrawnBounds(figure);
   return at->second;
+}
+
+QRect TCanvasDamage::BoundsOf(const TFigData& figure) { return Known(figure).Box; }
+
+std::uint64_t TCanvasDamage::FingerprintOf(const TFigData& figure) {
+  TKnown& known = Known(figure);
+  if (!known.Fingerprint) known.Fingerprint = FigureFingerprint(figure);
+  return *known.Fingerprint;
 }
 
 void TCanvasDamage::Composed() {

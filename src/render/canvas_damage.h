@@ -29,8 +29,10 @@ class TCanvasDamage final : public IDrawingChanges {
   // The figures added in front since, oldest first: drawn over the rest
   // when they are still the front of the drawing, in this order.
   const std::vector<const TFigData*>& AddedInFront() const { return added_; }
-  // DrawnBounds of a figure of the drawing, remembered until it changes.
+  // DrawnBounds and FigureFingerprint of a figure of the drawing,
+  // remembered until it changes.
   QRect BoundsOf(const TFigData& figure);
+  std::uint64_t FingerprintOf(const TFigData& figure);
   // Composed: nothing is to be redrawn until the next change.
   void Composed();
   // The drawing was changed without a rebuild telling it: the bounds known
@@ -47,7 +49,13 @@ class TCanvasDamage final : public IDrawingChanges {
   std::optional<QRegion> Between(std::int32_t a, std::int32_t b) const;
 
  private:
-  std::unordered_map<const TFigData*, QRect> bounds_;
+  struct TKnown {
+    QRect Box;
+    std::optional<std::uint64_t> Fingerprint;
+  };
+  // Where a known figure takes the bounds from: found once.
+  TKnown& Known(const TFigData& figure);
+  std::unordered_map<const TFigData*, TKnown> bounds_;
   QRegion area_;
   // What a change told now means for the step being applied, if any.
   void InStep(const QRect& box);

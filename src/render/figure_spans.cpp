@@ -21,8 +21,8 @@ TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) {
   alone.fill(kNothing);
 }
 
-void TFigureSpans::Draw(const TFigData& figure, TSurface& surface, const QRegion& clip, bool whole) {
-  const std::uint64_t key = FigureFingerprint(figure);
+void TFigureSpans::Draw(const TFigData& figure, std::uint64_t key, TSurface& surface, const QRegion& clip,
+                        bool whole) {
   auto found = byFigure_.find(key);
   if (found == byFigure_.end()) {
     byFigure_.emplace(key, TEntry{});
@@ -48,20 +48,26 @@ void TFigureSpans::Draw(const TFigData& figure, TSurface& surface, const QRegion
 }
 
 void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip,
-                           bool whole) {
+                           bool whole, const TFingerprintOf& fingerprintOf) {
   if (bytes_ > kMaxBytes) {
     byFigure_.clear();
     bytes_ = 0;
   }
+  keys_.clear();
+  for (const TFigData* figure : frontFirst) {
+    keys_.push_back(fingerprintOf ? fingerprintOf(*figure) : FigureFingerprint(*figure));
+  }
   // The kept figures in front; their runs stay where they are while the
   // others are drawn (entries of the map do not move).
   kept_.clear();
-  for (const TFigData* figure : frontFirst) {
-    const auto found = byFigure_.find(FigureFingerprint(*figure));
+  for (const std::uint64_t key : keys_) {
+    const auto found = byFigure_.find(key);
     if (found == byFigure_.end() || found->second.State != TState::Kept) break;
     kept_.push_back(&found->second.Runs);
   }
-  for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) Draw(*frontFirst[n - 1], surface, clip, whole);
+  for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) {
+    Draw(*frontFirst[n - 1], keys_[n - 1], surface, clip, whole);
+  }
   if (!kept_.empty()) FillFrontFirst(kept_, surface, clip, whole);
 }
 

@@ -6,6 +6,7 @@
 // that blend with what lies beneath is always drawn.
 #include <QRegion>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -27,7 +28,11 @@ class TFigureSpans {
   // with the pixels of drawing them back to front. The figures in front
   // that are all kept as runs are filled front to back instead, each pixel
   // once: what they cover of the figures behind is not painted twice.
-  void DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip, bool whole);
+  // `fingerprintOf` gives a figure's FigureFingerprint (perhaps remembered);
+  // none: it is computed.
+  using TFingerprintOf = std::function<std::uint64_t(const TFigData&)>;
+  void DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip, bool whole,
+               const TFingerprintOf& fingerprintOf = {});
 
  private:
   struct TRun {
@@ -39,7 +44,7 @@ class TFigureSpans {
     TState State = TState::DrawnOnce;
     std::vector<TRun> Runs;  // when Kept
   };
-  void Draw(const TFigData& figure, TSurface& surface, const QRegion& clip, bool whole);
+  void Draw(const TFigData& figure, std::uint64_t key, TSurface& surface, const QRegion& clip, bool whole);
   // Fills the runs of each figure, front first, where no figure before it
   // in `frontFirst` painted.
   void FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface, const QRegion& clip,
@@ -52,6 +57,7 @@ class TFigureSpans {
   // Scratch of DrawAll: the runs of the kept figures in front; per canvas
   // row, one bit per pixel already painted or outside the clip.
   std::vector<const std::vector<TRun>*> kept_;
+  std::vector<std::uint64_t> keys_;  // the fingerprints of the figures drawn
   std::vector<std::uint64_t> painted_;
   std::size_t bytes_ = 0;
   // The figure alone over nothing (transparent): a pixel it paints is

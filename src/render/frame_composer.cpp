@@ -183,7 +183,8 @@ void TFrameComposer::RedrawFigures(TSurface& backBuffer, const TFigList& figures
     for (const QRect& r : area) backBuffer.CopyRect(r, base_, r);
   }
   DrawVisibleFigures(
-      backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); }, &spans_);
+      backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); }, &spans_,
+      [&](const TFigData& figure) { return damage.FingerprintOf(figure); });
 }
 
 bool TFrameComposer::FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage,

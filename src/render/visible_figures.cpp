@@ -12,7 +12,8 @@ namespace {
 // `nextFromFront(box)` gives the figures from the front backwards, each
 // with its box, and none after the last.
 template <class NextFromFront>
-void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromFront, TFigureSpans* spans = nullptr) {
+void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromFront, TFigureSpans* spans = nullptr,
+                 const TFingerprintOf& fingerprintOf = {}) {
   const QRect canvas(0, 0, CanvasWidth, CanvasHeight);
   const QRegion seen = area.intersected(canvas);
   if (seen.isEmpty()) return;
@@ -32,7 +33,7 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
   }
   if (!whole) surface.SetClip(seen);
   if (spans) {
-    spans->DrawAll(shown, surface, seen, whole);
+    spans->DrawAll(shown, surface, seen, whole, fingerprintOf);
   } else {
     for (auto figure = shown.rbegin(); figure != shown.rend(); ++figure) {
       DrawFigure(**figure, surface, TPoint{}, TPenMode::Copy);
@@ -44,7 +45,7 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
 }  // namespace
 
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
-                        const TBoundsOf& boundsOf, TFigureSpans* spans) {
+                        const TBoundsOf& boundsOf, TFigureSpans* spans, const TFingerprintOf& fingerprintOf) {
   const TFigItem* item = figures.GetTail();
   DrawVisible(
       surface, area,
@@ -55,7 +56,7 @@ void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegio
         box = boundsOf(*figure);
         return figure;
       },
-      spans);
+      spans, fingerprintOf);
 }
 
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area) {

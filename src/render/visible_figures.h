@@ -23,10 +23,14 @@ struct TPlacedFigure {
 // `boundsOf` gives a figure's DrawnBounds (perhaps remembered); it is asked
 // only for figures that something in front does not already hide. With
 // `spans`, figures drawn before are filled from their kept pixels.
+// `fingerprintOf`, with `spans`, gives a figure's FigureFingerprint (perhaps
+// remembered).
 using TBoundsOf = std::function<QRect(const TFigData&)>;
+using TFingerprintOf = std::function<std::uint64_t(const TFigData&)>;
 class TFigureSpans;
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
-                        const TBoundsOf& boundsOf, TFigureSpans* spans = nullptr);
+                        const TBoundsOf& boundsOf, TFigureSpans* spans = nullptr,
+                        const TFingerprintOf& fingerprintOf = {});
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area);
 void DrawVisibleFigures(TSurface& surface, std::span<const TPlacedFigure> figures, const QRegion& area);
 
