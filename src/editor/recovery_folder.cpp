@@ -33,6 +33,23 @@ std::string ReadSmallFile(const std::filesystem::path& path) {
   return text;
 }
 
+// Whether the two files hold the same bytes; false when either cannot be read.
+bool SameBytes(const std::filesystem::path& a, const std::filesystem::path& b, std::uintmax_t size) {
+  std::error_code ec;
+  if (std::filesystem::file_size(b, ec) != size || ec) return false;
+  std::ifstream first(a, std::ios::binary);
+  std::ifstream second(b, std::ios::binary);
+  std::vector<char> x(64 * 1024), y(64 * 1024);
+  while (first && second) {
+    first.read(x.data(), static_cast<std::streamsize>(x.size()));
+    second.read(y.data(), static_cast<std::streamsize>(y.size()));
+    if (first.gcount() != second.gcount() || !std::equal(x.begin(), x.begin() + first.gcount(), y.begin())) {
+      return false;
+    }
+  }
+  return first.eof() && second.eof();
+}
+
 // recovered-YYYYMMDD-HHMMSS.mrl, or with "-N" before ".mrl": the time and
 // N (1 without), in the order they were made; none for other names.
 std::optional<std::pair<std::string, int>> RecoveredOrder(const std::string& name) {
@@ -104,16 +121,17 @@ std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder) 
     if (!lock) continue;  // a running window's
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec) continue;
-    if (size <= kHeaderLine.size() + 2) {
-      // The header alone: no drawing to offer.
-      TLeftJournal empty{path, {}, {}, std::move(*lock)};
-      RemoveLeftJournal(empty);
+    std::string dataFileName = ReadSmallFile(TRecoveryJournal::NameFileOf(path));
+    // The header alone, or a drawing left unchanged since it was read or
+    // saved: its data file holds it, and there is nothing to offer.
+    if (size <= kHeaderLine.size() + 2 || (!dataFileName.empty() && SameBytes(path, dataFileName, size))) {
+      TLeftJournal done{path, {}, {}, std::move(*lock)};
+      RemoveLeftJournal(done);
       continue;
     }
     const auto time = std::filesystem::last_write_time(path, ec);
     const TLocalTime changed = LocalTimeOf(std::chrono::file_clock::to_sys(time));
-    found.push_back(
-        {time, TLeftJournal{path, ReadSmallFile(TRecoveryJournal::NameFileOf(path)), changed, std::move(*lock)}});
+    found.push_back({time, TLeftJournal{path, std::move(dataFileName), changed, std::move(*lock)}});
   }
   std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<TLeftJournal> journals;

@@ -34,7 +34,8 @@ struct TLeftJournal {
 std::filesystem::path UniqueFilePath(const std::filesystem::path& folder, std::string_view prefix);
 
 // The journals no running window holds, newest first. Journals without a
-// single record hold no drawing and are removed.
+// single record, or holding exactly the bytes of the data file they belong
+// to (nothing changed since it was read or saved), are removed.
 std::vector<TLeftJournal> FindLeftJournals(const std::filesystem::path& folder);
 
 // Renames the journal to recovered-YYYYMMDD-HHMMSS.mrl (the time `now`) in

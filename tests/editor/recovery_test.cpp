@@ -221,6 +221,26 @@ TEST(RecoveryStartTest, AnsweringYesBringsTheDrawingBackUnsaved) {
   EXPECT_EQ(doc.History().GetTail()->Data.TargetID, 3);
 }
 
+TEST(RecoveryStartTest, ADrawingUnchangedSinceItWasSavedOrReadIsNotOffered) {
+  TTempFolder folder;
+  const fs::path saved = folder.Path() / "hana.mrl";
+  {
+    TWindow first(folder.Path());
+    first.Editor.FinishBoxFigure(dtRectangle, {10, 10}, {50, 50});
+    first.User.Files = {saved.string()};
+    ASSERT_TRUE(first.Editor.WriteDataMenuClick().Ok);
+  }
+  {
+    TWindow second(folder.Path());
+    second.Editor.OpenFileByName(saved.string());
+    ASSERT_EQ(second.Editor.Document().Figures().Count(), 1);
+  }
+  TWindow third(folder.Path());
+  EXPECT_TRUE(third.User.Questions.empty());
+  EXPECT_EQ(FilesIn(folder.Path(), "journal-"), (std::vector<fs::path>{third.Journal()}));
+  EXPECT_TRUE(FilesIn(folder.Path(), "recovered-").empty());
+}
+
 TEST(RecoveryStartTest, AnsweringNoSetsItAsideForLater) {
   TTempFolder folder;
   std::string before;
