@@ -10,7 +10,9 @@ for tool in xvfb-run xdotool "$@"; do
 done
 if [ -z "${MIREL_ON_DISPLAY:-}" ]; then
   export MIREL_ON_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "${script_args[@]}"
+  # A display number of its own: xvfb-run -a alone starts at :99 and can
+  # collide with another suite's display started at the same moment.
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" bash "$0" "${script_args[@]}"
 fi
 scratch=$(mktemp -d)
 export XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=xcb
