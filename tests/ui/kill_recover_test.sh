@@ -12,7 +12,7 @@ source "$(dirname "$0")/on_display.sh"
 mirel=$1
 rounds=${2:-4}
 # What the program said, when it said anything, tells why a wait failed.
-on_give_up() { echo "$1"; [ -s "$scratch/out.txt" ] && cat "$scratch/out.txt"; exit 1; }
+on_give_up() { echo "$1"; cat "$scratch"/out*.txt 2>/dev/null; exit 1; }
 
 records() { grep -c '^begin ActionData' "$1" || true; }
 # The complete records: everything up to the last record's end.
@@ -127,14 +127,14 @@ draw_rectangle() {
   step mousemove $(($1 + 40)) 240
   step mouseup 1
 }
-"$mirel" >/dev/null 2>&1 &
+"$mirel" >"$scratch/out.txt" 2>&1 &
 first=$!
 wait_for 'xdotool search --onlyvisible --name "^Mirel Ver" >/dev/null'
 sleep 1
 draw_rectangle 100
 wait_for '[ "$(records "$(journal)")" -eq 1 ]'
 firstjournal=$(journal)
-"$mirel" >/dev/null 2>&1 &
+"$mirel" >"$scratch/out2.txt" 2>&1 &
 second=$!
 wait_for '[ "$(ls "$journals"/journal-*.mrl | wc -l)" -eq 2 ]'
 sleep 1
@@ -145,7 +145,7 @@ wait_for '[ "$(records "$secondjournal")" -eq 2 ]'
 kill_window "$first"
 kill_window "$second"
 touch -d '1 minute ago' "$firstjournal"
-"$mirel" >/dev/null 2>&1 &
+"$mirel" >"$scratch/out.txt" 2>&1 &
 pid=$!
 answer newer Escape
 answer older Return
