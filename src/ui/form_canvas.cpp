@@ -13,7 +13,7 @@ void TMirelForm::ConnectCanvas() {
   connect(controls_.PaintBox, &TPaintBox::MouseMove, this, &TMirelForm::PaintBoxMouseMove);
   connect(controls_.PaintBox, &TPaintBox::MouseUp, this, &TMirelForm::PaintBoxMouseUp);
   connect(controls_.InputEdit, &TTextBox::EnterPressed, this, &TMirelForm::InputEditEnter);
-  connect(controls_.InputEdit, &TTextBox::EscapePressed, this, &TMirelForm::InputEditEscape);
+  Bind(controls_.InputEdit, &TTextBox::EscapePressed, &TEditor::InputEditEscape);
 }
 
 void TMirelForm::PaintBoxMouseDown(TPoint p) {
@@ -45,10 +45,6 @@ void TMirelForm::InputEditEnter() {
   const QPoint topLeft = controls_.InputEdit->pos() - controls_.PaintBox->pos();
   const std::string text = controls_.InputEdit->text().toStdString();
   Run([&] { return editor_->InputEditEnter({topLeft.x(), topLeft.y()}, text); });
-}
-
-void TMirelForm::InputEditEscape() {
-  Run([this] { editor_->InputEditEscape(); });
 }
 
 }  // namespace mirel

@@ -62,12 +62,8 @@ TMirelForm::TMirelForm(std::unique_ptr<IUserPrompts> prompts, TClock clock)
   MakeKeyboardUsable(*client, controls_);
   controls_.PaintBox->setFocus();  // no button holds the keyboard at start
   setAcceptDrops(true);
-  ConnectModes();
+  ConnectCommands();
   ConnectCanvas();
-  ConnectEditPanel();
-  ConnectFileCommands();
-  ConnectPlayback();
-  ConnectExport();
 
   move(0, 0);
   logShown_ = editor_->ShowInternal();
@@ -113,7 +109,7 @@ void TMirelForm::showEvent(QShowEvent* event) {
 // command decides, and Cancel keeps the window open.
 void TMirelForm::closeEvent(QCloseEvent* event) {
   event->ignore();
-  ExitMenuClick();
+  Run([this] { editor_->ExitMenuClick(); });
 }
 
 void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {

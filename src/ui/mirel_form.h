@@ -1,9 +1,7 @@
 #pragma once
-// The window of Mirel. It owns the editor and only translates: each handler
-// calls one editor command and brings every control in line with the
-// editor's state (SyncFromEditor). The
-// handlers are spread over files by concern: modes, canvas, editing panel,
-// file commands, playback, export and log.
+// The window of Mirel. It owns the editor and only translates: each control
+// runs one editor command, then every control is brought in line with the
+// editor's state (SyncFromEditor).
 #include <QMainWindow>
 #include <memory>
 
@@ -52,56 +50,17 @@ class TMirelForm final : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  // Modes, tools and palette (form_modes.cpp).
-  void ConnectModes();
-  void SellectDrawBtnClick();
-  void SellectEditBtnClick();
-  void SellectPlayBtnClick();
-  void DrawingBtnClick(int tool);
-  void ColorPanelClick(int panel);
-  void ClearPanelClick();
-  void DrawMenuClick();
-
+  // The buttons, menus and track bars (form_commands.cpp).
+  void ConnectCommands();
   // The canvas and the text box (form_canvas.cpp).
   void ConnectCanvas();
   void PaintBoxMouseDown(TPoint p);
   void PaintBoxMouseMove(TPoint p);
   void PaintBoxMouseUp(TPoint p);
   void InputEditEnter();
-  void InputEditEscape();
-
-  // The editing panel (form_edit_panel.cpp).
-  void ConnectEditPanel();
-  void TrackBarChange(bool horizontal, int position);
-
-  // Files, background, exit (form_file_commands.cpp).
-  void ConnectFileCommands();
-  void ReadDataMenuClick();
-  void OverWriteDataMenuClick();
-  void WriteDataMenuClick();
-  void ReadBGMenuClick();
-  void ClearMenuClick(TClearMenu menu);
-  void ExitMenuClick();
-  void ExitByForceClick();
-
-  // Playback (form_playback.cpp).
-  void ConnectPlayback();
-  void ForwardBtnClick();
-  void ReverseBtnClick();
-  void StopBtnClick();
-  void TimeTrackBarChange(int position);
-
-  // Exports and the log pane (form_export.cpp).
-  void ConnectExport();
-  void CaptureMenuClick();
-  void Save2BMPMenuClick();
-  void Save2JPEGMenuClick();
-  void SaveAllProcessMenuClick();
-  void SaveMovieMenuClick();
+  // The tool menu's items that the window carries out itself.
   void PrintMenuClick();    // form_print.cpp
   void GalleryMenuClick();  // form_gallery.cpp
-  void ShowDataMenuClick();
-  void ClearMemoBtnClick();
 
   // Bringing the controls in line with the editor (form_sync.cpp).
   void SyncFromEditor();
@@ -119,6 +78,14 @@ class TMirelForm final : public QMainWindow {
     std::forward<Command>(command)();
     editor_->TellJournalTrouble();
     SyncFromEditor();
+  }
+  // Runs the editor's `command` with `args` through Run each time `signal`
+  // fires; what the signal carries is not passed on.
+  template <typename Sender, typename Signal, typename Result, typename... Params, typename... Args>
+  void Bind(Sender* sender, Signal signal, Result (TEditor::*command)(Params...), Args... args) {
+    connect(sender, signal, this, [this, command, args...] {
+      Run([&] { static_cast<void>((editor_.get()->*command)(args...)); });
+    });
   }
   // Outer (framed) window size, caption and menu bar included.
   void SetOuterSize(int width, int height);
