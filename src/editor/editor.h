@@ -176,7 +176,7 @@ class TEditor {
   void ClearMemoBtnClick();
 
  private:
-  // The selection and everything that moves with it: the mark, ResizeBase
+  // The selection and everything that moves with it: the mark, the resize base
   // and the track bars.
   void Select(TFigItem* item);
   void ClearSelection();

@@ -105,8 +105,8 @@ void TMirelForm::showEvent(QShowEvent* event) {
   }
 }
 
-// FormCloseQuery: the close box never closes the window by itself; the exit
-// command decides, and Cancel keeps the window open.
+// The close box never closes the window by itself: the exit command
+// decides, and Cancel keeps the window open.
 void TMirelForm::closeEvent(QCloseEvent* event) {
   event->ignore();
   Run([this] { editor_->ExitMenuClick(); });

@@ -44,7 +44,7 @@ class TMirelForm final : public QMainWindow {
   void ExitRequested(int status);
 
  protected:
-  void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
