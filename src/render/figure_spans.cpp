@@ -21,30 +21,23 @@ TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) {
   alone.fill(kNothing);
 }
 
-void TFigureSpans::Draw(const TFigData& figure, std::uint64_t key, TSurface& surface, const QRegion& clip,
+void TFigureSpans::Draw(const TFigData& figure, const TEntry* entry, TSurface& surface, const QRegion& clip,
                         bool whole) {
-  auto found = byFigure_.find(key);
-  if (found == byFigure_.end()) {
-    byFigure_.emplace(key, TEntry{});
-    DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
-    return;
-  }
-  TEntry& entry = found->second;
-  if (entry.State == TState::DrawnOnce) {
-    // Drawn before: now it is worth keeping (DrawAll lets all go first
-    // when too much is kept).
-    if (bytes_ > kMaxBytes) {
-      DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
-      return;
-    }
-    entry.State = Take(figure, entry) ? TState::Kept : TState::Blending;
-    bytes_ += sizeof(TEntry) + entry.Runs.capacity() * sizeof(TRun);
-  }
-  if (entry.State == TState::Kept) {
-    Fill(entry.Runs, surface, clip, whole);
+  if (entry && entry->State == TState::Kept) {
+    Fill(entry->Runs, surface, clip, whole);
   } else {
     DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
   }
+}
+
+TFigureSpans::TEntry* TFigureSpans::Entry(const TFigData& figure, std::uint64_t key) {
+  const auto found = byFigure_.find(key);
+  if (found != byFigure_.end()) return &found->second;
+  if (bytes_ > kMaxBytes) return nullptr;
+  TEntry& entry = byFigure_[key];
+  entry.State = Take(figure, entry) ? TState::Kept : TState::Blending;
+  bytes_ += sizeof(TEntry) + entry.Runs.capacity() * sizeof(TRun);
+  return &entry;
 }
 
 void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip,
@@ -53,20 +46,18 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
     byFigure_.clear();
     bytes_ = 0;
   }
-  keys_.clear();
-  for (const TFigData* figure : frontFirst) {
-    keys_.push_back(fingerprintOf ? fingerprintOf(*figure) : FigureFingerprint(*figure));
-  }
-  // The kept figures in front; their runs stay where they are while the
-  // others are drawn (entries of the map do not move).
+  // The figures in front whose runs are kept or can be taken now: their
+  // runs stay where they are while the others are drawn (entries of the
+  // map do not move).
   kept_.clear();
-  for (const std::uint64_t key : keys_) {
-    const auto found = byFigure_.find(key);
-    if (found == byFigure_.end() || found->second.State != TState::Kept) break;
-    kept_.push_back(&found->second.Runs);
+  entries_.clear();
+  for (const TFigData* figure : frontFirst) {
+    TEntry* entry = Entry(*figure, fingerprintOf ? fingerprintOf(*figure) : FigureFingerprint(*figure));
+    entries_.push_back(entry);
+    if (kept_.size() + 1 == entries_.size() && entry && entry->State == TState::Kept) kept_.push_back(&entry->Runs);
   }
   for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) {
-    Draw(*frontFirst[n - 1], keys_[n - 1], surface, clip, whole);
+    Draw(*frontFirst[n - 1], entries_[n - 1], surface, clip, whole);
   }
   if (!kept_.empty()) FillFrontFirst(kept_, surface, clip, whole);
 }
