@@ -7,7 +7,7 @@ namespace mirel {
 
 TEditor::TEditor(IEditorView& view, IUserPrompts& prompts, TClock clock)
     : view_(view), prompts_(prompts), clock_(clock), doc_(std::move(clock)) {
-  SetDrawDefaults();
+  SetDrawDefaults(canvas_);
   doc_.SetDrawingChanges(view_.CanvasChanges());
 }
 
@@ -57,15 +57,6 @@ void TEditor::CaptureResizeBase() {
   resizeBase_ = item ? ResizeBaseOf(item->Data) : TResizeBase{};
 }
 
-void TEditor::SetDrawDefaults() {
-  canvas_.PenWidth = 4;
-  canvas_.PenStyle = TPenStyle::Solid;
-  canvas_.PenColor = clBlack;
-  canvas_.PenMode = TPenMode::Copy;
-  canvas_.BrushColor = clWhite;
-  canvas_.BrushStyle = TBrushStyle::Solid;
-}
-
 void TEditor::ForgetStamp() {
   stamp_ = TStamp{};
   view_.ClearStampPreview();
@@ -86,7 +77,7 @@ void TEditor::ResetEditor() {
   tool_ = kSelectionTool;
   playback_.SetStep(0);
   doc_.Log().Clear();
-  SetDrawDefaults();
+  SetDrawDefaults(canvas_);
   view_.ClearBackground();
   doc_.Replay().ForgetShownBackground();
   ForgetStamp();

@@ -181,7 +181,6 @@ class TEditor {
   void Select(TFigItem* item);
   void ClearSelection();
   void CaptureResizeBase();
-  void SetDrawDefaults();
   void ForgetStamp();
   // Hands the view the scene to show.
   void Repaint() { view_.Repaint(Scene()); }

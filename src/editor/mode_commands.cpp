@@ -28,7 +28,7 @@ bool TEditor::LeavePlay() {
 void TEditor::SellectDrawBtnClick() {
   if (polylineActive_) return;
   doc_.CommitPendingResize();
-  SetDrawDefaults();
+  SetDrawDefaults(canvas_);
   if (mode_ == mdEdit) {
     ClearSelection();
     HideTextBox();

@@ -24,6 +24,17 @@ struct TDrawState {
   friend bool operator==(const TDrawState&, const TDrawState&) = default;
 };
 
+// The pen and brush a canvas starts with and drawing goes back to: a solid
+// black pen 4 pixels wide, copied over a solid white brush.
+inline void SetDrawDefaults(TDrawState& state) {
+  state.PenWidth = 4;
+  state.PenStyle = TPenStyle::Solid;
+  state.PenColor = clBlack;
+  state.BrushColor = clWhite;
+  state.BrushStyle = TBrushStyle::Solid;
+  state.PenMode = TPenMode::Copy;
+}
+
 // The pen and brush that drawing `figure` sets on a surface and leaves there.
 // Texts always show what lies behind them between the glyphs.
 inline void ApplyFigureAttributes(const TFigData& figure, TDrawState& state) {

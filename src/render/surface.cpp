@@ -241,16 +241,6 @@ void TSurface::CopyRect(const QRect& dest, const TSurface& source, const QRect& 
   CopyRect(dest, source.Image(), sourceRect);
 }
 
-void SetDrawDefaults(TSurface& surface) {
-  TDrawState& s = surface.State;
-  s.PenWidth = 4;
-  s.PenStyle = TPenStyle::Solid;
-  s.PenColor = clBlack;
-  s.BrushColor = clWhite;
-  s.BrushStyle = TBrushStyle::Solid;
-  s.PenMode = TPenMode::Copy;
-}
-
 void SetMarkPen(TSurface& surface) {
   TDrawState& s = surface.State;
   s.PenWidth = 1;

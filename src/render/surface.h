@@ -81,8 +81,6 @@ class TSurface {
   mutable std::unique_ptr<QPainter> painter_;
 };
 
-// Pen 4 pixels, solid, black; brush white, solid; mode copy.
-void SetDrawDefaults(TSurface& surface);
 // Pen 1 pixel, dotted, black; brush white, solid; mode not-xor.
 void SetMarkPen(TSurface& surface);
 

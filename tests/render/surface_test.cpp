@@ -35,7 +35,7 @@ TEST(Surface, PresetsSetPenBrushAndMode) {
   EXPECT_EQ(surface.State.PenMode, TPenMode::NotXor);
   EXPECT_EQ(surface.State.BrushColor, clWhite);
   EXPECT_EQ(surface.State.BrushStyle, TBrushStyle::Solid);
-  SetDrawDefaults(surface);
+  SetDrawDefaults(surface.State);
   EXPECT_EQ(surface.State.PenWidth, 4);
   EXPECT_EQ(surface.State.PenStyle, TPenStyle::Solid);
   EXPECT_EQ(surface.State.PenColor, clBlack);
