@@ -10,12 +10,12 @@ namespace mirel {
 TCanvasTools::TCanvasTools(TEditor& editor, TPaintBox& box) : editor_(editor), resets_(editor.ResetCount()) {
   tools_[kSelectionTool] = std::make_unique<TSelectionTool>(editor, box);
   tools_[dtText] = std::make_unique<TTextTool>(editor, box);
-  tools_[dtLine] = std::make_unique<TLineTool>(editor, box);
+  tools_[dtLine] = std::make_unique<TBoxFigureTool>(editor, box, dtLine, TBandShape::Line);
   tools_[dtFreeLine] = std::make_unique<TFreeLineTool>(editor, box);
-  tools_[dtEllipse] = std::make_unique<TEllipseTool>(editor, box);
-  tools_[dtRectangle] = std::make_unique<TRectangleTool>(editor, box);
-  tools_[dtPolyline] = std::make_unique<TPolylineTool>(editor, box);
-  tools_[dtPolygon] = std::make_unique<TPolygonTool>(editor, box);
+  tools_[dtEllipse] = std::make_unique<TBoxFigureTool>(editor, box, dtEllipse, TBandShape::Ellipse);
+  tools_[dtRectangle] = std::make_unique<TBoxFigureTool>(editor, box, dtRectangle, TBandShape::Rectangle);
+  tools_[dtPolyline] = std::make_unique<TPolylineTool>(editor, box, dtPolyline);
+  tools_[dtPolygon] = std::make_unique<TPolylineTool>(editor, box, dtPolygon);
   tools_[dtStamp] = std::make_unique<TStampTool>(editor, box);
   tools_[kStampSetupTool] = std::make_unique<TStampSetupTool>(editor, box);
 }

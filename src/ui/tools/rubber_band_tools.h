@@ -27,7 +27,7 @@ class TRubberBandTool : public TCanvasTool {
 };
 
 // Line, ellipse and rectangle: the figure from the press to the release.
-class TBoxFigureTool : public TRubberBandTool {
+class TBoxFigureTool final : public TRubberBandTool {
  public:
   TBoxFigureTool(TEditor& editor, TPaintBox& box, TDrawingTool tool, TBandShape shape)
       : TRubberBandTool(editor, box, shape), tool_(tool) {}
@@ -37,23 +37,6 @@ class TBoxFigureTool : public TRubberBandTool {
 
  private:
   TDrawingTool tool_;
-};
-
-class TLineTool final : public TBoxFigureTool {
- public:
-  TLineTool(TEditor& editor, TPaintBox& box) : TBoxFigureTool(editor, box, dtLine, TBandShape::Line) {}
-};
-
-class TEllipseTool final : public TBoxFigureTool {
- public:
-  TEllipseTool(TEditor& editor, TPaintBox& box)
-      : TBoxFigureTool(editor, box, dtEllipse, TBandShape::Ellipse) {}
-};
-
-class TRectangleTool final : public TBoxFigureTool {
- public:
-  TRectangleTool(TEditor& editor, TPaintBox& box)
-      : TBoxFigureTool(editor, box, dtRectangle, TBandShape::Rectangle) {}
 };
 
 // The stamp set-up: the rectangle gathers the stamp, then the selection

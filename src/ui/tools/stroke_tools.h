@@ -31,10 +31,11 @@ class TFreeLineTool final : public TCanvasTool {
 // The first segment is pressed, dragged and released; then each click adds
 // its point twice (press and release) and a release where the last vertex
 // lies ends the figure. The rubber segment follows the pointer with the
-// button up or down. Tools, modes and menus wait until it ends.
-class TPolylineTool : public TCanvasTool {
+// button up or down. Tools, modes and menus wait until it ends. The polygon
+// is drawn closed and filled the moment it ends.
+class TPolylineTool final : public TCanvasTool {
  public:
-  TPolylineTool(TEditor& editor, TPaintBox& box, TDrawingTool tool = dtPolyline)
+  TPolylineTool(TEditor& editor, TPaintBox& box, TDrawingTool tool)
       : TCanvasTool(editor, box), tool_(tool) {}
   void Press(TPoint p) override;
   void Move(TPoint q) override;
@@ -51,12 +52,6 @@ class TPolylineTool : public TCanvasTool {
   bool vertexPressed_ = false;  // the next movement moves the anchor
   TPoint anchor_;
   TPointData points_;
-};
-
-// The polygon is drawn closed and filled the moment it ends.
-class TPolygonTool final : public TPolylineTool {
- public:
-  TPolygonTool(TEditor& editor, TPaintBox& box) : TPolylineTool(editor, box, dtPolygon) {}
 };
 
 }  // namespace mirel
