@@ -10,7 +10,7 @@
 #include <iostream>
 
 #include "app/mirel_application.h"
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 #include "fileio/file_replace.h"
 #include "text/native_arguments.h"
 #include "ui/button_icons.h"

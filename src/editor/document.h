@@ -11,7 +11,7 @@
 #include "datafile/reader_prompts.h"
 #include "datafile/safe_save.h"
 #include "editor/editor_types.h"
-#include "editor/recovery_journal.h"
+#include "datafile/recovery_journal.h"
 #include "editor/resize.h"
 #include "fileio/memory_room.h"
 #include "history/action_recorder.h"

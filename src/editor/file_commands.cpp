@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "editor/editor.h"
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 #include "fileio/user_words.h"
 #include "model/fig_ops.h"
 #include "text/cp932.h"

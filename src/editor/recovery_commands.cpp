@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "editor/editor.h"
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 #include "fileio/user_words.h"
 
 namespace mirel {

@@ -13,7 +13,7 @@
 #include "fileio/user_words.h"
 #include "support/temp_folder.h"
 #include "editor/editor_fixture.h"
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 #include "fileio/file_replace.h"
 #include "support/file_helpers.h"
 

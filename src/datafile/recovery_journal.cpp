@@ -1,8 +1,8 @@
-#include "editor/recovery_journal.h"
+#include "datafile/recovery_journal.h"
 
 #include <system_error>
 
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 #include "fileio/file_replace.h"
 
 namespace mirel {

@@ -1,4 +1,4 @@
-#include "editor/recovery_folder.h"
+#include "datafile/recovery_folder.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,7 +12,7 @@
 
 #include "datafile/format_names.h"
 #include "datafile/safe_save.h"
-#include "editor/recovery_journal.h"
+#include "datafile/recovery_journal.h"
 #include "fileio/file_replace.h"
 
 namespace mirel {
