@@ -21,23 +21,20 @@ TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) {
   alone.fill(kNothing);
 }
 
-void TFigureSpans::Draw(const TFigData& figure, const TEntry* entry, TSurface& surface, const QRegion& clip,
-                        bool whole) {
-  if (entry && entry->State == TState::Kept) {
-    Fill(entry->Runs, surface, clip, whole);
-  } else {
-    DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
-  }
-}
-
-TFigureSpans::TEntry* TFigureSpans::Entry(const TFigData& figure, std::uint64_t key) {
-  const auto found = byFigure_.find(key);
-  if (found != byFigure_.end()) return &found->second;
-  if (bytes_ > kMaxBytes) return nullptr;
-  TEntry& entry = byFigure_[key];
+void TFigureSpans::Keep(const TFigData& figure, TEntry& entry) {
+  if (bytes_ > kMaxBytes) return;  // DrawAll lets all go first next time
   entry.State = Take(figure, entry) ? TState::Kept : TState::Blending;
   bytes_ += sizeof(TEntry) + entry.Runs.capacity() * sizeof(TRun);
-  return &entry;
+}
+
+void TFigureSpans::Draw(const TFigData& figure, TEntry& entry, TSurface& surface, const QRegion& clip, bool whole) {
+  if (entry.State == TState::DrawnOnce) Keep(figure, entry);  // drawn before: now it is worth keeping
+  if (entry.State == TState::Kept) {
+    Fill(entry.Runs, surface, clip, whole);
+  } else {
+    if (entry.State == TState::New) entry.State = TState::DrawnOnce;
+    DrawFigure(figure, surface, TPoint{}, TPenMode::Copy);
+  }
 }
 
 void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip,
@@ -46,18 +43,33 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
     byFigure_.clear();
     bytes_ = 0;
   }
-  // The figures in front whose runs are kept or can be taken now: their
-  // runs stay where they are while the others are drawn (entries of the
-  // map do not move).
-  kept_.clear();
+  // Entries of the map do not move: the runs stay where they are while
+  // others are taken and drawn.
   entries_.clear();
+  bool anyKept = false;
   for (const TFigData* figure : frontFirst) {
-    TEntry* entry = Entry(*figure, fingerprintOf ? fingerprintOf(*figure) : FigureFingerprint(*figure));
-    entries_.push_back(entry);
-    if (kept_.size() + 1 == entries_.size() && entry && entry->State == TState::Kept) kept_.push_back(&entry->Runs);
+    TEntry& entry = byFigure_[fingerprintOf ? fingerprintOf(*figure) : FigureFingerprint(*figure)];
+    entries_.push_back(&entry);
+    anyKept = anyKept || entry.State == TState::Kept;
+  }
+  // A figure stroked in front of kept ones keeps every figure behind it
+  // from being filled front first: once some are kept, the runs of the
+  // others are taken now, even of those never drawn here before. A first
+  // composition, with none kept, strokes them all: taking the runs of every
+  // figure of a long drawing costs a third more than stroking them.
+  if (anyKept) {
+    for (std::size_t n = 0; n < entries_.size(); ++n) {
+      if (entries_[n]->State == TState::New || entries_[n]->State == TState::DrawnOnce) {
+        Keep(*frontFirst[n], *entries_[n]);
+      }
+    }
+  }
+  kept_.clear();
+  while (kept_.size() < entries_.size() && entries_[kept_.size()]->State == TState::Kept) {
+    kept_.push_back(&entries_[kept_.size()]->Runs);
   }
   for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) {
-    Draw(*frontFirst[n - 1], entries_[n - 1], surface, clip, whole);
+    Draw(*frontFirst[n - 1], *entries_[n - 1], surface, clip, whole);
   }
   if (!kept_.empty()) FillFrontFirst(kept_, surface, clip, whole);
 }

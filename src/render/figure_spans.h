@@ -45,15 +45,14 @@ class TFigureSpans {
     std::int16_t Y, Left, Right;  // pixels Left..Right of row Y
     QRgb Colour;
   };
-  enum class TState : std::uint8_t { Kept, Blending };
+  enum class TState : std::uint8_t { New, DrawnOnce, Kept, Blending };
   struct TEntry {
-    TState State = TState::Kept;
+    TState State = TState::New;
     std::vector<TRun> Runs;  // when Kept
   };
-  // The entry of a figure, its runs taken now if they were not; none when
-  // too much is kept to take more.
-  TEntry* Entry(const TFigData& figure, std::uint64_t key);
-  void Draw(const TFigData& figure, const TEntry* entry, TSurface& surface, const QRegion& clip, bool whole);
+  // Takes the runs of a figure, unless too much is kept.
+  void Keep(const TFigData& figure, TEntry& entry);
+  void Draw(const TFigData& figure, TEntry& entry, TSurface& surface, const QRegion& clip, bool whole);
   // Fills the runs of each figure, front first, where no figure before it
   // in `frontFirst` painted.
   void FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface, const QRegion& clip,
@@ -66,7 +65,7 @@ class TFigureSpans {
   // Scratch of DrawAll: the runs of the kept figures in front; per canvas
   // row, one bit per pixel already painted or outside the clip.
   std::vector<const std::vector<TRun>*> kept_;
-  std::vector<const TEntry*> entries_;  // of the figures drawn, front first
+  std::vector<TEntry*> entries_;  // of the figures drawn, front first
   std::vector<std::uint64_t> painted_;
   std::size_t bytes_ = 0;
   // The figure alone over nothing (transparent): a pixel it paints is
