@@ -5,6 +5,7 @@
 
 #include "render/figure_drawing.h"
 #include "render/frame_composer.h"
+#include "render/split_drawing.h"
 
 namespace mirel {
 namespace {
@@ -57,6 +58,11 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
   // others are taken now, even of those never drawn here before. A first
   // composition, with none kept, strokes them all: taking the runs of every
   // figure of a long drawing costs a third more than stroking them.
+  if (!anyKept && whole && std::all_of(entries_.begin(), entries_.end(), [](const TEntry* e) { return e->State == TState::New; })) {
+    for (TEntry* entry : entries_) entry->State = TState::DrawnOnce;
+    DrawBackToFront(frontFirst, surface);
+    return;
+  }
   if (anyKept) {
     for (std::size_t n = 0; n < entries_.size(); ++n) {
       if (entries_[n]->State == TState::New || entries_[n]->State == TState::DrawnOnce) {

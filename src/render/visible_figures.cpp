@@ -5,6 +5,7 @@
 #include "render/cover_grid.h"
 #include "render/figure_drawing.h"
 #include "render/figure_spans.h"
+#include "render/split_drawing.h"
 
 namespace mirel {
 namespace {
@@ -34,6 +35,8 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
   if (!whole) surface.SetClip(seen);
   if (spans) {
     spans->DrawAll(shown, surface, seen, whole, fingerprintOf);
+  } else if (whole) {
+    DrawBackToFront(shown, surface);
   } else {
     for (auto figure = shown.rbegin(); figure != shown.rend(); ++figure) {
       DrawFigure(**figure, surface, TPoint{}, TPenMode::Copy);
