@@ -59,6 +59,13 @@ void TLiveLinks::SetSizeRecord(const TFigData* figure, const TActionData& record
   entries_[figure].Size = &record;
 }
 
+TLiveLinks::TRecordsOf TLiveLinks::RecordsOf(const TFigData* figure) const {
+  const auto found = entries_.find(figure);
+  if (found == entries_.end()) return {};
+  const TEntry& entry = found->second;
+  return {entry.Records.empty() ? nullptr : entry.Records.back(), entry.Size};
+}
+
 const TActionData* TLiveLinks::SizeRecord(const TFigData* figure) const {
   const auto found = entries_.find(figure);
   return found == entries_.end() ? nullptr : found->second.Size;

@@ -29,6 +29,12 @@ class TLiveLinks {
   // with (its creation, a move or a size change), or none.
   void SetSizeRecord(const TFigData* figure, const TActionData& record);
   const TActionData* SizeRecord(const TFigData* figure) const;
+  // Both at once, found once.
+  struct TRecordsOf {
+    TActionData* Newest = nullptr;
+    const TActionData* Size = nullptr;
+  };
+  TRecordsOf RecordsOf(const TFigData* figure) const;
 
  private:
   struct TEntry {

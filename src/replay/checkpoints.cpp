@@ -70,8 +70,12 @@ std::int32_t TCheckpoints::SpacingAt(std::int32_t step, std::int32_t target, dou
 
 bool TCheckpoints::Wants(std::int32_t step, std::int32_t target, std::int64_t figures) const {
   if (step <= 0 || byStep_.contains(step)) return false;
-  if (step % spacing_ == 0 && step % SpacingAt(step, target, weightPerFigure_ * static_cast<double>(figures)) == 0) {
-    return true;
+  if (step % spacing_ == 0) {
+    const std::int32_t spacing = SpacingAt(step, target, weightPerFigure_ * static_cast<double>(figures));
+    // A rebuild with no copy to start from (opening a drawing) makes only
+    // the newest of its copies; the first rebuild of an earlier step makes
+    // the others on its way.
+    if (step % spacing == 0) return !byStep_.empty() || step > target - spacing;
   }
   // Beyond the newest copy, one every initial spacing however far apart the
   // others have grown: the newest steps are the ones shown most. Opening a

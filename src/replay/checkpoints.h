@@ -31,7 +31,11 @@ class TCheckpoints {
   // doubles, so memory stays bounded however long the history. The newest
   // copy stays, and past it one is kept every `spacing` steps (replacing
   // the one before), so the newest steps rebuild quickly however long the
-  // history grows.
+  // history grows. A rebuild with no copy yet makes only the newest: a
+  // drawing just opened shows its last step, and copying it at every
+  // spacing on the way made rebuilding the last step of the 100,000-step
+  // mixed drawing take 0.44 s instead of 0.2 s; the first rebuild of an
+  // earlier step makes the copies before it.
   static constexpr std::int64_t kDefaultBudget = 400'000;
   explicit TCheckpoints(std::int32_t spacing = 1024, std::int64_t budget = kDefaultBudget);
 

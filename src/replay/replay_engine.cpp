@@ -95,8 +95,9 @@ void TReplayEngine::SaveCheckpoint(std::int32_t step) {
   checkpoint->Sizes.reserve(static_cast<std::size_t>(figList_.Count()));
   for (const TFigItem* item = figList_.GetNext(figList_.GetHead()); item; item = item->Next()) {
     AddExactCopy(checkpoint->Figures, item->Data);
-    checkpoint->Creators.push_back(history_.Links.Newest(&item->Data));
-    checkpoint->Sizes.push_back(history_.Links.SizeRecord(&item->Data));
+    const TLiveLinks::TRecordsOf records = history_.Links.RecordsOf(&item->Data);
+    checkpoint->Creators.push_back(records.Newest);
+    checkpoint->Sizes.push_back(records.Size);
   }
   for (const TFigItem* item = deletedFigList_.GetNext(deletedFigList_.GetHead()); item; item = item->Next()) {
     AddExactCopy(checkpoint->Deleted, item->Data);

@@ -54,5 +54,23 @@ TEST(Checkpoints, ALaterRebuildMakesTheCopiesLeftOut) {
   EXPECT_NE(checkpoints.At(8), nullptr);
 }
 
+// Opening a drawing rebuilds its last step with no copy to start from: only
+// the newest copies are made, and the first rebuild of an earlier step
+// makes those on its way.
+TEST(Checkpoints, AFirstRebuildMakesOnlyTheNewestCopies) {
+  for (const std::int32_t target : {40, 1000}) {
+    SCOPED_TRACE(target);
+    TCheckpoints checkpoints(4, 2'000);
+    const std::vector<std::int32_t> made = CopiesMade(checkpoints, target);
+    ASSERT_FALSE(made.empty());
+    EXPECT_LE(made.size(), 2u);
+    EXPECT_GT(made.front(), target / 2);
+    const std::vector<std::int32_t> later = CopiesMade(checkpoints, target / 2);
+    ASSERT_FALSE(later.empty());
+    EXPECT_LE(later.back(), target / 2);
+    for (const std::int32_t step : made) EXPECT_NE(checkpoints.At(step), nullptr) << step;
+  }
+}
+
 }  // namespace
 }  // namespace mirel::test
