@@ -32,6 +32,7 @@ TBatchDrawing::TBatchDrawing(std::vector<std::string> backgroundFolders)
 
 void TBatchDrawing::WalkForwardOnly() {
   Document.Replay().SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
+  composer_.ComposeForwardOnly();
 }
 
 TResult<> TBatchDrawing::Read(const std::string& path) {

@@ -47,8 +47,8 @@ class TBatchDrawing {
   TBatchDrawing& operator=(const TBatchDrawing&) = delete;
 
   // The steps will only be walked forward, each rebuild going on from the
-  // one before: no copies of the drawing are kept for stepping back, which
-  // would cost a long drawing more than its whole rebuild.
+  // one before: no copies of the drawing or canvases are kept for stepping
+  // back, which would cost a long drawing more than its whole rebuild.
   void WalkForwardOnly();
   // Reads a data file (native path) into the empty history. Never asks.
   TResult<> Read(const std::string& path);

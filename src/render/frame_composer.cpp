@@ -169,7 +169,7 @@ void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& backgrou
   fingerprinted_ = false;
   shownStep_ = damage.ShownStep();
   shownHistory_ = damage.ShownHistory();
-  if (shownStep_ >= 0) keyframes_.Offer(shownStep_, shownHistory_, backgroundKey_, backBuffer.Image());
+  if (shownStep_ >= 0 && keepCanvases_) keyframes_.Offer(shownStep_, shownHistory_, backgroundKey_, backBuffer.Image());
   Finish(backBuffer, selected);
 }
 

@@ -36,6 +36,9 @@ class TFrameComposer {
                       const TFigItem* selected, TCanvasDamage& damage);
   // The next composition draws everything.
   void Forget();
+  // The steps will only be composed forward, each after the one before: no
+  // canvases are kept for steps far from the last one (up to 115 MB).
+  void ComposeForwardOnly() { keepCanvases_ = false; }
 
  private:
   // What a figure shows is all that counts: after a rebuild the figures are
@@ -81,6 +84,7 @@ class TFrameComposer {
   std::int32_t shownStep_ = -1;
   std::uint64_t shownHistory_ = 0;
   TCanvasKeyframes keyframes_;
+  bool keepCanvases_ = true;
   TFigureSpans spans_;
 };
 
