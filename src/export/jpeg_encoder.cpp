@@ -61,18 +61,19 @@ void TJpegEncoder::TermDestination(j_compress_ptr cinfo) {
   self->size_ = self->buffer_.size() - cinfo->dest->free_in_buffer;
 }
 
-bool TJpegEncoder::CompressRows(const QImage& frame) {
+bool TJpegEncoder::CompressRows(const QImage& frame, TJpegRows rows) {
   if (setjmp(errors_.Jump)) return false;
   info_.dest = &destination_.Pub;
   info_.image_width = static_cast<JDIMENSION>(frame.width());
-  info_.image_height = static_cast<JDIMENSION>(frame.height());
+  info_.image_height = static_cast<JDIMENSION>(rows.Count);
   // QImage's 0xffRRGGBB words are read as they lie in memory.
   info_.input_components = 4;
   info_.in_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
   jpeg_set_defaults(&info_);
   jpeg_set_quality(&info_, Quality, TRUE);
+  info_.restart_in_rows = rows.RestartInRows;
   jpeg_start_compress(&info_, TRUE);
-  const unsigned char* bits = frame.constBits();
+  const unsigned char* bits = frame.constBits() + static_cast<qsizetype>(rows.First) * frame.bytesPerLine();
   const auto stride = frame.bytesPerLine();
   while (info_.next_scanline < info_.image_height) {
     // libjpeg only reads the rows it is given.
@@ -83,15 +84,17 @@ bool TJpegEncoder::CompressRows(const QImage& frame) {
   return true;
 }
 
-TResult<std::span<const unsigned char>> TJpegEncoder::Encode(const QImage& frame) {
+TResult<std::span<const unsigned char>> TJpegEncoder::Encode(const QImage& frame, TJpegRows rows) {
   size_ = 0;
   if (!created_) return TResult<>::Failed({}, std::string("JPEG compressor unavailable: ") + errors_.Message);
-  if (frame.isNull() || frame.width() > JPEG_MAX_DIMENSION || frame.height() > JPEG_MAX_DIMENSION) {
+  if (rows.Count < 0) rows.Count = frame.height() - rows.First;
+  if (frame.isNull() || frame.width() > JPEG_MAX_DIMENSION || frame.height() > JPEG_MAX_DIMENSION ||
+      rows.First < 0 || rows.Count <= 0 || rows.First + rows.Count > frame.height()) {
     return TResult<>::Failed({}, "no picture to compress");
   }
   const bool direct = frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32;
   const QImage converted = direct ? QImage() : frame.convertToFormat(QImage::Format_RGB32);
-  if (!CompressRows(direct ? frame : converted)) {
+  if (!CompressRows(direct ? frame : converted, rows)) {
     jpeg_abort_compress(&info_);
     size_ = 0;
     return TResult<>::Failed({}, errors_.Message);

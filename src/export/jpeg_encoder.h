@@ -13,6 +13,14 @@
 
 namespace mirel {
 
+// Which rows of a frame to compress, as a picture of their own, and how
+// often the compressed data restarts (in rows of blocks; 0: never).
+struct TJpegRows {
+  int First = 0;
+  int Count = -1;  // -1: to the bottom
+  int RestartInRows = 0;
+};
+
 class TJpegEncoder {
  public:
   static constexpr int Quality = 90;
@@ -24,7 +32,8 @@ class TJpegEncoder {
 
   // Compresses `frame` (any size; Format_RGB32 is used as it is) into the
   // whole file, held until the next call; a failure's Detail says why.
-  TResult<std::span<const unsigned char>> Encode(const QImage& frame);
+  TResult<std::span<const unsigned char>> Encode(const QImage& frame) { return Encode(frame, {}); }
+  TResult<std::span<const unsigned char>> Encode(const QImage& frame, TJpegRows rows);
   std::span<const unsigned char> Data() const { return {buffer_.data(), size_}; }
 
  private:
@@ -36,7 +45,7 @@ class TJpegEncoder {
   static void InitDestination(j_compress_ptr cinfo);
   static boolean EmptyOutputBuffer(j_compress_ptr cinfo);
   static void TermDestination(j_compress_ptr cinfo);
-  bool CompressRows(const QImage& frame);
+  bool CompressRows(const QImage& frame, TJpegRows rows);
 
   jpeg_compress_struct info_{};
   TJpegErrorManager errors_;

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "export/jpeg_encoder.h"
+#include "export/jpeg_series_encoder.h"
 #include "export/picture_file.h"
 #include "fileio/user_words.h"
 
@@ -42,7 +42,7 @@ struct TPictureSeriesWriter::TState {
   bool Done = false;
 
   void Encode() {
-    TJpegEncoder encoder;  // one compressor per thread, kept for the series
+    TJpegSeriesEncoder encoder;  // one per thread, kept for the series
     std::unique_lock lock(Mutex);
     for (;;) {
       const auto waiting = [&] {

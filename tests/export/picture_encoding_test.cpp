@@ -3,11 +3,13 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "export/bmp_encoder.h"
 #include "export/picture_decoding.h"
 #include "export/jpeg_encoder.h"
+#include "export/jpeg_series_encoder.h"
 #include "picture_fixtures.h"
 #include "render/gui_environment.h"
 
@@ -119,6 +121,42 @@ TEST(JpegEncoding, ANullFrameIsAnErrorAndTheEncoderStaysUsable) {
   EXPECT_FALSE(nothing.Detail.empty());
   EXPECT_TRUE(encoder.Data().empty());
   EXPECT_TRUE(encoder.Encode(Quarters(16, 16)).Ok);
+}
+
+
+// A series re-compresses only the bands that changed, yet every file is the
+// whole frame compressed with a restart at every band, and shows the same
+// pixels as a file without restarts.
+TEST(JpegSeriesEncoding, EveryFileIsTheWholeFrameWithARestartAtEveryBand) {
+  std::mt19937 random(19);
+  const auto pick = [&](int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); };
+  TJpegSeriesEncoder series;
+  TJpegEncoder whole;
+  for (const QSize size : {QSize(640, 480), QSize(100, 37), QSize(640, 480)}) {
+    QImage frame = Quarters(size.width(), size.height());
+    for (int i = 0; i < 25; ++i) {
+      QImage next = frame.copy();
+      for (int r = pick(4); r > 0; --r) {  // none: the same frame again
+        const QRect box(pick(size.width()), pick(size.height()), 1 + pick(size.width()), 1 + pick(40));
+        for (int y = box.top(); y <= std::min(box.bottom(), size.height() - 1); ++y) {
+          for (int x = box.left(); x <= std::min(box.right(), size.width() - 1); ++x) {
+            next.setPixel(x, y, qRgb(pick(256), (x * 7) & 255, pick(2) * 255));  // noise: stuffed 0xFF bytes
+          }
+        }
+      }
+      frame = next;
+      const auto file = series.Encode(frame);
+      ASSERT_TRUE(file.Ok) << file.Detail;
+      const std::vector<unsigned char> got(file->begin(), file->end());
+      const auto expected = whole.Encode(frame, {.RestartInRows = 1});
+      ASSERT_TRUE(std::equal(got.begin(), got.end(), expected->begin(), expected->end())) << size.width() << " " << i;
+    }
+    const TResult<TDecodedPicture> restarting = DecodeVisiblePicture(*series.Encode(frame));
+    const TResult<TDecodedPicture> plain = DecodeVisiblePicture(*whole.Encode(frame));
+    ASSERT_TRUE(restarting.Ok && plain.Ok);
+    EXPECT_EQ(restarting->Picture, plain->Picture);
+  }
+  EXPECT_FALSE(series.Encode(QImage()).Ok);
 }
 
 }  // namespace
