@@ -110,8 +110,8 @@ struct TPictureSeriesWriter::TState {
 };
 
 int TPictureSeriesWriter::DefaultEncoders() {
-  // Encoding takes several times as long as composing a frame: one encoder
-  // per core keeps every core busy.
+  // Encoding, even of the changed bands alone, takes longer than composing
+  // a frame: one encoder per core keeps every core busy.
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
   return std::clamp(cores, 1, 4);
 }
