@@ -42,9 +42,8 @@ void TCanvasDamage::Added(const TFigData& figure) {
     bounds_.erase(&figure);
     return;
   }
-  const QRect box = DrawnBounds(figure);
-  bounds_[&figure] = TKnown{box, {}};
-  InStep(box);
+  bounds_.erase(&figure);
+  InStep(BoundsOf(figure));
 }
 
 void TCanvasDamage::Entered(const TFigData& figure) {
@@ -54,8 +53,8 @@ void TCanvasDamage::Entered(const TFigData& figure) {
     bounds_.erase(&figure);
     return;
   }
-  const QRect box = DrawnBounds(figure);
-  bounds_[&figure] = TKnown{box, {}};
+  bounds_.erase(&figure);
+  const QRect box = BoundsOf(figure);
   if (!all_) area_ |= box.intersected(kCanvas);
   InStep(box);
 }
@@ -117,16 +116,20 @@ void TCanvasDamage::Forget() {
 
 TCanvasDamage::TKnown& TCanvasDamage::Known(const TFigData& figure) {
   const auto [at, added] = bounds_.try_emplace(&figure);
-  if (added) at->second.Box = DrawnBounds(figure);
+  if (added) {
+    const std::uint64_t look = FigureFingerprint(figure);
+    if (byLook_.size() >= kMaxLooks) byLook_.clear();
+    const auto [seen, fresh] = byLook_.try_emplace(look);
+    if (fresh) seen->second = DrawnBounds(figure);
+    at->second = TKnown{seen->second, look};
+  }
   return at->second;
 }
 
 QRect TCanvasDamage::BoundsOf(const TFigData& figure) { return Known(figure).Box; }
 
 std::uint64_t TCanvasDamage::FingerprintOf(const TFigData& figure) {
-  TKnown& known = Known(figure);
-  if (!known.Fingerprint) known.Fingerprint = FigureFingerprint(figure);
-  return *known.Fingerprint;
+  return Known(figure).Fingerprint;
 }
 
 void TCanvasDamage::Composed() {

@@ -30,7 +30,10 @@ class TCanvasDamage final : public IDrawingChanges {
   // when they are still the front of the drawing, in this order.
   const std::vector<const TFigData*>& AddedInFront() const { return added_; }
   // DrawnBounds and FigureFingerprint of a figure of the drawing,
-  // remembered until it changes.
+  // remembered until it changes. The bounds of a look are remembered across
+  // rebuilds too: a rebuild from a copy of the drawing makes every figure
+  // anew, and finding all their bounds again (measuring every text) cost a
+  // slider jump in the 10,000-step mixed drawing about 5 ms.
   QRect BoundsOf(const TFigData& figure);
   std::uint64_t FingerprintOf(const TFigData& figure);
   // Composed: nothing is to be redrawn until the next change.
@@ -51,11 +54,17 @@ class TCanvasDamage final : public IDrawingChanges {
  private:
   struct TKnown {
     QRect Box;
-    std::optional<std::uint64_t> Fingerprint;
+    std::uint64_t Fingerprint;
   };
   // Where a known figure takes the bounds from: found once.
   TKnown& Known(const TFigData& figure);
   std::unordered_map<const TFigData*, TKnown> bounds_;
+  // DrawnBounds by FigureFingerprint, of the figures of any step shown. At
+  // most kMaxLooks (about 56 bytes each, 3.7 MB); past that all are let go.
+  // Each step makes at most one look: every step of a 65,536-step drawing
+  // can be shown without letting any go.
+  static constexpr std::size_t kMaxLooks = 1u << 16;
+  std::unordered_map<std::uint64_t, QRect> byLook_;
   QRegion area_;
   // What a change told now means for the step being applied, if any.
   void InStep(const QRect& box);
