@@ -13,6 +13,8 @@ namespace {
 const QRect kCanvas(0, 0, CanvasWidth, CanvasHeight);
 constexpr QRgb kNothing = 0;  // transparent
 constexpr int kWords = (CanvasWidth + 63) / 64;  // of a row of painted_
+constexpr std::uint64_t kAll = ~std::uint64_t{0};
+static_assert(kWords <= 16, "a band's words are bits of a std::uint16_t");
 
 }  // namespace
 
@@ -72,7 +74,7 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
   }
   kept_.clear();
   while (kept_.size() < entries_.size() && entries_[kept_.size()]->State == TState::Kept) {
-    kept_.push_back(&entries_[kept_.size()]->Runs);
+    kept_.push_back(entries_[kept_.size()]);
   }
   for (std::size_t n = frontFirst.size(); n > kept_.size(); --n) {
     Draw(*frontFirst[n - 1], *entries_[n - 1], surface, clip, whole);
@@ -80,10 +82,26 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
   if (!kept_.empty()) FillFrontFirst(kept_, surface, clip, whole);
 }
 
-void TFigureSpans::FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface,
+bool TFigureSpans::Sealed(const QRect& box) const {
+  const auto words = static_cast<std::uint16_t>(((1u << (box.right() / 64 + 1)) - 1) & ~((1u << (box.left() / 64)) - 1));
+  for (int band = box.top() / kBandRows; band <= box.bottom() / kBandRows; ++band) {
+    if ((sealed_[static_cast<std::size_t>(band)] & words) != words) return false;
+  }
+  return true;
+}
+
+void TFigureSpans::Painted(int y, int word) {
+  const int band = y / kBandRows;
+  for (int row = band * kBandRows; row < std::min((band + 1) * kBandRows, CanvasHeight); ++row) {
+    if (painted_[static_cast<std::size_t>(row * kWords + word)] != kAll) return;
+  }
+  sealed_[static_cast<std::size_t>(band)] |= static_cast<std::uint16_t>(1u << word);
+}
+
+void TFigureSpans::FillFrontFirst(std::span<const TEntry* const> frontFirst, TSurface& surface,
                                   const QRegion& clip, bool whole) {
   // Outside the clip counts as painted.
-  painted_.assign(static_cast<std::size_t>(CanvasHeight) * kWords, ~std::uint64_t{0});
+  painted_.assign(static_cast<std::size_t>(CanvasHeight) * kWords, kAll);
   std::int64_t open = 0;
   QRect bounds;
   auto bits = [](int from, int to, int word) {  // pixels from..to of `word`
@@ -99,10 +117,18 @@ void TFigureSpans::FillFrontFirst(std::span<const std::vector<TRun>* const> fron
       for (int w = r.left() / 64; w <= r.right() / 64; ++w) painted_[y * kWords + w] &= ~bits(r.left(), r.right(), w);
     }
   }
+  sealed_.assign((CanvasHeight + kBandRows - 1) / kBandRows, 0);
+  for (int y = 0; y < CanvasHeight; ++y) {
+    for (int w = 0; w < kWords; ++w) {
+      if (painted_[static_cast<std::size_t>(y * kWords + w)] == kAll) Painted(y, w);
+    }
+  }
   QImage& image = surface.MutableImage();
   uchar* const pixels = image.bits();
   const qsizetype stride = image.bytesPerLine();
-  for (const std::vector<TRun>* runs : frontFirst) {
+  for (const TEntry* entry : frontFirst) {
+    if (entry->Box.isEmpty() || Sealed(entry->Box)) continue;
+    const std::vector<TRun>* runs = &entry->Runs;
     auto run = std::lower_bound(runs->begin(), runs->end(), bounds.top(), [](const TRun& a, int y) { return a.Y < y; });
     for (; run != runs->end() && run->Y <= bounds.bottom(); ++run) {
       const int left = std::max<int>(run->Left, bounds.left());
@@ -116,6 +142,7 @@ void TFigureSpans::FillFrontFirst(std::span<const std::vector<TRun>* const> fron
         if (!fresh) continue;
         row[w] |= fresh;
         open -= std::popcount(fresh);
+        if (row[w] == kAll) Painted(run->Y, w);
         if (fresh == wanted) {
           const int from = std::max(left, w * 64);
           std::fill(line + from, line + std::min(right, w * 64 + 63) + 1, run->Colour);
@@ -176,6 +203,7 @@ bool TFigureSpans::Take(const TFigData& figure, TEntry& entry) {
   }
   if (!clean) entry.Runs = {};
   entry.Runs.shrink_to_fit();
+  for (const TRun& run : entry.Runs) entry.Box |= QRect(QPoint(run.Left, run.Y), QPoint(run.Right, run.Y));
   return clean;
 }
 

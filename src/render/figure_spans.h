@@ -49,14 +49,22 @@ class TFigureSpans {
   struct TEntry {
     TState State = TState::New;
     std::vector<TRun> Runs;  // when Kept
+    QRect Box;               // of the runs
   };
   // Takes the runs of a figure, unless too much is kept.
   void Keep(const TFigData& figure, TEntry& entry);
   void Draw(const TFigData& figure, TEntry& entry, TSurface& surface, const QRegion& clip, bool whole);
   // Fills the runs of each figure, front first, where no figure before it
-  // in `frontFirst` painted.
-  void FillFrontFirst(std::span<const std::vector<TRun>* const> frontFirst, TSurface& surface, const QRegion& clip,
+  // in `frontFirst` painted. A figure whose box lies where all is painted
+  // already is passed over whole: in a slider jump in the 10,000-step mixed
+  // drawing, two thirds of the figures that show somewhere through the
+  // cover of filled figures are painted over by the figures in front.
+  void FillFrontFirst(std::span<const TEntry* const> frontFirst, TSurface& surface, const QRegion& clip,
                       bool whole);
+  // Whether all pixels of the blocks that `box` meets are painted.
+  bool Sealed(const QRect& box) const;
+  // Notes that word `word` of row `y` is all painted.
+  void Painted(int y, int word);
   // Draws the figure alone and takes its runs; false when some pixel blends.
   bool Take(const TFigData& figure, TEntry& entry);
   static void Fill(const std::vector<TRun>& runs, TSurface& surface, const QRegion& clip, bool whole);
@@ -64,9 +72,13 @@ class TFigureSpans {
   std::unordered_map<std::uint64_t, TEntry> byFigure_;
   // Scratch of DrawAll: the runs of the kept figures in front; per canvas
   // row, one bit per pixel already painted or outside the clip.
-  std::vector<const std::vector<TRun>*> kept_;
+  std::vector<const TEntry*> kept_;
   std::vector<TEntry*> entries_;  // of the figures drawn, front first
   std::vector<std::uint64_t> painted_;
+  // Per band of kBandRows rows, one bit per word of painted_: whether the
+  // band's rows are all painted there.
+  static constexpr int kBandRows = 8;
+  std::vector<std::uint16_t> sealed_;
   std::size_t bytes_ = 0;
   // The figure alone over nothing (transparent): a pixel it paints is
   // opaque, one it would blend with what lies beneath is not. Drawn without

@@ -1,6 +1,7 @@
 // Leaving out the figures that cannot show changes no pixel: filled figures
 // paint their whole claimed inside, and the canvas drawn without the hidden
-// figures is the canvas drawn with all of them, whole or within an area.
+// figures is the canvas drawn with all of them, whole or within an area,
+// stroked or filled from kept runs.
 #include "render/visible_figures.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "pixels.h"
 #include "render/canvas_composition.h"
 #include "render/figure_drawing.h"
+#include "render/figure_spans.h"
 #include "support/full_composition.h"
 #include "support/mixed_history.h"
 
@@ -75,6 +77,18 @@ TEST(VisibleFigures, CanvasAndAreasHaveThePixelsOfEveryFigureDrawn) {
         for (const QRect& r : area) partial.CopyRect(r, background, r);
         DrawVisibleFigures(partial, figures, area);
         ASSERT_EQ(partial.Image(), expected) << "seed " << seed << ", area " << n;
+      }
+      // From kept runs: stroked, then kept, then filled front first.
+      TFigureSpans spans;
+      const auto bounds = [](const TFigData& f) { return DrawnBounds(f); };
+      for (int pass = 0; pass < 3; ++pass) {
+        CopyBackground(culled, background);
+        DrawVisibleFigures(culled, figures, QRect(0, 0, CanvasWidth, CanvasHeight), bounds, &spans);
+        ASSERT_EQ(culled.Image(), expected) << "seed " << seed << ", " << count << " figures, pass " << pass;
+        const QRect area(pick(-30, 620), pick(-30, 460), pick(1, 300), pick(1, 200));
+        culled.CopyRect(area, background, area);
+        DrawVisibleFigures(culled, figures, area, bounds, &spans);
+        ASSERT_EQ(culled.Image(), expected) << "seed " << seed << ", " << count << " figures, pass " << pass;
       }
     }
   }
