@@ -19,8 +19,15 @@ void TCanvasDamage::InStep(const QRect& box) {
   if (recording_) stepArea_[static_cast<std::size_t>(applying_)] |= box.intersected(kCanvas);
 }
 
+void TCanvasDamage::Told(const TFigData& figure, bool shows) {
+  if (one_ && one_ != &figure) several_ = true;
+  one_ = &figure;
+  oneShows_ = shows;
+}
+
 void TCanvasDamage::Leaving(const TFigData& figure) {
   told_ = true;
+  Told(figure, false);
   OutsideSteps();
   if (!all_ || recording_) {
     const QRect box = BoundsOf(figure);
@@ -34,6 +41,7 @@ void TCanvasDamage::Leaving(const TFigData& figure) {
 
 void TCanvasDamage::Added(const TFigData& figure) {
   told_ = true;
+  several_ = true;
   OutsideSteps();
   if (!all_) added_.push_back(&figure);
   // When everything is redrawn anyway, the bounds are found when the
@@ -48,6 +56,7 @@ void TCanvasDamage::Added(const TFigData& figure) {
 
 void TCanvasDamage::Entered(const TFigData& figure) {
   told_ = true;
+  Told(figure, true);
   OutsideSteps();
   if (all_ && !recording_) {
     bounds_.erase(&figure);
@@ -108,6 +117,7 @@ std::optional<QRegion> TCanvasDamage::Between(std::int32_t a, std::int32_t b) co
 }
 
 void TCanvasDamage::Forget() {
+  several_ = true;
   all_ = true;
   area_ = {};
   added_.clear();
@@ -133,6 +143,8 @@ std::uint64_t TCanvasDamage::FingerprintOf(const TFigData& figure) {
 }
 
 void TCanvasDamage::Composed() {
+  one_ = nullptr;
+  oneShows_ = several_ = false;
   told_ = false;
   all_ = false;
   area_ = {};

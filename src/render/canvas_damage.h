@@ -36,6 +36,10 @@ class TCanvasDamage final : public IDrawingChanges {
   // slider jump in the 10,000-step mixed drawing about 5 ms.
   QRect BoundsOf(const TFigData& figure);
   std::uint64_t FingerprintOf(const TFigData& figure);
+  // The one figure told changed since the last composition, still in the
+  // drawing (changed or moved in the order), when nothing else was told;
+  // else none.
+  const TFigData* OnlyChanged() const { return several_ || !oneShows_ ? nullptr : one_; }
   // Composed: nothing is to be redrawn until the next change.
   void Composed();
   // The drawing was changed without a rebuild telling it: the bounds known
@@ -71,6 +75,13 @@ class TCanvasDamage final : public IDrawingChanges {
   void OutsideSteps() {
     if (applying_ < 0) shown_ = -1;
   }
+
+  // What OnlyChanged tells: the first figure told, whether the last told
+  // of it was that it shows, whether others were told too.
+  void Told(const TFigData& figure, bool shows);
+  const TFigData* one_ = nullptr;
+  bool oneShows_ = false;
+  bool several_ = false;
 
   std::vector<const TFigData*> added_;
   bool all_ = true;

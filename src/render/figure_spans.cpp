@@ -98,6 +98,23 @@ void TFigureSpans::Painted(int y, int word) {
   sealed_[static_cast<std::size_t>(band)] |= static_cast<std::uint16_t>(1u << word);
 }
 
+bool TFigureSpans::FillLayer(std::span<const TFigData* const> frontFirst, TSurface& layer,
+                             const TFingerprintOf& fingerprintOf) {
+  if (bytes_ > kMaxBytes) {
+    byFigure_.clear();
+    bytes_ = 0;
+  }
+  kept_.clear();
+  for (const TFigData* figure : frontFirst) {
+    TEntry& entry = byFigure_[fingerprintOf(*figure)];
+    if (entry.State == TState::New || entry.State == TState::DrawnOnce) Keep(*figure, entry);
+    if (entry.State != TState::Kept) return false;
+    kept_.push_back(&entry);
+  }
+  if (!kept_.empty()) FillFrontFirst(kept_, layer, QRegion(), true);
+  return true;
+}
+
 void TFigureSpans::FillFrontFirst(std::span<const TEntry* const> frontFirst, TSurface& surface,
                                   const QRegion& clip, bool whole) {
   // Outside the clip counts as painted.

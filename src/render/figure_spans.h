@@ -39,6 +39,11 @@ class TFigureSpans {
   using TFingerprintOf = std::function<std::uint64_t(const TFigData&)>;
   void DrawAll(std::span<const TFigData* const> frontFirst, TSurface& surface, const QRegion& clip, bool whole,
                const TFingerprintOf& fingerprintOf = {});
+  // Paints the pixels of `frontFirst` drawn back to front over `layer`
+  // (canvas-sized), each pixel once, from their runs (taken now when not
+  // kept yet). False, leaving `layer` unfinished, when some figure's pixels
+  // blend with what lies beneath or too much is kept.
+  bool FillLayer(std::span<const TFigData* const> frontFirst, TSurface& layer, const TFingerprintOf& fingerprintOf);
 
  private:
   struct TRun {

@@ -70,6 +70,8 @@ std::uint64_t FigureFingerprint(const TFigData& figure) {
 }
 
 void TFrameComposer::Forget() {
+  layers_.Drop();
+  lastOnly_ = nullptr;
   drawn_.clear();
   composed_ = false;
   fingerprinted_ = false;
@@ -112,6 +114,8 @@ void TFrameComposer::Compose(TSurface& backBuffer, const QImage& background, con
   }
 
   const bool known = composed_ && fingerprinted_;
+  layers_.Drop();
+  lastOnly_ = nullptr;
   Unmark(backBuffer);
   if (NewBackground(backBuffer, background) || !known) {
     RedrawAll(backBuffer);
@@ -142,10 +146,12 @@ void TFrameComposer::ComposeChanged(TSurface& backBuffer, const QImage& backgrou
   Unmark(backBuffer);
   const bool newBackground = NewBackground(backBuffer, background);
   if (newBackground || !known) {
+    layers_.Drop();
+    lastOnly_ = nullptr;
     if (!FromNearStep(backBuffer, figures, damage, composed_ && !newBackground)) {
       RedrawFigures(backBuffer, figures, QRect(0, 0, CanvasWidth, CanvasHeight), damage);
     }
-  } else {
+  } else if (!FromLayers(backBuffer, figures, damage)) {
     // Figures added in front are drawn over the rest, unless the order
     // changed since; then they are redrawn with their area.
     const std::vector<const TFigData*>& added = damage.AddedInFront();
@@ -185,6 +191,30 @@ void TFrameComposer::RedrawFigures(TSurface& backBuffer, const TFigList& figures
   DrawVisibleFigures(
       backBuffer, figures, area, [&](const TFigData& figure) { return damage.BoundsOf(figure); }, &spans_,
       [&](const TFigData& figure) { return damage.FingerprintOf(figure); });
+}
+
+bool TFrameComposer::FromLayers(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage) {
+  if (!damage.Told()) return true;  // nothing to redraw; the layers still serve
+  const TFigData* only = damage.OnlyChanged();
+  const bool again = only && only == lastOnly_;
+  lastOnly_ = only;
+  if (only != unlayered_) unlayered_ = nullptr;
+  const auto boundsOf = [&](const TFigData& figure) { return damage.BoundsOf(figure); };
+  const auto fingerprintOf = [&](const TFigData& figure) { return damage.FingerprintOf(figure); };
+  if (!only || !layers_.For(*only, backgroundKey_)) {
+    layers_.Drop();
+    if (!again || only == unlayered_) return false;
+    // The same figure changed alone twice: it is likely to go on changing.
+    const TFigItem* item = figures.GetTail();
+    while (item != figures.GetHead() && &item->Data != only) item = item->Prev();
+    if (item == figures.GetHead() ||
+        !layers_.Make(figures, *item, base_, backgroundKey_, spans_, boundsOf, fingerprintOf)) {
+      unlayered_ = only;  // not tried again while it goes on changing alone
+      return false;
+    }
+  }
+  layers_.Redraw(backBuffer, damage.Area(), spans_, fingerprintOf);
+  return true;
 }
 
 bool TFrameComposer::FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage,

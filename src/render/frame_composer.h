@@ -13,6 +13,7 @@
 #include "model/fig_data.h"
 #include "render/canvas_damage.h"
 #include "render/canvas_keyframes.h"
+#include "render/drag_layers.h"
 #include "render/figure_spans.h"
 #include "render/surface.h"
 #include "render/visible_figures.h"
@@ -68,6 +69,10 @@ class TFrameComposer {
   // last composition over this background.
   bool FromNearStep(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage, bool shown);
   void RedrawFigures(TSurface& backBuffer, const TFigList& figures, const QRegion& area, TCanvasDamage& damage);
+  // Redraws the area of the one figure changed from the layers around it,
+  // made when the same figure changed alone in the last composition too;
+  // false when there are none.
+  bool FromLayers(TSurface& backBuffer, const TFigList& figures, TCanvasDamage& damage);
 
   QImage base_;  // the background alone, canvas-sized
   QImage top_;   // the last composition, when a mark was drawn over it
@@ -86,6 +91,11 @@ class TFrameComposer {
   TCanvasKeyframes keyframes_;
   bool keepCanvases_ = true;
   TFigureSpans spans_;
+  TDragLayers layers_;
+  // The figure changed alone in the last composition that changed any.
+  const TFigData* lastOnly_ = nullptr;
+  // The figure whose layers could not be made (a figure in front blends).
+  const TFigData* unlayered_ = nullptr;
 };
 
 }  // namespace mirel

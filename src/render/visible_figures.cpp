@@ -48,8 +48,9 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
 }  // namespace
 
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
-                        const TBoundsOf& boundsOf, TFigureSpans* spans, const TFingerprintOf& fingerprintOf) {
-  const TFigItem* item = figures.GetTail();
+                        const TBoundsOf& boundsOf, TFigureSpans* spans, const TFingerprintOf& fingerprintOf,
+                        const TFigItem* front) {
+  const TFigItem* item = front ? front : figures.GetTail();
   DrawVisible(
       surface, area,
       [&](QRect& box) -> const TFigData* {

@@ -24,13 +24,14 @@ struct TPlacedFigure {
 // only for figures that something in front does not already hide. With
 // `spans`, figures drawn before are filled from their kept pixels.
 // `fingerprintOf`, with `spans`, gives a figure's FigureFingerprint (perhaps
-// remembered).
+// remembered). With `front`, only the figures from `front` backwards are
+// drawn (none when it is the list's head).
 using TBoundsOf = std::function<QRect(const TFigData&)>;
 using TFingerprintOf = std::function<std::uint64_t(const TFigData&)>;
 class TFigureSpans;
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area,
                         const TBoundsOf& boundsOf, TFigureSpans* spans = nullptr,
-                        const TFingerprintOf& fingerprintOf = {});
+                        const TFingerprintOf& fingerprintOf = {}, const TFigItem* front = nullptr);
 void DrawVisibleFigures(TSurface& surface, const TFigList& figures, const QRegion& area);
 void DrawVisibleFigures(TSurface& surface, std::span<const TPlacedFigure> figures, const QRegion& area);
 

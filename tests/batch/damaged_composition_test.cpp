@@ -1,7 +1,8 @@
 // Composing a step from the damage its records report gives the pixels of
 // drawing the whole canvas, at every step of random mixed histories (stamps,
 // clears, backgrounds, duplicates, undos, reorders and resumes), stepping
-// forward, back and jumping, and after each edit the window makes.
+// forward, back and jumping, and after each edit the window makes, also
+// while one figure is dragged step after step.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -77,6 +78,38 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
       }
       ASSERT_EQ(drawing.ComposeChanged(), DrawnLiterally(drawing.FigList, drawing.Background.Picture()))
           << "seed " << seed << ", edit " << edit;
+    }
+    // One figure dragged step after step, as the window drags it, with a
+    // change of it or of another figure now and then.
+    for (int drag = 0; drag < 12 && !HasFatalFailure(); ++drag) {
+      TFigItem* item = document.Figures().GetNext(document.Figures().GetHead());
+      for (int n = pick(document.Figures().Count()); item && n > 0; --n) item = item->Next();
+      for (int move = 0; move < 8 && item && !HasFatalFailure(); ++move) {
+        document.Select(item);
+        switch (move % 3 == 2 ? pick(4) : 4) {
+          case 0: document.ReorderSelected(false); break;
+          case 1: document.ChangeSelectedColor(TParameter::LineColor, rng() & 0xFFFFFF); break;
+          case 2: {
+            TFigItem* other = document.Figures().GetTail();
+            document.Select(other);
+            document.DragSelected(3, 3);
+            document.Select(item);
+            break;
+          }
+          case 3: document.DuplicateSelected(); break;
+          default:
+            if (move == 0 && item->Prev() != document.Figures().GetHead()) {
+              // Onto the figure behind it, which a reorder then puts in front.
+              const TPoint to = item->Prev()->Data.Start;
+              document.DragSelected(WrapSub(to.X, item->Data.Start.X), WrapSub(to.Y, item->Data.Start.Y));
+            } else {
+              document.DragSelected(pick(41) - 20, pick(41) - 20);
+            }
+            break;
+        }
+        ASSERT_EQ(drawing.ComposeChanged(), DrawnLiterally(drawing.FigList, drawing.Background.Picture()))
+            << "seed " << seed << ", drag " << drag << ", move " << move;
+      }
     }
     check(kSteps / 2);  // back to playback
   }
