@@ -20,7 +20,8 @@ void TCanvasDamage::InStep(const QRect& box) {
 }
 
 void TCanvasDamage::Told(const TFigData& figure, bool shows) {
-  if (one_ && one_ != &figure) several_ = true;
+  // Steps that a rebuild applies seldom change one figure again and again.
+  if ((one_ && one_ != &figure) || applying_ >= 0) several_ = true;
   one_ = &figure;
   oneShows_ = shows;
 }

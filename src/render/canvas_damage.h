@@ -37,8 +37,8 @@ class TCanvasDamage final : public IDrawingChanges {
   QRect BoundsOf(const TFigData& figure);
   std::uint64_t FingerprintOf(const TFigData& figure);
   // The one figure told changed since the last composition, still in the
-  // drawing (changed or moved in the order), when nothing else was told;
-  // else none.
+  // drawing (changed or moved in the order), when nothing else was told and
+  // no rebuild told it; else none.
   const TFigData* OnlyChanged() const { return several_ || !oneShows_ ? nullptr : one_; }
   // Composed: nothing is to be redrawn until the next change.
   void Composed();

@@ -10,10 +10,6 @@ const QRect kCanvas(0, 0, CanvasWidth, CanvasHeight);
 
 }  // namespace
 
-TDragLayers::TDragLayers() : back_(CanvasWidth, CanvasHeight), front_(CanvasWidth, CanvasHeight) {
-  front_.MutableImage() = QImage(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
-}
-
 bool TDragLayers::For(const TFigData& figure, qint64 background) const {
   return item_ && &item_->Data == &figure && background == background_ && item_->Prev() == behind_ &&
          item_->Next() == ahead_;
@@ -24,10 +20,15 @@ bool TDragLayers::Make(const TFigList& figures, const TFigItem& item, const QIma
   item_ = nullptr;
   inFront_.clear();
   for (const TFigItem* i = figures.GetTail(); i != &item; i = i->Prev()) inFront_.push_back(&i->Data);
-  front_.MutableImage().fill(Qt::transparent);
-  if (!spans.FillLayer(inFront_, front_, fingerprintOf)) return false;
-  CopyBackground(back_, base);
-  DrawVisibleFigures(back_, figures, kCanvas, boundsOf, &spans, fingerprintOf, item.Prev());
+  if (!front_) {
+    back_ = std::make_unique<TSurface>(CanvasWidth, CanvasHeight);
+    front_ = std::make_unique<TSurface>(CanvasWidth, CanvasHeight);
+    front_->MutableImage() = QImage(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
+  }
+  front_->MutableImage().fill(Qt::transparent);
+  if (!spans.FillLayer(inFront_, *front_, fingerprintOf)) return false;
+  CopyBackground(*back_, base);
+  DrawVisibleFigures(*back_, figures, kCanvas, boundsOf, &spans, fingerprintOf, item.Prev());
   item_ = &item;
   behind_ = item.Prev();
   ahead_ = item.Next();
@@ -39,14 +40,14 @@ void TDragLayers::Redraw(TSurface& canvas, const QRegion& area, TFigureSpans& sp
                          const TFingerprintOf& fingerprintOf) {
   const QRegion seen = area.intersected(kCanvas);
   if (seen.isEmpty()) return;
-  for (const QRect& r : seen) canvas.CopyRect(r, back_, r);
+  for (const QRect& r : seen) canvas.CopyRect(r, *back_, r);
   const TFigData* const figure = &item_->Data;
   canvas.SetClip(seen);
   spans.DrawAll({&figure, 1}, canvas, seen, false, fingerprintOf);
   canvas.ClearClip();
   // The figures in front paint only opaque pixels: where they paint, theirs
   // replace what lies beneath.
-  const QImage& front = front_.Image();
+  const QImage& front = front_->Image();
   QImage& image = canvas.MutableImage();
   for (const QRect& r : seen) {
     for (int y = r.top(); y <= r.bottom(); ++y) {

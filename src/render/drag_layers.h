@@ -6,9 +6,11 @@
 // behind, the figure and the layer in front, instead of every figure that
 // meets the area: a drag step of a large figure in a 5,000-figure drawing
 // filled the runs of some 2,400 figures every time. Two canvas-sized
-// pictures (2.4 MB).
+// pictures (2.4 MB), made at the first use.
 #include <QImage>
 #include <QRegion>
+#include <memory>
+#include <vector>
 
 #include "model/fig_data.h"
 #include "render/surface.h"
@@ -20,7 +22,6 @@ class TFigureSpans;
 
 class TDragLayers {
  public:
-  TDragLayers();
   // Whether the layers are those of `figure` over the background `background`,
   // in the same place in the drawing (the figures around it unchanged since,
   // as the composer sees to).
@@ -40,8 +41,8 @@ class TDragLayers {
   const TFigItem* behind_ = nullptr;  // the items next to it when made
   const TFigItem* ahead_ = nullptr;
   qint64 background_ = 0;
-  TSurface back_;
-  TSurface front_;  // transparent where no figure in front paints
+  std::unique_ptr<TSurface> back_;
+  std::unique_ptr<TSurface> front_;  // transparent where no figure in front paints
   std::vector<const TFigData*> inFront_;
 };
 
