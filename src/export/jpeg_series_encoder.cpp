@@ -32,16 +32,20 @@ TParsed Split(std::span<const unsigned char> file) {
   if (at > file.size()) return {};
   parsed.Header = file.first(at);
   std::size_t start = at;
-  for (; at + 1 < file.size(); ++at) {
-    if (file[at] != 0xFF || file[at + 1] == 0x00) continue;  // data, or a stuffed 0xFF
+  for (;;) {
+    // Markers begin with 0xFF; so does a stuffed 0xFF of the data.
+    const void* next = std::memchr(file.data() + at, 0xFF, file.size() - at);
+    if (!next) return {};
+    at = static_cast<std::size_t>(static_cast<const unsigned char*>(next) - file.data());
+    if (at + 1 >= file.size()) return {};
     const unsigned char marker = file[at + 1];
+    at += 2;
+    if (marker == 0x00) continue;
     if (marker != 0xD9 && (marker < 0xD0 || marker > 0xD7)) return {};
-    parsed.Bands.push_back(file.subspan(start, at - start));
+    parsed.Bands.push_back(file.subspan(start, at - 2 - start));
     if (marker == 0xD9) return parsed;
-    start = at + 2;
-    ++at;
+    start = at;
   }
-  return {};
 }
 
 bool SameRows(const QImage& a, const QImage& b, int first, int count) {
