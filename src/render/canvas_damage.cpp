@@ -77,6 +77,15 @@ void TCanvasDamage::Everything() {
   recording_ = false;
 }
 
+void TCanvasDamage::ManySteps() {
+  // Every figure told of next loses its bounds as it changes; the others
+  // keep theirs, and a slider jump that goes on from the drawing shown
+  // looks up only the figures it changed.
+  told_ = true;
+  OutsideSteps();
+  RedrawAll();
+}
+
 void TCanvasDamage::Applying(std::int32_t step, std::uint64_t history, std::int32_t target) {
   if (history != history_) {
     // Another history: what was known of the steps of the last one is not.
@@ -117,11 +126,15 @@ std::optional<QRegion> TCanvasDamage::Between(std::int32_t a, std::int32_t b) co
   return area;
 }
 
-void TCanvasDamage::Forget() {
+void TCanvasDamage::RedrawAll() {
   several_ = true;
   all_ = true;
   area_ = {};
   added_.clear();
+}
+
+void TCanvasDamage::Forget() {
+  RedrawAll();
   bounds_.clear();
 }
 

@@ -17,6 +17,7 @@ class TCanvasDamage final : public IDrawingChanges {
   void Added(const TFigData& figure) override;
   void Entered(const TFigData& figure) override;
   void Everything() override;
+  void ManySteps() override;
   void Applying(std::int32_t step, std::uint64_t history, std::int32_t target) override;
   void Rebuilt(std::int32_t step) override;
 
@@ -70,6 +71,8 @@ class TCanvasDamage final : public IDrawingChanges {
   static constexpr std::size_t kMaxLooks = 1u << 16;
   std::unordered_map<std::uint64_t, QRect> byLook_;
   QRegion area_;
+  // Everything is to be redrawn; the figures' bounds stay known.
+  void RedrawAll();
   // What a change told now means for the step being applied, if any.
   void InStep(const QRect& box);
   void OutsideSteps() {

@@ -20,6 +20,9 @@ class IDrawingChanges {
   // earlier step, a rebuild that started afresh): every figure may be a new
   // one.
   virtual void Everything() = 0;
+  // The steps told next are too many to redraw by their areas: everything
+  // is redrawn, but the figures not told of are the same as before.
+  virtual void ManySteps() { Everything(); }
   // The changes told next, until the next call, are those of applying
   // `step` of the history (told apart from others by `history`) to the
   // drawing of the step before it (or of taking it back), in a rebuild that

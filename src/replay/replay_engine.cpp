@@ -29,22 +29,28 @@ TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step, IBackgroundSurface& s
 TRebuiltStep TReplayEngine::RebuildStep(std::int32_t step) {
   IndexHistory();
   const std::int32_t target = IsHistoryStep(step, history_.GetStepCount()) ? step : 0;
-  if (ContinuesLastRebuild(target)) {
-    ApplyStep(target, target);
-  } else if (StepsBackTo(target)) {
-    while (journal_.Last() > target) {
-      RevertStep(journal_.Newest(), target);
-      journal_.PopNewest();
-    }
-  } else {
-    Everything();
-    ClearDrawing();
-    replayBGFile_.clear();
-    skipped_ = 0;
-    const std::int32_t base = CollectEffectiveSteps(target);
-    if (base > 0) RestoreCheckpoint(*checkpoints_.At(base));
-    journal_.Restart(base);
-    for (const std::int32_t step : effective_) ApplyStep(step, target);
+  std::int32_t base = 0;
+  switch (ChooseRoute(target, base)) {
+    case TRoute::Forward:
+      if (target - lastStep_ > kMaxAreaSteps) ManySteps();
+      for (std::int32_t next = lastStep_ + 1; next <= target; ++next) ApplyStep(next, target);
+      break;
+    case TRoute::Back:
+      if (lastStep_ - target > kMaxAreaSteps) ManySteps();
+      while (journal_.Last() > target) {
+        RevertStep(journal_.Newest(), target);
+        journal_.PopNewest();
+      }
+      break;
+    case TRoute::Afresh:
+      Everything();
+      ClearDrawing();
+      replayBGFile_.clear();
+      skipped_ = 0;
+      if (base > 0) RestoreCheckpoint(*checkpoints_.At(base));
+      journal_.Restart(base);
+      for (const std::int32_t next : effective_) ApplyStep(next, target);
+      break;
   }
   // A step reached by a resume cannot be taken back.
   if (journal_.Last() != target) journal_.Restart(target);
@@ -69,12 +75,34 @@ bool TReplayEngine::LeftAsLastRebuild() const {
          lastTail_ == figList_.GetTail();
 }
 
-bool TReplayEngine::ContinuesLastRebuild(std::int32_t step) const {
-  return step == lastStep_ + 1 && LeftAsLastRebuild() && resumeFrom_[static_cast<std::size_t>(step)] < 0;
+bool TReplayEngine::GoesOnTo(std::int32_t target) const {
+  for (std::int32_t step = lastStep_ + 1; step <= target; ++step) {
+    if (resumeFrom_[static_cast<std::size_t>(step)] >= 0) return false;
+  }
+  return true;
 }
 
-bool TReplayEngine::StepsBackTo(std::int32_t step) const {
-  return step < lastStep_ && LeftAsLastRebuild() && journal_.Last() == lastStep_ && journal_.Reaches(step);
+TReplayEngine::TRoute TReplayEngine::ChooseRoute(std::int32_t target, std::int32_t& base) {
+  // Costs in halves of a record applied: applying a record makes a figure,
+  // as copying one does, which composition then looks up anew; taking a
+  // step back or releasing a figure costs about half as much.
+  constexpr std::int64_t kMake = 2, kRelease = 1;
+  std::int64_t onward = -1;
+  TRoute route = TRoute::Afresh;
+  if (LeftAsLastRebuild() && target > lastStep_ && GoesOnTo(target)) {
+    onward = kMake * (target - lastStep_);
+    route = TRoute::Forward;
+  } else if (LeftAsLastRebuild() && target < lastStep_ && journal_.Last() == lastStep_ && journal_.Reaches(target)) {
+    onward = kRelease * (lastStep_ - target);
+    route = TRoute::Back;
+  }
+  // The next step, as playback goes, needs no comparison.
+  if (onward >= 0 && onward <= kMake) return route;
+  base = CollectEffectiveSteps(target);
+  const TCheckpoint* copy = base > 0 ? checkpoints_.At(base) : nullptr;
+  const std::int64_t afresh = kRelease * (figList_.Count() + deletedFigList_.Count()) +
+                              kMake * ((copy ? copy->Count : 0) + static_cast<std::int64_t>(effective_.size()));
+  return onward >= 0 && onward <= afresh ? route : TRoute::Afresh;
 }
 
 void TReplayEngine::ApplyStep(std::int32_t step, std::int32_t target) {

@@ -48,8 +48,10 @@ class TReplayEngine {
   // is not touched.
   //
   // The steps are indexed as the history grows, so a rebuild costs the
-  // records it applies; the step right after the one rebuilt last, with
-  // nothing changed in between, costs only its own record.
+  // records it applies. With nothing changed since the last rebuild, it
+  // goes on from that drawing when that is cheaper than starting from a
+  // copy: a later step costs the records after the last, an earlier one
+  // taking back those after it.
   TRebuiltStep RebuildStep(std::int32_t step);
   // The same, then brings the picture under the canvas in line with the
   // step's background and remembers it as shown.
@@ -97,10 +99,16 @@ class TReplayEngine {
   // Whether the lists hold exactly what the last rebuild left, with the
   // history unchanged since.
   bool LeftAsLastRebuild() const;
-  // Whether then the next step needs only its own record.
-  bool ContinuesLastRebuild(std::int32_t step) const;
-  // Whether then `step` is reached by taking back the steps after it.
-  bool StepsBackTo(std::int32_t step) const;
+  // How a rebuild reaches its target: from a copy of the drawing (or from
+  // nothing), by applying the steps after the one the lists hold, or by
+  // taking back the steps after the target.
+  enum class TRoute : std::uint8_t { Afresh, Forward, Back };
+  // The cheapest way to `target`. For Afresh, effective_ holds the steps to
+  // apply after the copy of step `base` (none for 0).
+  TRoute ChooseRoute(std::int32_t target, std::int32_t& base);
+  // Whether then the steps after the last one rebuilt up to `target` apply
+  // one after the other, none resuming from an earlier step.
+  bool GoesOnTo(std::int32_t target) const;
   // Applies `step` of a rebuild that goes on to `target`.
   void ApplyStep(std::int32_t step, std::int32_t target);
   // Applies a record, telling `undo` how to take it back; false when it
@@ -125,6 +133,9 @@ class TReplayEngine {
   void Everything() {
     if (changes_) changes_->Everything();
   }
+  void ManySteps() {
+    if (changes_) changes_->ManySteps();
+  }
   // Empties both lists; the creating records lose their links first.
   void ClearDrawing();
 
@@ -145,7 +156,10 @@ class TReplayEngine {
   static constexpr std::int32_t kBadBranch = -2;
   TCreatorIndex creators_;
 
-  // What the last rebuild left, to go on from it.
+  // What the last rebuild left, to go on from it. Going on over more steps
+  // than kMaxAreaSteps redraws the canvas rather than the sum of their
+  // areas.
+  static constexpr std::int32_t kMaxAreaSteps = 32;
   std::int32_t lastStep_ = -1;
   std::int32_t lastRecords_ = 0;
   std::uint64_t lastGeneration_ = 0;

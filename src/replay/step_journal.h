@@ -65,12 +65,8 @@ class TStepJournal {
     return steps_.back();
   }
   // Whether the drawing of `step` is reached by taking back the steps after
-  // it from that of Last(). Only a few are taken back: what many steps
-  // changed is cheaper drawn afresh than as the sum of their areas.
-  static constexpr std::int32_t kMaxBack = 32;
-  bool Reaches(std::int32_t step) const {
-    return base_ >= 0 && step >= base_ && step < Last() && Last() - step <= kMaxBack;
-  }
+  // it from that of Last().
+  bool Reaches(std::int32_t step) const { return base_ >= 0 && step >= base_ && step < Last(); }
   std::int32_t Last() const { return steps_.empty() ? base_ : steps_.back().Step; }
   TStepUndo& Newest() { return steps_.back(); }
   void PopNewest() { steps_.pop_back(); }

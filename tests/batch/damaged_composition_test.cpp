@@ -47,6 +47,8 @@ TEST(DamagedComposition, EveryStepHasThePixelsOfTheWholeCanvasDrawn) {
       }
     }
     for (int step = kSteps - 1; step >= kSteps - 30 && !HasFatalFailure(); --step) check(step);  // previous steps
+    // Jumps near and far, on from the step shown or back from it.
+    for (int jump = 0; jump < 30 && !HasFatalFailure(); ++jump) check(static_cast<int>(rng() % (kSteps + 1)));
     // The window's edits on the step shown, each told by the document.
     TDocument& document = drawing.Document;
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(std::max(n, 1))); };
