@@ -97,9 +97,22 @@ TEST(FrameComposer, EveryStepHasThePixelsOfAFullComposition) {
 
 TEST(FrameComposer, DrawnBoundsHoldEveryPixelAFigureTouches) {
   TChangingDrawing drawing(9);
+  std::vector<TFigData> figures;
+  for (int n = 0; n < 150; ++n) figures.push_back(drawing.RandomFigure());
+  // A thin outline of a flat ellipse reaches far out along its length.
+  for (int across = 2; across <= 24; across += 2) {
+    for (const int along : {120, 300, 460}) {
+      TFigData flat = BoxFig(dtEllipse, {(CanvasWidth - along) / 2, 200}, {(CanvasWidth + along) / 2, 200 + across});
+      flat.PenWidth = 1;
+      figures.push_back(flat);
+      if (along > 300) continue;
+      std::swap(flat.Start.X, flat.Start.Y);
+      std::swap(flat.End.X, flat.End.Y);
+      figures.push_back(flat);
+    }
+  }
   TSurface alone(CanvasWidth, CanvasHeight);
-  for (int n = 0; n < 150; ++n) {
-    const TFigData figure = drawing.RandomFigure();
+  for (const TFigData& figure : figures) {
     alone.MutableImage().fill(Qt::black);
     DrawFigure(figure, alone, TPoint{}, TPenMode::Copy);
     const QRect bounds = DrawnBounds(figure);
