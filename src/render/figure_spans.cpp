@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <thread>
 
 #include "render/figure_drawing.h"
 #include "render/frame_composer.h"
@@ -16,18 +17,47 @@ constexpr int kWords = (CanvasWidth + 63) / 64;  // of a row of painted_
 constexpr std::uint64_t kAll = ~std::uint64_t{0};
 static_assert(kWords <= 16, "a band's words are bits of a std::uint16_t");
 
+// Fewer figures are taken on one core: starting a thread costs about as
+// much as taking a few dozen.
+constexpr std::size_t kSplitFrom = 128;
+
+void MakeNothing(TSurface& alone) {
+  QImage& image = alone.MutableImage();
+  image = QImage(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
+  image.fill(kNothing);
+}
+
 }  // namespace
 
-TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) {
-  QImage& alone = alone_.MutableImage();
-  alone = QImage(CanvasWidth, CanvasHeight, QImage::Format_ARGB32_Premultiplied);
-  alone.fill(kNothing);
-}
+TFigureSpans::TFigureSpans() : alone_(CanvasWidth, CanvasHeight) { MakeNothing(alone_); }
 
 void TFigureSpans::Keep(const TFigData& figure, TEntry& entry) {
   if (bytes_ > kMaxBytes) return;  // DrawAll lets all go first next time
-  entry.State = Take(figure, entry) ? TState::Kept : TState::Blending;
+  entry.State = Take(figure, entry, alone_) ? TState::Kept : TState::Blending;
   bytes_ += sizeof(TEntry) + entry.Runs.capacity() * sizeof(TRun);
+}
+
+void TFigureSpans::KeepMany(std::span<const std::pair<const TFigData*, TEntry*>> wanted) {
+  if (bytes_ > kMaxBytes) return;
+  auto take = [](std::span<const std::pair<const TFigData*, TEntry*>> part, TSurface& alone) {
+    for (const auto& [figure, entry] : part) entry->State = Take(*figure, *entry, alone) ? TState::Kept : TState::Blending;
+  };
+  if (wanted.size() < kSplitFrom || std::thread::hardware_concurrency() < 2) {
+    take(wanted, alone_);
+  } else {
+    if (!aloneToo_) {
+      aloneToo_ = std::make_unique<TSurface>(CanvasWidth, CanvasHeight);
+      MakeNothing(*aloneToo_);
+    }
+    const std::size_t half = wanted.size() / 2;
+    std::thread second([&] {
+      take(wanted.subspan(half), *aloneToo_);
+      aloneToo_->MutableImage();  // the painter ends on its own thread
+    });
+    take(wanted.first(half), alone_);
+    second.join();
+  }
+  for (const auto& [figure, entry] : wanted) bytes_ += sizeof(TEntry) + entry->Runs.capacity() * sizeof(TRun);
 }
 
 void TFigureSpans::Draw(const TFigData& figure, TEntry& entry, TSurface& surface, const QRegion& clip, bool whole) {
@@ -65,13 +95,17 @@ void TFigureSpans::DrawAll(std::span<const TFigData* const> frontFirst, TSurface
     DrawBackToFront(frontFirst, surface);
     return;
   }
-  if (anyKept) {
-    for (std::size_t n = 0; n < entries_.size(); ++n) {
-      if (entries_[n]->State == TState::New || entries_[n]->State == TState::DrawnOnce) {
-        Keep(*frontFirst[n], *entries_[n]);
-      }
-    }
+  // Figures drawn before are taken now, all at once.
+  wanted_.clear();
+  for (std::size_t n = 0; n < entries_.size(); ++n) {
+    const TState state = entries_[n]->State;
+    if (state == TState::DrawnOnce || (anyKept && state == TState::New)) wanted_.emplace_back(frontFirst[n], entries_[n]);
   }
+  // Figures of the same look share an entry, taken once.
+  std::sort(wanted_.begin(), wanted_.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+  wanted_.erase(std::unique(wanted_.begin(), wanted_.end(), [](const auto& a, const auto& b) { return a.second == b.second; }),
+                wanted_.end());
+  KeepMany(wanted_);
   kept_.clear();
   while (kept_.size() < entries_.size() && entries_[kept_.size()]->State == TState::Kept) {
     kept_.push_back(entries_[kept_.size()]);
@@ -172,11 +206,11 @@ void TFigureSpans::FillFrontFirst(std::span<const TEntry* const> frontFirst, TSu
   }
 }
 
-bool TFigureSpans::Take(const TFigData& figure, TEntry& entry) {
+bool TFigureSpans::Take(const TFigData& figure, TEntry& entry, TSurface& aloneSurface) {
   const QRect box = DrawnBounds(figure).intersected(kCanvas);
   if (box.isEmpty()) return true;
-  DrawFigure(figure, alone_, TPoint{}, TPenMode::Copy);
-  QImage& alone = alone_.MutableImage();
+  DrawFigure(figure, aloneSurface, TPoint{}, TPenMode::Copy);
+  QImage& alone = aloneSurface.MutableImage();
   // Most of a figure's box is left untouched: eight pixels at a time are
   // passed over while they are.
   auto untouched = [](const QRgb* p) {

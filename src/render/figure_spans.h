@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -58,6 +59,10 @@ class TFigureSpans {
   };
   // Takes the runs of a figure, unless too much is kept.
   void Keep(const TFigData& figure, TEntry& entry);
+  // The same for the figures of `wanted` (each entry once), on two cores
+  // when there are many: after opening a long drawing, the first jumps
+  // take the runs of thousands of figures.
+  void KeepMany(std::span<const std::pair<const TFigData*, TEntry*>> wanted);
   void Draw(const TFigData& figure, TEntry& entry, TSurface& surface, const QRegion& clip, bool whole);
   // Fills the runs of each figure, front first, where no figure before it
   // in `frontFirst` painted. A figure whose box lies where all is painted
@@ -70,8 +75,9 @@ class TFigureSpans {
   bool Sealed(const QRect& box) const;
   // Notes that word `word` of row `y` is all painted.
   void Painted(int y, int word);
-  // Draws the figure alone and takes its runs; false when some pixel blends.
-  bool Take(const TFigData& figure, TEntry& entry);
+  // Draws the figure alone on `alone` (transparent, canvas-sized, left so)
+  // and takes its runs; false when some pixel blends.
+  static bool Take(const TFigData& figure, TEntry& entry, TSurface& alone);
   static void Fill(const std::vector<TRun>& runs, TSurface& surface, const QRegion& clip, bool whole);
 
   std::unordered_map<std::uint64_t, TEntry> byFigure_;
@@ -79,6 +85,7 @@ class TFigureSpans {
   // row, one bit per pixel already painted or outside the clip.
   std::vector<const TEntry*> kept_;
   std::vector<TEntry*> entries_;  // of the figures drawn, front first
+  std::vector<std::pair<const TFigData*, TEntry*>> wanted_;  // to take
   std::vector<std::uint64_t> painted_;
   // Per band of kBandRows rows, one bit per word of painted_: whether the
   // band's rows are all painted there.
@@ -90,6 +97,8 @@ class TFigureSpans {
   // antialiasing in the colours of a drawing (all opaque), a pixel painted
   // is the one painted on the canvas.
   TSurface alone_;
+  // The same for a second core, made when first used.
+  std::unique_ptr<TSurface> aloneToo_;
 };
 
 }  // namespace mirel
