@@ -172,33 +172,47 @@ QRect DrawnBounds(const TFigData& figure, TPoint offset) {
   return QRect(QPoint(clamp(b.Left), clamp(b.Top)), QPoint(clamp(b.Right), clamp(b.Bottom)));
 }
 
-QRect OpaqueInterior(const TFigData& figure) {
-  if (figure.BrushColor == clBtnFace) return {};
-  if (figure.DrawingTool != dtRectangle && figure.DrawingTool != dtEllipse) return {};
+void OpaqueInterior(const TFigData& figure, int rows, std::vector<QRect>& boxes) {
+  boxes.clear();
+  if (figure.BrushColor == clBtnFace) return;
+  if (figure.DrawingTool != dtRectangle && figure.DrawingTool != dtEllipse) return;
   // The box's pixels, far edges excluded, as the surface draws it.
   const std::int64_t left = std::min(figure.Start.X, figure.End.X);
   const std::int64_t right = std::max(figure.Start.X, figure.End.X);
   const std::int64_t top = std::min(figure.Start.Y, figure.End.Y);
   const std::int64_t bottom = std::max(figure.Start.Y, figure.End.Y);
-  std::int64_t x0 = left + 1, y0 = top + 1, x1 = right - 2, y1 = bottom - 2;
-  if (figure.DrawingTool == dtEllipse) {
-    // The largest box inside the ellipse, a pixel and a half short of its
-    // rim on every side: the rasterized rim strays less than that.
-    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
-    const double hx = (right - left) / 2.0 * M_SQRT1_2 - 1.5, hy = (bottom - top) / 2.0 * M_SQRT1_2 - 1.5;
-    if (hx < 1 || hy < 1) return {};
-    x0 = static_cast<std::int64_t>(std::ceil(cx - hx));
-    y0 = static_cast<std::int64_t>(std::ceil(cy - hy));
-    x1 = static_cast<std::int64_t>(std::floor(cx + hx)) - 1;
-    y1 = static_cast<std::int64_t>(std::floor(cy + hy)) - 1;
+  auto add = [&](std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    // Only the canvas matters; keeps the box within int.
+    x0 = std::max<std::int64_t>(x0, -1);
+    y0 = std::max<std::int64_t>(y0, -1);
+    x1 = std::min<std::int64_t>(x1, CanvasWidth);
+    y1 = std::min<std::int64_t>(y1, CanvasHeight);
+    if (x0 <= x1 && y0 <= y1) {
+      boxes.emplace_back(QPoint(static_cast<int>(x0), static_cast<int>(y0)), QPoint(static_cast<int>(x1), static_cast<int>(y1)));
+    }
+  };
+  if (figure.DrawingTool == dtRectangle) {
+    add(left + 1, top + 1, right - 2, bottom - 2);
+    return;
   }
-  // Only the canvas matters; keeps the box within int.
-  x0 = std::max<std::int64_t>(x0, -1);
-  y0 = std::max<std::int64_t>(y0, -1);
-  x1 = std::min<std::int64_t>(x1, CanvasWidth);
-  y1 = std::min<std::int64_t>(y1, CanvasHeight);
-  if (x0 > x1 || y0 > y1) return {};
-  return QRect(QPoint(static_cast<int>(x0), static_cast<int>(y0)), QPoint(static_cast<int>(x1), static_cast<int>(y1)));
+  // Rows whose edges lie a pixel and a half short of the rim, each box as
+  // wide as the ellipse is a pixel and a half short of the rim at the edge
+  // of its rows farthest from the middle: the rasterized rim strays less
+  // than that.
+  const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+  const double a = (right - left) / 2.0, b = (bottom - top) / 2.0;
+  const std::int64_t first = std::max<std::int64_t>(static_cast<std::int64_t>(std::ceil(cy - b + 1.5)), -1);
+  const std::int64_t last = std::min<std::int64_t>(static_cast<std::int64_t>(std::floor(cy + b - 1.5)) - 1, CanvasHeight);
+  const std::int64_t step = std::max(rows, 1);
+  for (std::int64_t y0 = first, y1 = 0; y0 <= last; y0 = y1 + 1) {
+    // Boxes end where the cover grid's rows end.
+    y1 = std::min(last, y0 < 0 ? -1 : (y0 / step + 1) * step - 1);
+    const double d = std::max(cy - static_cast<double>(y0), static_cast<double>(y1 + 1) - cy) + 1.5;
+    if (d >= b) continue;
+    const double half = a * std::sqrt(1 - (d / b) * (d / b)) - 1.5;
+    if (half < 1) continue;
+    add(static_cast<std::int64_t>(std::ceil(cx - half)), y0, static_cast<std::int64_t>(std::floor(cx + half)) - 1, y1);
+  }
 }
 
 void DrawSelectionMark(const TFigData& figure, TSurface& surface) {

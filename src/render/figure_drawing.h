@@ -1,6 +1,7 @@
 #pragma once
 // Figure records turned into pixels on a surface.
 #include <QRect>
+#include <vector>
 
 #include "model/fig_data.h"
 #include "render/surface.h"
@@ -20,10 +21,12 @@ void DrawStamp(const TFigList& contents, TSurface& surface, TPoint offset);
 // (generous, never too small), within a wide margin around the canvas.
 QRect DrawnBounds(const TFigData& figure, TPoint offset = {});
 
-// A rectangle of pixels that DrawFigure(figure) in copy mode surely paints
-// with an opaque colour, whatever lay beneath (the inside of filled
-// rectangles and ellipses); empty for other figures.
-QRect OpaqueInterior(const TFigData& figure);
+// Boxes of pixels that DrawFigure(figure) in copy mode surely paints with
+// an opaque colour, whatever lay beneath, top to bottom: the inside of a
+// filled rectangle, and of a filled ellipse in boxes of `rows` rows
+// starting at multiples of `rows` (its inscribed rectangle alone is two
+// thirds of it); none for other figures.
+void OpaqueInterior(const TFigData& figure, int rows, std::vector<QRect>& boxes);
 
 // A dotted not-xor outline 3 pixels outside the figure's corners; drawing it
 // a second time erases it.

@@ -24,13 +24,15 @@ void DrawVisible(TSurface& surface, const QRegion& area, NextFromFront nextFromF
   // shows and its bounds need not even be found.
   TCoverGrid grid(seen.boundingRect());
   std::vector<const TFigData*> shown;
+  std::vector<QRect> opaque;
   QRect box;
   while (!grid.Full()) {
     const TFigData* figure = nextFromFront(box);
     if (!figure) break;
     if (grid.Hides(box) || (!whole && !seen.intersects(box))) continue;
     shown.push_back(figure);
-    if (const QRect opaque = OpaqueInterior(*figure); !opaque.isEmpty()) grid.Cover(opaque);
+    OpaqueInterior(*figure, TCoverGrid::kCell, opaque);
+    for (const QRect& box : opaque) grid.Cover(box);
   }
   if (!whole) surface.SetClip(seen);
   if (spans) {
