@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
-#include <limits>
 #include <memory>
 #include <span>
 
@@ -90,7 +89,7 @@ int RunDumpCommand(const TBatchOptions& options) {
   if (!step) return kExitUsage;
   // One rebuild and no other: copies kept for later rebuilds would only
   // cost memory (as much again as the drawing, many times over).
-  drawing.Document.Replay().SetCheckpointSpacing(std::numeric_limits<std::int32_t>::max());
+  drawing.WalkForwardOnly();
   const TRebuiltStep rebuilt = drawing.RebuildTo(*step);
   TBackgroundWarnings warnings;
   ReportBackground(drawing, warnings, *step);
@@ -117,6 +116,9 @@ int RunRenderCommand(const TBatchOptions& options) {
     return kExitUsage;
   }
   TBatchDrawing drawing(options.BackgroundFolders);
+  // One rebuild and no other: a copy of the drawing kept for later ones
+  // cost the 100,000-step mixed drawing about a tenth of the command.
+  drawing.WalkForwardOnly();
   if (!ReadInto(drawing, options)) return kExitFailed;
   const std::optional<int> step = TargetStep(drawing, options);
   if (!step) return kExitUsage;
