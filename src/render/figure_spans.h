@@ -20,7 +20,8 @@ namespace mirel {
 class TFigureSpans {
  public:
   // Runs are taken the first time a figure is drawn here, up to kMaxBytes
-  // in all; past that all are let go. Taking them costs about as much as
+  // in all (one composition may take some past it); past that all are let
+  // go. Taking them costs about as much as
   // stroking the figure, and a figure stroked instead would keep every
   // figure behind it from being filled front first: with runs taken only
   // from a figure's second drawing, a slider jump in the 10,000-step mixed
