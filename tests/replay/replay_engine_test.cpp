@@ -48,6 +48,35 @@ TEST(ReplayEngine, RebuildDoesNotDependOnTheStepShownBefore) {
   EXPECT_EQ(f.LinkedSteps(), (Ints{1, 2}));
 }
 
+// A jump goes on from the drawing shown, forward or back, when that costs
+// less than a copy: the figures it leaves alone stay the same items, which
+// composition knows already. Far from the drawing shown, the copy wins.
+TEST(ReplayEngine, AJumpGoesOnFromTheDrawingShownWhenThatCostsLess) {
+  // 300 figures, then 1,000 moves of them.
+  auto make = [](THistoryList& history) {
+    for (int id = 1; id <= 300; ++id) AddCreate(history, id, BoxFig(dtRectangle, {id, 0}, {id + 5, 5}, Tagged(id)));
+    for (int n = 1; n <= 1000; ++n) {
+      const int id = n * 7 % 300 + 1;
+      AddWithFigure(history, Move, id, BoxFig(dtRectangle, {id, n}, {id + 5, n + 5}, Tagged(id)));
+    }
+  };
+  TReplayFixture f, fresh;
+  make(f.History);
+  make(fresh.History);
+  f.Engine.SetCheckpointSpacing(64);
+  f.Rebuild(1300);
+  f.Rebuild(350);  // from nothing, making the copies on the way
+  const TFigItem* first = f.FigList.GetNext(f.FigList.GetHead());
+  for (const int step : {380, 370, 350, 420}) {
+    f.Rebuild(step);
+    EXPECT_EQ(f.FigList.GetNext(f.FigList.GetHead()), first) << "step " << step;
+  }
+  f.Rebuild(1290);  // 870 moves on, against a copy of 300 figures 10 steps before
+  EXPECT_NE(f.FigList.GetNext(f.FigList.GetHead()), first);
+  fresh.Rebuild(1290);
+  EXPECT_TRUE(SameFigures(fresh.FigList, f.FigList));
+}
+
 TEST(ReplayEngine, BranchResumesFromItsStep) {
   TReplayFixture f;
   AddCreate(f.History, 1, BoxFig(dtRectangle, {0, 0}, {1, 1}, Tagged(1)));
